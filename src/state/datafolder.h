@@ -1,0 +1,26 @@
+#pragma once
+// The game's one fixed folder: $XDG_DATA_HOME/quotara, normally ~/.local/share/quotara.
+// The player never chooses a path; tests hand in a temporary folder.
+
+#include <QString>
+
+namespace quotara {
+
+class DataFolder {
+  public:
+    explicit DataFolder(QString path) : path_(std::move(path)) {}
+    // The folder of this user's installation.
+    static DataFolder standard();
+
+    const QString& path() const { return path_; }
+    QString newsFile() const { return file(QStringLiteral("qonews.dat")); }
+    QString sharesFile() const { return file(QStringLiteral("qoshares.dat")); }
+    QString savedSharesFile() const { return file(QStringLiteral("savegame.shr")); }
+    QString savedPlayersFile() const { return file(QStringLiteral("savegame.ply")); }
+
+  private:
+    QString file(const QString& name) const { return path_ + QLatin1Char('/') + name; }
+    QString path_;
+};
+
+} // namespace quotara

@@ -1,0 +1,24 @@
+#pragma once
+// Every message box of the game goes through this, so the engine's sequences run headless in
+// tests (which record the texts and script the answers) and never block.
+
+#include <QString>
+
+namespace quotara {
+
+class Messages {
+  public:
+    enum class Kind {
+        Plain,        // a plain box with OK
+        Information,  // an information box
+        Confirmation, // a confirmation box
+        Error,        // the standard error box (file errors)
+    };
+    virtual ~Messages() = default;
+    // A box with an OK button.
+    virtual void show(Kind kind, const QString& text) = 0;
+    // A box with Yes and No; true for Yes.
+    virtual bool ask(Kind kind, const QString& text) = 0;
+};
+
+} // namespace quotara

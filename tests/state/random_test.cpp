@@ -1,0 +1,44 @@
+#include "state/random.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+
+TEST(Random, followsTheLinearCongruentialSequence) {
+    Random r;
+    r.setSeed(0);
+    const std::uint32_t seeds[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u};
+    for (auto expected : seeds) {
+        r(1);
+        EXPECT_EQ(r.seed(), expected);
+    }
+}
+
+TEST(Random, drawsUpperBitsOfTheProductAndZeroStillAdvances) {
+    Random r;
+    r.setSeed(12345);
+    EXPECT_EQ(r(100), 38u);
+    EXPECT_EQ(r(20), 5u);
+    EXPECT_EQ(r(450), 35u);
+    EXPECT_EQ(r(58), 32u);
+    EXPECT_EQ(r(0), 0u); // Random(0) is 0 but the seed moves on
+    EXPECT_EQ(r(6), 2u);
+    EXPECT_EQ(r(1000), 439u);
+    EXPECT_EQ(r.seed(), 1889648464u);
+}
+
+TEST(Random, reseedsFromTheTimeOfDay) {
+    test::FakeClock clock(45'296'789); // 12:34:56.789
+    Random r;
+    r.reseed(clock);
+    EXPECT_EQ(r.seed(), 45'296'789u);
+    EXPECT_EQ(clock.reads, 1);
+}
+
+TEST(Random, staysInRangeForEveryBound) {
+    Random r;
+    r.setSeed(987654321);
+    for (std::uint32_t n = 1; n < 2000; ++n)
+        EXPECT_LT(r(n), n);
+}

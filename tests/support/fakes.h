@@ -1,0 +1,59 @@
+#pragma once
+// Test doubles for the engine's interfaces: a clock that returns scripted times and message
+// boxes that record their texts and answer from a script.
+
+#include "state/messages.h"
+#include "state/random.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace quotara::test {
+
+// First read returns start, each further read start + k * step, modulo one day.
+class FakeClock final : public Clock {
+  public:
+    explicit FakeClock(std::uint32_t start = 0, std::uint32_t step = 0)
+        : next_(start), step_(step) {}
+    std::uint32_t msOfDay() override {
+        const auto now = next_ % 86'400'000u;
+        next_ = now + step_;
+        ++reads;
+        return now;
+    }
+    int reads = 0;
+
+  private:
+    std::uint32_t next_;
+    std::uint32_t step_;
+};
+
+class RecordingMessages final : public Messages {
+  public:
+    struct Entry {
+        Kind kind;
+        QString text;
+        bool asked;
+    };
+    void show(Kind kind, const QString& text) override { log.push_back({kind, text, false}); }
+    bool ask(Kind kind, const QString& text) override {
+        log.push_back({kind, text, true});
+        if (answers.empty()) return true;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QStringList texts() const {
+        QStringList out;
+        for (const auto& e : log)
+            out << e.text;
+        return out;
+    }
+    std::vector<Entry> log;
+    std::deque<bool> answers; // Yes when empty
+};
+
+} // namespace quotara::test

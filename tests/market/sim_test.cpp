@@ -183,17 +183,6 @@ TEST_F(Sim, savesAndLoadsTheShareDataFile) {
     EXPECT_NE(csvLines()[1].split(',')[16].toInt(), 1134);
 }
 
-TEST_F(Sim, anEmptyShareFileLoadsNothing) {
-    const QString empty = dir.filePath("empty.dat");
-    write(empty, {});
-    ASSERT_EQ(run({"--news", news, "--days", "3", "--clock-ms", "77", "--csv", csv}), 0);
-    const QStringList plain = csvLines();
-    ASSERT_EQ(
-        run({"--news", news, "--shares", empty, "--days", "3", "--clock-ms", "77", "--csv", csv}),
-        0);
-    EXPECT_EQ(csvLines(), plain);
-}
-
 TEST_F(Sim, fileErrorsExitWith1AndTheStandardText) {
     EXPECT_EQ(run({"--news", dir.filePath("missing.dat"), "--csv", csv}), 1);
     EXPECT_TRUE(err.text().contains("File not found"));
@@ -213,21 +202,6 @@ TEST_F(Sim, fileErrorsExitWith1AndTheStandardText) {
                    dir.filePath("no/such/qoshares.dat")}),
               1);
     EXPECT_EQ(err.text().count("File not found"), 3);
-}
-
-TEST_F(Sim, aFailedSaveLeavesThePreviousFile) {
-    const QString saved = dir.filePath("qoshares.dat");
-    write(saved, "previous");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool writable = QFileInfo(dir.path()).isWritable(); // root writes anyway
-    const int code = run(
-        {"--news", news, "--days", "1", "--clock-ms", "0", "--csv", "-", "--save-shares", saved});
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (writable) GTEST_SKIP() << "permissions do not apply to this user";
-    EXPECT_EQ(code, 1);
-    EXPECT_TRUE(err.text().contains("File access denied"));
-    EXPECT_EQ(read(saved), "previous");
 }
 
 TEST_F(Sim, badArgumentsExitWith2AndTheUsage) {

@@ -1,8 +1,6 @@
 #include "editor/newsfile.h"
 #include "shipped/news.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -61,13 +59,4 @@ TEST(ShippedNews, holdsTheDailyAndUnemploymentHeadlines) {
         EXPECT_GE(items[n].affect[0], items[n + 1].affect[0]) << n;
         EXPECT_GE(items[n].affect[9], items[n + 1].affect[9]) << n; // retailers
     }
-}
-
-TEST(ShippedNews, buildTreeFileMatchesTheEmbeddedBytes) {
-    QFile f(QStringLiteral(QUOTARA_BUILT_NEWS_FILE));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray file = f.readAll();
-    const auto bytes = shippedNewsFile();
-    EXPECT_EQ(file,
-              QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
 }

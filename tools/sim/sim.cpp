@@ -1,10 +1,12 @@
 #include "sim.h"
 
+#include "editor/newsfile.h"
 #include "market/endofday.h"
 #include "setup/newgamereset.h"
 #include "setup/startup.h"
-#include "simfiles.h"
+#include "shipped/news.h"
 #include "state/game.h"
+#include "state/recordfile.h"
 
 #include <QFile>
 
@@ -13,11 +15,7 @@
 #include <limits>
 #include <memory>
 #include <string>
-
-#if __has_include("shipped/news.h")
-#include "shipped/news.h"
-#define QUOTARA_SIM_HAS_SHIPPED_NEWS 1
-#endif
+#include <vector>
 
 namespace quotara::sim {
 namespace {
@@ -114,19 +112,35 @@ void writeDay(const GameState& s, Line& line, std::FILE* out) {
     line.write(out);
 }
 
-QString loadNews(GameState& state, const Options& options, std::FILE* err) {
+// The news table from --news, or the news file the game ships. False after a file error.
+bool loadNews(GameState& state, const Options& options, std::FILE* err) {
     if (options.newsFile) {
-        const QString error = loadNewsFile(state, *options.newsFile);
-        if (!error.isEmpty()) fail(err, *options.newsFile, error);
-        return error;
+        const FileError error = loadNewsFile(state, *options.newsFile);
+        if (error.isError()) fail(err, *options.newsFile, error.text());
+        return !error.isError();
     }
-#ifdef QUOTARA_SIM_HAS_SHIPPED_NEWS
-    const QString error = loadNewsBytes(state, shippedNewsFile());
-    if (!error.isEmpty()) fail(err, QStringLiteral("shipped news file"), error);
-    return error;
-#else
-    return QStringLiteral("unreachable: --news is required in this build");
-#endif
+    // Built into the program, always whole.
+    const std::span<const std::uint8_t> bytes = shippedNewsFile();
+    for (std::size_t n = 1; n <= kNewsCount && bytes.size() >= n * Tnewsitem::kSize; ++n)
+        state.newsitems[n] =
+            decodeNewsItem(bytes.subspan((n - 1) * Tnewsitem::kSize).first<Tnewsitem::kSize>());
+    return true;
+}
+
+// Shares 0..19 from a share data file, each record whole.
+FileError loadShares(GameState& state, const QString& path) {
+    return readRecords(path, Tshare::kSize, kShareCount,
+                       [&state](std::size_t i, std::span<const std::uint8_t> record) {
+                           state.shares[i] = decodeShare(record.first<Tshare::kSize>());
+                       });
+}
+
+FileError saveShares(const GameState& state, const QString& path) {
+    std::vector<std::uint8_t> bytes(kShareCount * Tshare::kSize);
+    for (int i = 0; i < kShareCount; ++i)
+        encodeShare(state.shares[i], std::span<std::uint8_t, Tshare::kSize>(
+                                         bytes.data() + i * Tshare::kSize, Tshare::kSize));
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace
@@ -215,12 +229,6 @@ ParsedArgs parseArgs(const QStringList& args) {
             o.clockStepMs = *n;
         }
     }
-#ifndef QUOTARA_SIM_HAS_SHIPPED_NEWS
-    if (!o.newsFile) {
-        parsed.error = QStringLiteral("--news FILE is required: this build has no news file");
-        return parsed;
-    }
-#endif
     parsed.options = o;
     return parsed;
 }
@@ -234,7 +242,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     GameState& s = game.state;
 
     // As the game does: start-up with its news table, then New Game in free play.
-    if (!loadNews(s, options, err).isEmpty()) return kExitFileError;
+    if (!loadNews(s, options, err)) return kExitFileError;
     loadStartValues(s);
     newgamereset(s);
     s.money = 15000;
@@ -244,9 +252,9 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     s.endmonth = 0;
     s.twoplayer = 0;
     if (options.sharesFile) {
-        const QString error = loadSharesFile(s, *options.sharesFile);
-        if (!error.isEmpty()) {
-            fail(err, *options.sharesFile, error);
+        const FileError error = loadShares(s, *options.sharesFile);
+        if (error.isError()) {
+            fail(err, *options.sharesFile, error.text());
             return kExitFileError;
         }
     }
@@ -254,7 +262,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     const bool toStdout = options.csvFile == QLatin1String("-");
     std::FILE* csv = toStdout ? out : std::fopen(QFile::encodeName(options.csvFile), "wb");
     if (!csv) {
-        fail(err, options.csvFile, fileErrorText(errno));
+        fail(err, options.csvFile, FileError::fromErrno(errno).text());
         return kExitFileError;
     }
     std::fprintf(csv, "%s\n", qPrintable(csvHeader()));
@@ -272,14 +280,14 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     const bool closed = toStdout || std::fclose(csv) == 0;
     if (!written || !closed) {
         fail(err, toStdout ? QStringLiteral("standard output") : options.csvFile,
-             fileErrorText(written ? errno : writeErrno));
+             FileError::fromErrno(written ? errno : writeErrno).text());
         return kExitFileError;
     }
 
     if (options.saveSharesFile) {
-        const QString error = saveSharesFile(s, *options.saveSharesFile);
-        if (!error.isEmpty()) {
-            fail(err, *options.saveSharesFile, error);
+        const FileError error = saveShares(s, *options.saveSharesFile);
+        if (error.isError()) {
+            fail(err, *options.saveSharesFile, error.text());
             return kExitFileError;
         }
     }

@@ -6,6 +6,7 @@
 #include "market/sharecalc.h"
 #include "setup/turnchange.h"
 #include "state/money.h"
+#include "trading/portfolio.h"
 
 #include <algorithm>
 
@@ -70,17 +71,12 @@ LevelVerdict goalcheck(Game& game) {
     GameState& s = game.state;
     LevelVerdict verdict;
 
-    // 32-bit figures, as the game holds them; they wrap only beyond £21 million, out of reach
-    // within a level.
+    // Each holding rounded on its own, in 64 bits so that no holding can wrap.
     std::int64_t worth = s.money;
-    for (int i = 0; i < kShareCount; ++i) {
-        const Tshare& share = s.shares[i];
-        const auto pence = static_cast<std::int32_t>(static_cast<std::uint32_t>(share.owned) *
-                                                     static_cast<std::uint32_t>(share.price));
-        worth += poundsRound(pence);
-    }
-    verdict.worth = static_cast<std::int32_t>(worth);
-    verdict.profit = static_cast<std::int32_t>(std::int64_t{verdict.worth} - s.startmoney);
+    for (int i = 0; i < kShareCount; ++i)
+        worth += holdingValue(s.shares[i]);
+    verdict.worth = worth;
+    verdict.profit = worth - s.startmoney;
     verdict.message = (verdict.worth >= s.startmoney ? QStringLiteral("You made a profit of £")
                                                      : QStringLiteral("You made a loss of £")) +
                       QString::number(verdict.profit);

@@ -11,8 +11,8 @@ namespace quotara {
 
 // The outcome of a level on its deadline day.
 struct LevelVerdict {
-    std::int32_t worth = 0;  // pounds: cash plus every holding at its price
-    std::int32_t profit = 0; // pounds: worth - startmoney
+    std::int64_t worth = 0;  // pounds: cash plus every holding at its price
+    std::int64_t profit = 0; // pounds: worth - startmoney
     QString message;         // "You made a profit of £134" / "You made a loss of £-500"
     QString endtext;         // the end-of-level window's verdict text
     QString goldbars;        // "1 goldbars"

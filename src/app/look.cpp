@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QWidget>
 
 #include <cmath>
@@ -12,10 +17,11 @@
 namespace quotara {
 
 void applyLook(QApplication& app) {
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(12);
+    font.setPixelSize(11);
     app.setFont(font);
     app.setWindowIcon(programIcon());
 }
@@ -52,6 +58,42 @@ void setTone(QWidget* widget, Tone tone) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colourOf(tone));
     widget->setPalette(pal);
+}
+
+void setFittedText(QLabel* label, const QString& text) {
+    const char* key = "formPixelSize";
+    QFont f = label->font();
+    if (!label->property(key).isValid())
+        label->setProperty(key, f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize());
+    int px = label->property(key).toInt();
+    f.setPixelSize(px);
+    while (px > 8 && QFontMetrics(f).horizontalAdvance(text) > label->width())
+        f.setPixelSize(--px);
+    if (f != label->font()) label->setFont(f);
+    label->setText(text);
+}
+
+namespace {
+class CompactTabStyle final : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+        case PM_TabBarTabHSpace:
+            return 10;
+        case PM_TabBarTabVSpace:
+            return 6;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+} // namespace
+
+void useCompactTabs(QTabWidget* tabs) {
+    auto* style = new CompactTabStyle;
+    style->setParent(tabs); // a widget does not own the style it is given
+    tabs->tabBar()->setStyle(style);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -9,6 +9,8 @@
 #include <QPixmap>
 
 class QApplication;
+class QLabel;
+class QTabWidget;
 class QWidget;
 
 namespace quotara {
@@ -24,6 +26,14 @@ void usePixelFonts(QWidget* root);
 QColor colourOf(Tone tone);
 // Sets the text colour of a label (or any widget drawing with its window-text colour).
 void setTone(QWidget* widget, Tone tone);
+
+// Sets a label's text in the label's own face, made smaller only when the text would not fit
+// the label's width (a long share or sector name next to another column).
+void setFittedText(QLabel* label, const QString& text);
+
+// Tabs as narrow and low as their captions allow, so the pages keep the room their layout
+// needs and the End Day button fits beside the tabs.
+void useCompactTabs(QTabWidget* tabs);
 
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);

@@ -53,6 +53,7 @@ Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
       ui(std::make_unique<Ui::Tmain_screen>()), game_(game), windows_(windows) {
     ui->setupUi(this);
     usePixelFonts(this);
+    useCompactTabs(ui->PageControl1);
     setupStatusBar();
     setupGlyphs();
 
@@ -71,7 +72,8 @@ Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
 
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("popup"));
-    const auto addItem = [this](const char* name, const QString& text, void (Tmain_screen::*slot)()) {
+    const auto addItem = [this](const char* name, const QString& text,
+                                void (Tmain_screen::*slot)()) {
         QAction* a = popup_->addAction(text);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this, slot);
@@ -310,7 +312,7 @@ void Tmain_screen::lookupsel() {
     ui->lookupsell->setEnabled(f.sellEnabled);
     ui->lookupcost->setText(f.cost);
     ui->lookupvalue->setText(f.value);
-    if (f.sector) ui->lookupsector->setText(*f.sector);
+    if (f.sector) setFittedText(ui->lookupsector, *f.sector);
     ui->lookupbuyprice->setText(f.buyprice);
     ui->lookupsellprice->setText(f.sellprice);
 }
@@ -327,7 +329,7 @@ void Tmain_screen::Button6Click() {
     int r = 1;
     for (const PortfolioRow& row : f.rows) {
         const QString n = QString::number(r++);
-        findChild<QLabel*>(QStringLiteral("name") + n)->setText(row.name);
+        setFittedText(findChild<QLabel*>(QStringLiteral("name") + n), row.name);
         findChild<QLabel*>(QStringLiteral("owned") + n)->setText(row.owned);
         findChild<QLabel*>(QStringLiteral("cost") + n)->setText(row.cost);
         findChild<QLabel*>(QStringLiteral("value") + n)->setText(row.value);
@@ -359,7 +361,8 @@ void Tmain_screen::fillPriceRows() {
     const auto rows = priceRows(state(), ui->pricespage->currentIndex());
     for (int k = 0; k < kPriceRows; ++k) {
         rowShare_[k] = rows[k].share;
-        setText(priceNames_[k], rows[k].name, rows[k].nameTone);
+        setFittedText(priceNames_[k], rows[k].name);
+        setTone(priceNames_[k], rows[k].nameTone);
         priceValues_[k]->setText(rows[k].price);
         setText(priceChanges_[k], rows[k].change, rows[k].changeTone);
     }

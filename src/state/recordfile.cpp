@@ -1,0 +1,168 @@
+#include "state/recordfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// POSIX calls rather than QFile: the error texts depend on the exact system error, which
+// QFile does not report.
+
+namespace quotara {
+namespace {
+
+// Closes the descriptor when the scope ends, keeping errno for the caller.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    ~Fd() {
+        if (fd_ >= 0) {
+            const int saved = errno;
+            ::close(fd_);
+            errno = saved;
+        }
+    }
+    int get() const { return fd_; }
+    // Closes now and reports a failure of the close itself (a delayed write error).
+    int close() {
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r;
+    }
+
+  private:
+    int fd_;
+};
+
+// Reads until n bytes, the end of the file or an error: the bytes read, or -1 (errno set).
+ssize_t readFull(int fd, std::uint8_t* buf, std::size_t n) {
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::read(fd, buf + got, n - got);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) return -1;
+        if (r == 0) break;
+        got += static_cast<std::size_t>(r);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+bool writeFull(int fd, const std::uint8_t* buf, std::size_t n) {
+    std::size_t done = 0;
+    while (done < n) {
+        const ssize_t r = ::write(fd, buf + done, n - done);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) return false;
+        if (r == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(r);
+    }
+    return true;
+}
+
+} // namespace
+
+FileError FileError::fromErrno(int number) {
+    switch (number) {
+    case 0:
+        return {};
+    case ENOENT:
+        return FileError(Kind::NotFound, number);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: // a folder where a file should be; the file cannot be opened as one
+        return FileError(Kind::AccessDenied, number);
+    case ENOSPC:
+    case EDQUOT:
+        return FileError(Kind::DiskFull, number);
+    default:
+        return FileError(Kind::Other, number);
+    }
+}
+
+QString FileError::text() const {
+    switch (kind_) {
+    case Kind::None:
+        return {};
+    case Kind::NotFound:
+        return QStringLiteral("File not found");
+    case Kind::AccessDenied:
+        return QStringLiteral("File access denied");
+    case Kind::ReadBeyondEnd:
+        return QStringLiteral("Read beyond end of file");
+    case Kind::DiskFull:
+        return QStringLiteral("Disk full");
+    case Kind::Other:
+        break;
+    }
+    return QStringLiteral("I/O error %1").arg(number_);
+}
+
+FileError readRecords(const QString& path, std::size_t recordSize, std::size_t count,
+                      const RecordSink& take) {
+    const QByteArray name = QFile::encodeName(path);
+    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+
+    std::vector<std::uint8_t> record(recordSize);
+    for (std::size_t i = 0; i < count; ++i) {
+        const ssize_t got = readFull(fd.get(), record.data(), recordSize);
+        if (got < 0) return FileError::fromErrno(errno);
+        // The one emptiness check: an empty file reads nothing.
+        if (i == 0 && got == 0) return {};
+        if (static_cast<std::size_t>(got) < recordSize) return FileError::readBeyondEnd();
+        take(i, record);
+    }
+    return {};
+}
+
+FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes) {
+    const QByteArray target = QFile::encodeName(path);
+    struct stat old {};
+    const bool existed = ::stat(target.constData(), &old) == 0;
+    if (existed && ::access(target.constData(), W_OK) != 0) return FileError::fromErrno(errno);
+
+    const QFileInfo info(path);
+    QByteArray temp =
+        QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
+    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+
+    const auto fail = [&temp](int number) {
+        ::unlink(temp.constData());
+        return FileError::fromErrno(number);
+    };
+    const mode_t mode = existed ? (old.st_mode & 07777) : 0644;
+    if (::fchmod(fd.get(), mode) != 0) return fail(errno);
+    if (!writeFull(fd.get(), bytes.data(), bytes.size())) return fail(errno);
+    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (fd.close() != 0) return fail(errno);
+    if (::rename(temp.constData(), target.constData()) != 0) return fail(errno);
+
+    // Make the rename itself durable; the file is already complete, so a failure here is moot.
+    const QByteArray dir = QFile::encodeName(info.path());
+    Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() >= 0) ::fsync(dirFd.get());
+    return {};
+}
+
+bool fileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QByteArray name = QFile::encodeName(path);
+    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+} // namespace quotara

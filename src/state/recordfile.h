@@ -1,0 +1,64 @@
+#pragma once
+// The game's files are flat sequences of fixed-size records. Every read and write of them goes
+// through here, so the error texts the player sees come from one place, and a write never
+// leaves a half-written file behind.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+namespace quotara {
+
+// The outcome of a file operation: none, or one of the standard file errors.
+class FileError {
+  public:
+    enum class Kind {
+        None,
+        NotFound,      // "File not found"
+        AccessDenied,  // "File access denied"
+        ReadBeyondEnd, // "Read beyond end of file"
+        DiskFull,      // "Disk full"
+        Other,         // "I/O error %d" with the system's error number
+    };
+
+    FileError() = default;
+    // The standard error for a system error number (errno).
+    static FileError fromErrno(int number);
+    static FileError readBeyondEnd() { return FileError(Kind::ReadBeyondEnd, 0); }
+
+    bool isError() const { return kind_ != Kind::None; }
+    Kind kind() const { return kind_; }
+    int number() const { return number_; } // the system's error number, 0 when none applies
+    // The text of the standard error box; empty when there is no error.
+    QString text() const;
+
+    friend bool operator==(const FileError&, const FileError&) = default;
+
+  private:
+    FileError(Kind kind, int number) : kind_(kind), number_(number) {}
+    Kind kind_ = Kind::None;
+    int number_ = 0;
+};
+
+// Receives record `index` (0-based) of a read, recordSize bytes.
+using RecordSink = std::function<void(std::size_t index, std::span<const std::uint8_t> record)>;
+
+// Reads up to `count` records of `recordSize` bytes from the start of the file, handing each
+// whole record to `take` as soon as it is read. An empty file reads nothing and is no error.
+// A file with fewer records hands over those it holds, then fails with ReadBeyondEnd; bytes
+// after the last record are ignored.
+FileError readRecords(const QString& path, std::size_t recordSize, std::size_t count,
+                      const RecordSink& take);
+
+// Makes `bytes` the whole content of the file. The bytes go to a temporary file in the same
+// folder, which replaces the old file only once it is complete; on any failure the old file
+// is left as it was. An existing file that may not be written is refused (AccessDenied), as
+// rewriting it in place would be.
+FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
+
+// True when the name is not empty and the file can be opened for reading.
+bool fileExists(const QString& path);
+
+} // namespace quotara

@@ -1,0 +1,77 @@
+#include "state/recordfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace quotara;
+
+namespace {
+QString makeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    return f.fileName();
+}
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+std::span<const std::uint8_t> asBytes(const QByteArray& a) {
+    return {reinterpret_cast<const std::uint8_t*>(a.constData()), std::size_t(a.size())};
+}
+} // namespace
+
+TEST(FileError, givesTheStandardTexts) {
+    EXPECT_EQ(FileError().text(), "");
+    EXPECT_EQ(FileError::fromErrno(ENOENT).text(), "File not found");
+    EXPECT_EQ(FileError::fromErrno(EACCES).text(), "File access denied");
+    EXPECT_EQ(FileError::readBeyondEnd().text(), "Read beyond end of file");
+    EXPECT_EQ(FileError::fromErrno(ENOSPC).text(), "Disk full");
+    EXPECT_EQ(FileError::fromErrno(EIO).text(), QStringLiteral("I/O error %1").arg(EIO));
+
+    QTemporaryDir dir;
+    EXPECT_EQ(readRecords(dir.path(), 1, 1, {}).text(), "File access denied"); // a folder
+}
+
+// A write that fails half-way (the file size limit stands in for a full disk) leaves the old
+// file as it was and no temporary file behind.
+TEST(WriteFileAtomically, replacesTheFileOnlyWhenComplete) {
+    QTemporaryDir dir;
+    const QString path = makeFile(dir, "f.dat", "old content");
+    EXPECT_FALSE(writeFileAtomically(path, asBytes("old")).isError());
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const FileError e = writeFileAtomically(path, asBytes(QByteArray(5000, 'x')));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(e.isError());
+    EXPECT_EQ(contentOf(path), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});
+
+    const QString notAFolder = path + "/f.dat";
+    EXPECT_EQ(writeFileAtomically(notAFolder, asBytes("new")).text(),
+              QStringLiteral("I/O error %1").arg(ENOTDIR));
+}
+
+// Replacing the file by renaming must not get round its write protection.
+TEST(WriteFileAtomically, refusesAReadOnlyFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    QTemporaryDir dir;
+    const QString locked = makeFile(dir, "locked", "old");
+    QFile::setPermissions(locked, QFile::ReadOwner);
+    EXPECT_EQ(writeFileAtomically(locked, asBytes("new")).text(), "File access denied");
+    EXPECT_EQ(contentOf(locked), "old");
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The new-game window's rules: the level table, the modes, the gold-bar gate and the checks of
+// Start. The window holds one NewGame for the whole run and copies its view after each call.
+
+#include "state/game.h"
+#include "state/gamestate.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+namespace quotara {
+
+constexpr int kLevelCount = 15; // rows 0..14 of the level list
+
+struct LevelRow {
+    QString entry;       // list entry, "Level 1 (0 bars)"
+    int barsNeeded;      // least goldbarcount that may apply the row
+    QString targetText;  // "Make a profit within 1 month."
+    QString moneyText;   // "£15,000"
+    std::int32_t money;  // pounds; money and startmoney
+    std::uint8_t endday; // deadline in the game year, day 1..31
+    std::uint8_t endmonth;
+    std::int32_t target; // total worth in pounds that wins
+};
+
+const std::array<LevelRow, kLevelCount>& levelTable();
+QStringList levelEntries();
+// What the window applies when created and after a refusal. Unlike row 0 it asks for a
+// profit of £1,000 (target 16000); its entry is empty and it needs no bars.
+const LevelRow& defaultLevel();
+
+// Which settings are in force, as far as the gold bar is concerned: a row 0..14 or these.
+constexpr int kDefaultLevel = -1;  // the default configuration
+constexpr int kFreePlayLevel = -2; // free play or two-player values: no deadline
+constexpr int kNoLevel = -3;
+
+// What the new-game window shows; the window copies it after every call below.
+struct NewGameView {
+    int listRow = 0;                              // selected row of `levels`, 0..14
+    QString targetText, moneyText;                // labels `target` and `money`
+    bool sel1 = true, sel2 = false, sel3 = false; // the ">>" mode markers
+    bool levelsVisible = true;
+    bool nameEnabled = true;   // `Label4` and `playername`
+    bool namesVisible = false; // `player1name`, `player2name` and `browse`
+    QString goldbarsLabel = QStringLiteral("0 goldbars"); // `Label6`
+};
+
+// The new-game window's state, kept for the whole run beside the game state.
+struct NewGame {
+    NewGameView view;
+    int appliedLevel = kDefaultLevel; // whose money, target and deadline are in force
+    // While goldwon is 1: the level whose win set it. A bar is earned once per level, and
+    // applying any other row lets that one earn the next bar.
+    int goldLevel = kNoLevel;
+};
+
+QString goldbarsText(int count); // "15 goldbars"
+
+// Window created: gold-bar label, row 0 selected, default configuration.
+void goldbars(NewGame& ng, GameState& state);
+// Refresh the gold-bar label from goldbarcount (after a bar was won, when the window reopens).
+void refreshGoldbars(NewGame& ng, const GameState& state);
+// `levels` clicked: apply row 0..14, or refuse it through loadfirst when bars are missing.
+// Values go into the game state at once, also during a running game.
+void levelload(NewGame& ng, GameState& state, Messages& messages, int row);
+// The refusal: information box, then row 0 and the default configuration.
+void loadfirst(NewGame& ng, GameState& state, Messages& messages);
+// `playername` changed: the whole text "Petra Lund" sets the count to 15.
+void cheat(NewGame& ng, GameState& state, const QString& text);
+// The three modes. Single play keeps whatever values are in force.
+void singleplay(NewGame& ng, GameState& state);
+void freeplay(NewGame& ng, GameState& state);
+void multiplayer(NewGame& ng, GameState& state);
+
+enum class StartOutcome {
+    Refused,     // two-player: message shown, nothing else happens
+    NameMissing, // message shown, the window stays; the market is still reset
+    Started,     // username set: the window hides and the game begins
+};
+// The checks of Start, with its messages. After anything but Refused the caller runs the reset
+// of a new game, selects the Share Lookup page and refreshes all pages; after Started it first
+// hides this window and shows the game with "User - " and the username.
+// p1caption, p2caption: the texts of `player1name` and `player2name`.
+StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
+                        const QString& p2caption);
+
+} // namespace quotara

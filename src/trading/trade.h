@@ -1,0 +1,58 @@
+#pragma once
+// The trade dialog's rules: what it shows when opened, the typed quantity and the OK press.
+// Trades settle in whole pounds against the current player's money, owned and cost.
+
+#include "state/game.h"
+#include "state/gamestate.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace quotara {
+
+enum class TradeMode { Buy, Sell };
+
+// The dialog's caption is its mode; the OK press reads nothing else to find it.
+inline const QString kBuyCaption = QStringLiteral("Buy shares");
+inline const QString kSellCaption = QStringLiteral("Sell shares");
+
+struct TradeDialogFigures {
+    QString caption; // window caption: "Buy shares" or "Sell shares"
+    QString name;    // the share's name (the dialog's title label)
+    QString owned;   // "12 shares"
+    QString price;   // buy or sell price, "252p"
+    QString money;   // playermoney: "£1000"
+    QString label5;  // "You can afford :" or "This will generate :"
+    QString afford;  // "396 shares" or "£248"
+    QString button1; // "Buy" or "Sell"
+    QString label4;  // the question above the quantity field
+};
+
+// share: 0..19. The quantity field is not part of this; it keeps the text last typed.
+TradeDialogFigures openTrade(const GameState& state, TradeMode mode, int share);
+
+// The most shares of share 0..19 the current player can buy: what the cash pays for at the buy
+// price, and never more than keeps the holding within 32 bits. May be negative when money is.
+std::int64_t affordableShares(const GameState& state, int share);
+
+// A typed quantity: leading blanks, an optional "+" or "-" and decimal digits, or "$" and
+// hexadecimal digits; nothing after; within a signed 32-bit value. Anything else: nullopt.
+std::optional<std::int32_t> parseQuantity(const QString& text);
+
+// "'12.0' is not a valid integer value"
+QString invalidIntegerText(const QString& typed);
+
+struct TradeOutcome {
+    bool converted; // false: the quantity was not a number; error shown, nothing else ran
+    bool completed; // a trade took place: hide the dialog and run lookupsel
+};
+
+// The OK press for share 0..19 (the lookup list's selection at this moment). Shows every
+// refusal and confirmation through game.messages. Whenever converted, the caller refreshes
+// all pages (dataload) afterwards, refusals included.
+TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,
+                     const QString& quantityText);
+
+} // namespace quotara

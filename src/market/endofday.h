@@ -1,0 +1,59 @@
+#pragma once
+// End Day: the close of a trading day, step by step in the game's order.
+
+#include "state/game.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace quotara {
+
+// The outcome of a level on its deadline day.
+struct LevelVerdict {
+    std::int32_t worth = 0;  // pounds: cash plus every holding at its price
+    std::int32_t profit = 0; // pounds: worth - startmoney
+    QString message;         // "You made a profit of £134" / "You made a loss of £-500"
+    QString endtext;         // the end-of-level window's verdict text
+    QString goldbars;        // "1 goldbars"
+    bool won = false;        // worth reached the target
+};
+
+// How End Day reaches the windows in the middle of its sequence.
+class DayViews {
+  public:
+    virtual ~DayViews() = default;
+    // After the day's prices are recorded: dataload, then lookupsel.
+    virtual void refresh() = 0;
+    // After the daily draw: World News captions, ticker text, and (on the 15th) the
+    // unemployment figures and slot 4.
+    virtual void newsDrawn() = 0;
+    // On the level's last day, after the profit message: show the end-of-level window with
+    // the verdict's texts, hide the ticker and the main window.
+    virtual void levelEnded(const LevelVerdict& verdict) = 0;
+};
+
+enum class DayResult {
+    HandedOver, // two-player: player 1's turn ended, the day did not advance
+    DayEnded,
+};
+
+// The End Day button. Message boxes go through game.messages.
+DayResult endofday(Game& game, DayViews& views);
+
+// The steps End Day runs, in its order (those of other modules: turnchange,
+// headline4countdown, dayeval, dowStep, hangsengStep, ftseStep, sharecalc, headlineload).
+
+// day and daycount one on, then the calendar roll-over.
+void advanceDay(GameState& state);
+// history entry daycount := price for shares 0..19; a daycount outside 1..1000 writes nothing.
+void recordClosingPrices(GameState& state);
+// On the 15th: the month's unemployment change, its information box and the slot-4 headline.
+void unemployment(Game& game);
+// Values the position on the deadline day, reports profit or loss in a plain box and awards a
+// gold bar (once while goldwon is 1).
+LevelVerdict goalcheck(Game& game);
+// True when the date just reached is the level's deadline. Never in free play (endday 0).
+bool isDeadline(const GameState& state);
+
+} // namespace quotara

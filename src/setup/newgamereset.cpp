@@ -1,0 +1,52 @@
+#include "setup/newgamereset.h"
+
+#include "state/sharetable.h"
+
+#include <algorithm>
+
+namespace quotara {
+
+void newgamereset(GameState& s) {
+    // No headline of the previous game acts on the first End Day.
+    s.headlines4.clear();
+    s.headlines1.clear();
+    s.headlines2.clear();
+
+    s.month = 1;
+    s.day = 1;
+    s.daycount = 1;
+    s.year = 1999;
+
+    s.dow = kStartDow;
+    s.dowchange = 0;
+    s.ftsechange = 0;
+    s.hangchange = 0;
+    s.ftse = kStartFtse;
+    s.hangseng = kStartHangseng;
+    s.interest = kStartInterest;
+    s.inflation = kStartInflation;
+    s.unemployed = kStartUnemployed;
+    s.unemployedchange = 0;
+
+    for (int i = 0; i < kShareCount; ++i)
+        s.shares[i].price = kBuiltinShares[i].price;
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s.shares[i];
+        share.high = share.price;
+        share.low = share.price;
+    }
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s.shares[i];
+        share.change = 0;
+        share.cost = 0;
+        share.owned = 0;
+        // Entries 366..1000 are left as they are.
+        std::fill(share.history.begin() + 1, share.history.begin() + 1 + kYearDays, 0);
+        share.history[s.daycount] = share.price;
+    }
+
+    for (int n = 1; n <= kNewsCount; ++n)
+        s.newsitems[n].used = 0;
+}
+
+} // namespace quotara

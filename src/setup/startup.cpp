@@ -1,0 +1,35 @@
+#include "setup/startup.h"
+
+#include "state/sharetable.h"
+
+namespace quotara {
+
+void loadStartValues(GameState& s) {
+    s.month = 1;
+    s.day = 1;
+    s.year = 1999;
+    s.dow = kStartDow;
+    s.ftse = kStartFtse;
+    s.hangseng = kStartHangseng;
+    s.interest = kStartInterest;
+    s.inflation = kStartInflation;
+    s.unemployed = kStartUnemployed;
+
+    for (int i = 0; i <= kShareCount; ++i)
+        s.shares[i].name.assign(kBuiltinShares[i].name);
+    for (int i = 0; i < kShareCount; ++i)
+        s.shares[i].price = kBuiltinShares[i].price;
+
+    const bool hasEntry = s.daycount >= 1 && s.daycount <= Tshare::kHistoryDays;
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s.shares[i];
+        share.high = share.price;
+        share.low = share.price;
+        if (hasEntry) share.history[s.daycount] = share.price;
+    }
+
+    for (int i = 0; i <= kShareCount; ++i)
+        s.shares[i].sector = kBuiltinShares[i].sector;
+}
+
+} // namespace quotara

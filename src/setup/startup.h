@@ -1,0 +1,13 @@
+#pragma once
+// The start values that start-up writes after the news file is loaded: calendar and economy,
+// the built-in share table (names and sectors of records 0..20, prices of 0..19), high and
+// low at the start price, and today's history entry when daycount is already 1 or more.
+// daycount itself is not set: at program start it stays 0 until a game begins.
+
+#include "state/gamestate.h"
+
+namespace quotara {
+
+void loadStartValues(GameState& state);
+
+} // namespace quotara

@@ -1,0 +1,101 @@
+#include "setup/newgamereset.h"
+#include "setup/startup.h"
+#include "state/sharetable.h"
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+
+TEST(NewGameReset, putsTheMarketBackAndKeepsThePlayersChoices) {
+    auto s = std::make_unique<GameState>();
+    loadStartValues(*s);
+    s->shares[2].name.assign(std::string_view("Loaded Water"));
+    s->shares[2].sector = 5;
+    s->day = 9;
+    s->month = 7;
+    s->year = 2003;
+    s->daycount = 190;
+    s->dow = 1;
+    s->dowchange = 5;
+    s->ftsechange = -3;
+    s->hangchange = 9;
+    s->ftse = 2;
+    s->hangseng = 3;
+    s->interest = 1;
+    s->inflation = 1;
+    s->unemployed = 5;
+    s->unemployedchange = 7000;
+    s->money = 321;
+    s->startmoney = 15000;
+    s->target = 16000;
+    s->endday = 1;
+    s->endmonth = 2;
+    s->goldbarcount = 4;
+    s->goldwon = 1;
+    s->headlines1 = {"one", 5};
+    s->headlines2 = {"two", 6};
+    s->headlines4 = {"four", 44};
+    s->headline4days = 2;
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s->shares[i];
+        share.price = 9999;
+        share.high = 10000;
+        share.low = 5;
+        share.change = 12;
+        share.cost = 100;
+        share.owned = 50;
+        share.p1owned = 8;
+        std::fill(share.history.begin(), share.history.end(), 77);
+    }
+    for (auto& item : s->newsitems)
+        item.used = 1;
+
+    newgamereset(*s);
+
+    EXPECT_TRUE(s->headlines1.caption.isEmpty());
+    EXPECT_FALSE(s->headlines1.hasNumber());
+    EXPECT_FALSE(s->headlines2.hasNumber());
+    EXPECT_FALSE(s->headlines4.hasNumber());
+    EXPECT_TRUE(s->headlines4.caption.isEmpty());
+    EXPECT_EQ(s->day, 1);
+    EXPECT_EQ(s->month, 1);
+    EXPECT_EQ(s->year, 1999);
+    EXPECT_EQ(s->daycount, 1);
+    EXPECT_EQ(s->dow, 8452);
+    EXPECT_EQ(s->ftse, 5217);
+    EXPECT_EQ(s->hangseng, 15444);
+    EXPECT_EQ(s->dowchange, 0);
+    EXPECT_EQ(s->ftsechange, 0);
+    EXPECT_EQ(s->hangchange, 0);
+    EXPECT_EQ(s->interest, 7.25);
+    EXPECT_EQ(s->inflation, 2.5);
+    EXPECT_EQ(s->unemployed, 1925000);
+    EXPECT_EQ(s->unemployedchange, 0);
+    for (int i = 0; i < kShareCount; ++i) {
+        const Tshare& share = s->shares[i];
+        const int start = kBuiltinShares[i].price;
+        EXPECT_EQ(share.price, start);
+        EXPECT_EQ(share.high, start);
+        EXPECT_EQ(share.low, start);
+        EXPECT_EQ(share.change, 0);
+        EXPECT_EQ(share.cost, 0);
+        EXPECT_EQ(share.owned, 0);
+        EXPECT_EQ(share.p1owned, 8); // the parked two-player holdings stay
+        EXPECT_EQ(share.history[1], start);
+        for (int d = 2; d <= 365; ++d)
+            ASSERT_EQ(share.history[d], 0);
+        EXPECT_EQ(share.history[366], 77);
+    }
+    // A loaded share table keeps its names and sectors.
+    EXPECT_EQ(s->shares[2].name.toQString(), "Loaded Water");
+    EXPECT_EQ(s->shares[2].sector, 5);
+    for (int n = 1; n <= kNewsCount; ++n)
+        ASSERT_EQ(s->newsitems[n].used, 0);
+    EXPECT_EQ(s->money, 321);
+    EXPECT_EQ(s->startmoney, 15000);
+    EXPECT_EQ(s->target, 16000);
+    EXPECT_EQ(s->endday, 1);
+    EXPECT_EQ(s->endmonth, 2);
+    EXPECT_EQ(s->goldbarcount, 4);
+    EXPECT_EQ(s->goldwon, 1);
+}

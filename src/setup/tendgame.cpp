@@ -1,7 +1,9 @@
 #include "setup/tendgame.h"
 
+#include "app/look.h"
 #include "app/tmain_screen.h"
 #include "app/windows.h"
+#include "components/tticker.h"
 #include "market/endofday.h"
 #include "setup/newgamereset.h"
 #include "setup/tnewgame.h"
@@ -9,7 +11,6 @@
 #include "ui_tendgame.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,10 +68,11 @@ Tendgame::Tendgame(Game& game, Windows& windows, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::Tendgame>()), game_(game), windows_(windows) {
     ui->setupUi(this);
+    usePixelFonts(this);
+    setFixedSize(size());
     ui->Image->setPixmap(titlePicture(ui->Image->size()));
     connect(ui->button1, &QPushButton::clicked, this, &Tendgame::button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &Tendgame::Button2Click);
-    connect(this, &Tendgame::quitRequested, qApp, &QCoreApplication::quit);
 }
 
 Tendgame::~Tendgame() = default;
@@ -78,6 +80,7 @@ Tendgame::~Tendgame() = default;
 void Tendgame::showVerdict(const LevelVerdict& verdict) {
     ui->endtext->setText(verdict.endtext);
     ui->goldbars->setText(verdict.goldbars);
+    if (!isVisible()) centreOnScreen(this);
     show();
     raise();
     activateWindow();

@@ -33,8 +33,7 @@ class Tendgame : public QWidget {
     void Button2Click(); // Exit, after confirmation
 
   signals:
-    // Yes to the exit question, or No to the disclaimer after Continue. Connected to
-    // QCoreApplication::quit; tests watch it instead.
+    // Yes to the exit question, or No to the disclaimer after Continue: the program ends.
     void quitRequested();
 
   protected:

@@ -3,12 +3,13 @@
 // Start checks are the engine's; this window copies the texts it is given and runs Start's
 // window steps on the main window.
 
+#include "setup/levels.h"
+
 #include <QWidget>
 
 #include <memory>
 
 namespace quotara {
-struct Game;
 struct Windows;
 } // namespace quotara
 
@@ -27,13 +28,13 @@ class Tnewgame : public QWidget {
     ~Tnewgame() override;
 
   public slots:
-    void goldbars();    // window created: gold-bar count and the default configuration
-    void singleplay();  // Image4
-    void freeplay();    // Image3
-    void multiplayer(); // Image2
-    void levelload();   // a row of the level list clicked
-    void cheat();       // the player name changed
-    void browseClick(); // Edit names
+    void goldbars();     // window created: gold-bar count and the default configuration
+    void singleplay();   // Image4
+    void freeplay();     // Image3
+    void multiplayer();  // Image2
+    void levelload();    // a row of the level list clicked
+    void cheat();        // the player name changed
+    void browseClick();  // Edit names
     void Button1Click(); // Start
 
   protected:
@@ -41,9 +42,13 @@ class Tnewgame : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void showView(); // copies the engine's view into the controls
+
     std::unique_ptr<Ui::Tnewgame> ui;
     Game& game_;
     Windows& windows_;
+    NewGame ng_; // mode, level and gold-bar bookkeeping for the whole run
+    bool placed_ = false;
 };
 
 } // namespace quotara

@@ -1,5 +1,6 @@
 #include "trading/tbuysell.h"
 
+#include "app/look.h"
 #include "app/tmain_screen.h"
 #include "app/windows.h"
 #include "state/game.h"
@@ -14,6 +15,8 @@ Tbuysell::Tbuysell(Game& game, Windows& windows, QWidget* parent)
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       ui(std::make_unique<Ui::Tbuysell>()), game_(game), windows_(windows) {
     ui->setupUi(this);
+    usePixelFonts(this);
+    setFixedSize(size());
     setModal(false);
     ui->button1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ui->button2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -34,6 +37,10 @@ void Tbuysell::open(TradeMode mode) {
     ui->afford->setText(f.afford);
     ui->button1->setText(f.button1);
     ui->Label4->setText(f.label4);
+    if (!placed_) {
+        centreOnScreen(this);
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

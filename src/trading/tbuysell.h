@@ -42,6 +42,7 @@ class Tbuysell : public QDialog {
     std::unique_ptr<Ui::Tbuysell> ui;
     Game& game_;
     Windows& windows_;
+    bool placed_ = false;
 };
 
 } // namespace quotara

@@ -179,8 +179,9 @@ void Tnewgame::cheat() {
 
 void Tnewgame::browseClick() {
     // The two-player game cannot be started yet, so there is nothing to name.
-    game_.messages.show(Messages::Kind::Information,
-                        QStringLiteral("Player names cannot be edited in this version."));
+    game_.messages.show(
+        Messages::Kind::Information,
+        QStringLiteral("Editing the player names is not available in this version of Quotara."));
 }
 
 void Tnewgame::Button1Click() {

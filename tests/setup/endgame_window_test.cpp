@@ -40,6 +40,8 @@ class EndGameWindowTest : public QObject {
             endDay()->click();
         QVERIFY(!g->endgame->isVisible());
         g->s().money = 20000;
+        GameWindows::find<QPushButton>(g->main.get(), "lookupbuy")->click();
+        QVERIFY(g->buysell->isVisible());
         endDay()->click();
     }
 
@@ -72,6 +74,7 @@ class EndGameWindowTest : public QObject {
         QVERIFY(g->endgame->isVisible());
         QVERIFY(!g->main->isVisible());
         QVERIFY(!g->ticker->isVisible());
+        QVERIFY(!g->buysell->isVisible()); // no trading between levels
         QCOMPARE(find("goldbars")->text(), QStringLiteral("16 goldbars"));
         QCOMPARE(find("endtext")->text(),
                  QStringLiteral("Congratulations! You win a gold bar! Play a different level to "

@@ -1,5 +1,6 @@
 #include "app/helpviewer.h"
 
+#include "shipped/help.h"
 #include "state/helptopics.h"
 
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 } // namespace
 
 HelpViewer::HelpViewer(Game&, Windows&, QWidget* parent) : QWidget(parent, Qt::Window) {
+    registerShippedHelp();
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Quotara Help"));
     resize(600, 500);

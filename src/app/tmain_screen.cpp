@@ -457,7 +457,8 @@ void Tmain_screen::endofday() {
 void Tmain_screen::refresh() {
     dataload();
     lookupsel();
-    // The page shows the day's index moves before any message box of the close.
+    // The new date and the day's index moves show before any message box of the close.
+    panels_[1]->setText(dateText(state()));
     showIndexChanges();
     showHeadlines();
 }

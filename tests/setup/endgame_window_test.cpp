@@ -59,9 +59,6 @@ class EndGameWindowTest : public QObject {
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(find("goldbars")->text(), QStringLiteral("1 gold bar"));
-        QCOMPARE(find("Label2")->text(), QStringLiteral("You now have :"));
-        QCOMPARE(find<QPushButton>("button1")->text(), QStringLiteral("Continue"));
-        QCOMPARE(find<QPushButton>("Button2")->text(), QStringLiteral("Exit"));
         QVERIFY(find("endtext")->wordWrap());
         QCOMPARE(find("endtext")->width(), w->width());
         QVERIFY(!find("Image")->pixmap().isNull());

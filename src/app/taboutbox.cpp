@@ -1,0 +1,33 @@
+#include "app/taboutbox.h"
+
+#include "app/look.h"
+#include "ui_taboutbox.h"
+
+namespace quotara {
+
+TAboutBox::TAboutBox(Game&, Windows&, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TAboutBox>()) {
+    ui->setupUi(this);
+    usePixelFonts(this);
+    setFixedSize(size());
+    ui->ProgramIcon->setPixmap(programPicture(48));
+    connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::showBox() {
+    if (!isVisible()) centreOnScreen(this);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TAboutBox::OKButtonClick() {
+    hide();
+}
+
+} // namespace quotara

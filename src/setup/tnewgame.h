@@ -1,0 +1,54 @@
+#pragma once
+// The new-game window: name, mode, level and Start. The level table, the mode values and the
+// Start checks are the engine's; this window copies the texts it is given and runs Start's
+// window steps on the main window.
+
+#include "setup/levels.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace quotara {
+struct Windows;
+} // namespace quotara
+
+namespace Ui {
+class Tnewgame;
+}
+
+namespace quotara {
+
+class Tnewgame : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Applies the default level configuration, as the window does when it is created.
+    Tnewgame(Game& game, Windows& windows, QWidget* parent = nullptr);
+    ~Tnewgame() override;
+
+  public slots:
+    void goldbars();     // window created: gold-bar count and the default configuration
+    void singleplay();   // Image4
+    void freeplay();     // Image3
+    void multiplayer();  // Image2
+    void levelload();    // a row of the level list clicked
+    void cheat();        // the player name changed
+    void browseClick();  // Edit names
+    void Button1Click(); // Start
+
+  protected:
+    // The count may have grown at the end of a level since the window was last shown.
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void showView(); // copies the engine's view into the controls
+
+    std::unique_ptr<Ui::Tnewgame> ui;
+    Game& game_;
+    Windows& windows_;
+    NewGame ng_; // mode, level and gold-bar bookkeeping for the whole run
+    bool placed_ = false;
+};
+
+} // namespace quotara

@@ -1,0 +1,522 @@
+// The main window as the player sees it: start-up, the status bar, End Day's pages, the
+// price pages with their right-click menu, the menus, the About box and the help.
+
+#include "app/helpviewer.h"
+#include "app/look.h"
+#include "app/taboutbox.h"
+#include "app/tmain_screen.h"
+#include "app/windows.h"
+#include "components/tticker.h"
+#include "market/calendar.h"
+#include "setup/newgamereset.h"
+#include "setup/tendgame.h"
+#include "setup/tnewgame.h"
+#include "shipped/news.h"
+#include "state/game.h"
+#include "state/helptopics.h"
+#include "state/install.h"
+#include "state/money.h"
+#include "support/fakes.h"
+#include "trading/tbuysell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace quotara;
+
+namespace {
+
+QColor textColour(const QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
+
+// Pixels of the label's area, as drawn on its page, that are clearly of the given hue.
+int pixelsOfHue(QWidget* page, QLabel* label, QColor hue) {
+    QImage img(page->size(), QImage::Format_RGB32);
+    page->render(&img);
+    const QRect area(label->mapTo(page, QPoint(0, 0)), label->size());
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            const bool red = c.red() > 180 && c.green() < 90 && c.blue() < 90;
+            const bool blue = c.blue() > 180 && c.red() < 90 && c.green() < 90;
+            if ((hue == Qt::red && red) || (hue == Qt::blue && blue)) ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+class MainScreenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> tmp;
+    test::FakeClock clock{12'345'678};
+    test::RecordingMessages messages;
+    std::unique_ptr<Game> game;
+    Windows windows;
+    std::unique_ptr<Tmain_screen> main;
+    std::unique_ptr<Tnewgame> newgame;
+    std::unique_ptr<TAboutBox> about;
+    std::unique_ptr<Tbuysell> buysell;
+    std::unique_ptr<Tticker> ticker;
+    std::unique_ptr<Tendgame> endgame;
+    std::unique_ptr<HelpViewer> help;
+
+    GameState& s() { return game->state; }
+    template <class T = QLabel> T* find(const char* name) {
+        T* w = main->findChild<T*>(QLatin1String(name));
+        if (!w) qFatal("no control %s", name);
+        return w;
+    }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QAction* popupItem(const char* name) {
+        return main->popupMenu()->findChild<QAction*>(QLatin1String(name));
+    }
+
+    // The folder as the first start leaves it: the shipped news file in place.
+    void installNews() { QCOMPARE(installDataFolder(game->folder, shippedNewsFile()), QString()); }
+    // Creates the windows in the game's order; the main window's start-up runs first.
+    bool startUp() {
+        main = std::make_unique<Tmain_screen>(*game, windows);
+        windows.main = main.get();
+        // The clocks would rewrite the panels behind the tests' backs.
+        find<QTimer>("Timer1")->stop();
+        find<QTimer>("Timer2")->stop();
+        if (!main->FormCreate()) return false;
+        newgame = std::make_unique<Tnewgame>(*game, windows);
+        windows.newgame = newgame.get();
+        about = std::make_unique<TAboutBox>(*game, windows);
+        windows.about = about.get();
+        buysell = std::make_unique<Tbuysell>(*game, windows);
+        windows.buysell = buysell.get();
+        ticker = std::make_unique<Tticker>(*game, windows);
+        windows.ticker = ticker.get();
+        endgame = std::make_unique<Tendgame>(*game, windows);
+        windows.endgame = endgame.get();
+        help = std::make_unique<HelpViewer>(*game, windows);
+        windows.help = help.get();
+        return true;
+    }
+    // What Start does for a named single player, without the new-game window.
+    void startGame() {
+        s().username.assign(QStringLiteral("Ann"));
+        s().money = s().startmoney = 15000;
+        s().target = 16000;
+        s().endday = 1;
+        s().endmonth = 2;
+        newgamereset(s());
+        main->resetViews();
+        main->showGame();
+        main->setUserPanel(userPanelText(s()));
+        main->selectLookupPage();
+        main->dataload();
+    }
+
+  private slots:
+    void init() {
+        tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(tmp->isValid());
+        messages = test::RecordingMessages();
+        game = std::make_unique<Game>(clock, messages,
+                                      DataFolder(tmp->path() + QStringLiteral("/quotara")));
+        windows = Windows();
+    }
+    void cleanup() {
+        help.reset();
+        endgame.reset();
+        ticker.reset();
+        buysell.reset();
+        about.reset();
+        newgame.reset();
+        main.reset();
+        game.reset();
+    }
+
+    void theWindowBeforeAnyGame() {
+        installNews();
+        QVERIFY(startUp());
+        QCOMPARE(main->windowTitle(), QStringLiteral("Quotara"));
+        QCOMPARE(main->width(), 511);
+        QCOMPARE(main->height() - main->menuBar()->sizeHint().height(), 276);
+
+        auto* pages = find<QTabWidget>("PageControl1");
+        const QStringList names = {"TabSheet1", "TabSheet2", "TabSheet3",
+                                   "TabSheet4", "TabSheet6", "TabSheet5"};
+        const QStringList titles = {"Share Lookup",   "Share Prices", "World News",
+                                    "Financial Info", "Portfolio",    "Game Editor"};
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(pages->widget(i)->objectName(), names[i]);
+            QCOMPARE(pages->tabText(i), titles[i]);
+            QVERIFY(!pages->isTabVisible(i));
+        }
+        QVERIFY(pages->isHidden());
+        QVERIFY(find("Label1")->isHidden());
+        QVERIFY(find<QPushButton>("Button1")->isHidden());
+        QVERIFY(find<QStatusBar>("status")->isHidden());
+        QCOMPARE(find<QPushButton>("Button1")->text(), QStringLiteral("End Day"));
+
+        QStringList items;
+        for (QAction* menu : main->menuBar()->actions())
+            for (QAction* a : menu->menu()->actions())
+                if (!a->isSeparator()) items << menu->text() + QLatin1Char('/') + a->objectName();
+        QCOMPARE(items,
+                 QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1", "File/Exit1",
+                              "Options/Datafiles1", "Options/Players1", "Options/GameEditor1",
+                              "Options/Status1", "Help/Contents1", "Help/About1"}));
+        const int widths[] = {90, 140, 130};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(main->statusPanel(i)->width(), widths[i]);
+        QCOMPARE(find("headlines2no")->parentWidget(), main->centralWidget());
+        QVERIFY(find("headlines2no")->isHidden());
+        QVERIFY(find("Same")->isVisibleTo(find<QWidget>("TabSheet4")));
+        QVERIFY(find("mlinterest")->isHidden());
+        QCOMPARE(find<QPushButton>("Button6")->width(), 0);
+    }
+
+    // Start-up shows the disclaimer first; a missing news file is reported with its standard
+    // text and the market still gets its start values, so a game can be played without news.
+    void startUpWithoutNewsFile() {
+        QVERIFY(QDir().mkpath(game->folder.path()));
+        QVERIFY(startUp());
+        QCOMPARE(messages.log.size(), std::size_t(2));
+        QVERIFY(messages.log[0].asked);
+        QCOMPARE(messages.log[0].kind, Messages::Kind::Information);
+        QCOMPARE(messages.log[0].text,
+                 QStringLiteral("DISCLAIMER : Neither TARNVALE software nor does the author "
+                                "VENNER accepts any responsibility for any monetary loss. This "
+                                "program is NOT a stockmarket predictor, it is a GAME. Continue?"));
+        QCOMPARE(messages.log[1].kind, Messages::Kind::Error);
+        QCOMPARE(messages.log[1].text, QStringLiteral("File not found"));
+
+        auto* names = find<QComboBox>("name");
+        QCOMPARE(names->count(), 20);
+        QCOMPARE(names->currentText(), QStringLiteral("Abbey National"));
+        QCOMPARE(names->itemText(19), QStringLiteral("Scottish Power"));
+        QCOMPARE(find("Lookupprice")->text(), QStringLiteral("1134p"));
+        QCOMPARE(find("lookupsector")->text(), QStringLiteral("Banks"));
+        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 1st January 1999"));
+        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("User - "));
+        QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("Money - £0"));
+
+        startGame();
+        find<QPushButton>("Button1")->click();
+        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
+        QVERIFY(s().ftse > 0);
+        QCOMPARE(find("headlines1")->text(), QString());
+        QCOMPARE(ticker->text(), QString(10, QLatin1Char(' ')));
+    }
+
+    void startUpWithTheShippedNews() {
+        installNews();
+        QVERIFY(startUp());
+        QCOMPARE(messages.log.size(), std::size_t(1));
+        QVERIFY(!s().newsitems[1].text.empty());
+    }
+
+    // No to the disclaimer: nothing is shown and the caller ends the program.
+    void disclaimerNo() {
+        installNews();
+        messages.answers = {false};
+        QVERIFY(!startUp());
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    void clockAndUserPanels() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        main->time();
+        QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("Money - £15000"));
+        Random r;
+        r.setSeed(12'345'678);
+        const Tshare& share = s().shares[r(19)];
+        QCOMPARE(main->statusPanel(3)->text(), share.name.toQString() + QLatin1Char(' ') +
+                                                   QString::number(share.price) +
+                                                   QStringLiteral(" +0"));
+
+        main->pan();
+        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("Portfolio value - £15000"));
+        main->pan();
+        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("User - Ann"));
+    }
+
+    // End Day writes the Financial Info figures with their colours, the day's headlines and
+    // the ticker; on the 15th the unemployment figures and the slot-4 headline.
+    void endDayFillsTheInfoAndNewsPages() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        for (int day = 2; day <= 15; ++day) {
+            find<QPushButton>("Button1")->click();
+            const struct {
+                const char* label;
+                std::int32_t change;
+            } moves[] = {{"infodowchange", s().dowchange},
+                         {"infohangchange", s().hangchange},
+                         {"infoftsechange", s().ftsechange}};
+            for (const auto& m : moves) {
+                QCOMPARE(find(m.label)->text(), changeText(m.change));
+                QCOMPARE(textColour(find(m.label)),
+                         m.change < 0 ? QColor(Qt::red) : QColor(Qt::blue));
+            }
+            QCOMPARE(find("infodowprice")->text(), QString::number(s().dow));
+            QCOMPARE(find("infoftseprice")->text(), QString::number(s().ftse));
+            QCOMPARE(find("infohangprice")->text(), QString::number(s().hangseng));
+            QCOMPARE(find("headlines1")->text(), s().headlines1.caption);
+            QCOMPARE(find("headlines1no")->text(), s().headlines1.numberText());
+            QCOMPARE(find("headlines2")->text(), s().headlines2.caption);
+            QCOMPARE(find("headlines2no")->text(), s().headlines2.numberText());
+            QCOMPARE(ticker->text(), s().tickerText);
+        }
+        QCOMPARE(find("infointerest")->text(), QStringLiteral("7.25%"));
+        QCOMPARE(find("infoinflation")->text(), QStringLiteral("2.5%"));
+        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 15th January 1999"));
+        QVERIFY(!find("headlines1")->text().isEmpty());
+        QVERIFY(ticker->text().startsWith(find("headlines1")->text()));
+
+        QVERIFY(messages.texts().last().startsWith(
+            QStringLiteral("Unemployment figures for the last month : ")));
+        QCOMPARE(find("infounemployed")->text(), QString::number(s().unemployed));
+        QCOMPARE(find("infounemployedchange")->text(), changeText(s().unemployedchange));
+        QVERIFY(!find("headlines4")->text().isEmpty());
+        const int slot4 = find("headlines4no")->text().toInt();
+        QVERIFY(slot4 >= 42 && slot4 <= 45);
+        QVERIFY(ticker->text().endsWith(find("headlines4")->text()));
+    }
+
+    // A fall is drawn in red and a rise in blue, as the player sees them on the pages.
+    void changesAreDrawnInTheirColours() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        s().shares[0].change = -7;
+        main->lookupsel();
+        auto* page = find<QWidget>("TabSheet1");
+        QCOMPARE(find("lookupchange")->text(), QStringLiteral("-7"));
+        QVERIFY(pixelsOfHue(page, find("lookupchange"), Qt::red) > 5);
+        QCOMPARE(pixelsOfHue(page, find("lookupchange"), Qt::blue), 0);
+
+        s().shares[0].change = 12;
+        main->lookupsel();
+        QVERIFY(pixelsOfHue(page, find("lookupchange"), Qt::blue) > 5);
+        QCOMPARE(pixelsOfHue(page, find("lookupchange"), Qt::red), 0);
+        // Labels in black stay black.
+        QCOMPARE(pixelsOfHue(page, find("Lookupprice"), Qt::blue), 0);
+    }
+
+    void portfolioAfterAPurchase() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        Tshare& bt = s().shares[8];
+        bt.owned = 10;
+        bt.cost = 80;
+        s().money -= 80;
+        main->dataload();
+        QCOMPARE(find("name1")->text(), QStringLiteral("Br Telecom"));
+        QCOMPARE(find("owned1")->text(), QStringLiteral("10"));
+        QCOMPARE(find("price1")->text(), QStringLiteral("732p"));
+        QCOMPARE(find("profit1")->text(), QStringLiteral("£-7"));
+        QCOMPARE(textColour(find("profit1")), QColor(Qt::red));
+        QCOMPARE(find("name2")->text(), QString());
+        QCOMPARE(find("portfoliototal")->text(), QStringLiteral("£14993"));
+        QCOMPARE(find("portfoliocost")->text(), QStringLiteral("£80"));
+        QCOMPARE(textColour(find("portfolioprofit")), QColor(Qt::red));
+    }
+
+    // Names of held shares are blue; the right-click "Sell" is enabled only over them, and
+    // the menu's items act on the share of the row.
+    void pricePageAndItsMenu() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        s().shares[2].owned = 10;
+        s().shares[2].cost = 87;
+        s().shares[3].change = -12;
+        main->dataload();
+        auto* pages = find<QTabWidget>("PageControl1");
+        pages->setCurrentWidget(find<QWidget>("TabSheet2"));
+
+        QCOMPARE(find("pricesname3")->text(), QStringLiteral("Anglian"));
+        QCOMPARE(textColour(find("pricesname3")), QColor(Qt::blue));
+        QCOMPARE(textColour(find("Pricesname1")), QColor(Qt::black));
+        QCOMPARE(find("prices1")->text(), QStringLiteral("1134"));
+        QCOMPARE(find("priceschange4")->text(), QStringLiteral("-12"));
+        QCOMPARE(textColour(find("priceschange4")), QColor(Qt::red));
+        QCOMPARE(find("priceschange1")->text(), QStringLiteral("+0"));
+        QCOMPARE(textColour(find("priceschange1")), QColor(Qt::blue));
+
+        main->openPopup(find("Pricesname1"), QPoint(10, 10));
+        QVERIFY(!popupItem("Sell1")->isEnabled());
+        QVERIFY(popupItem("Buy1")->isEnabled());
+        main->popupMenu()->hide();
+        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        QVERIFY(popupItem("Sell1")->isEnabled());
+        popupItem("Sell1")->trigger();
+        main->popupMenu()->hide();
+        QCOMPARE(main->selectedShare(), 2);
+        QVERIFY(buysell->isVisible());
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+        buysell->hide();
+
+        main->openPopup(find("pricesname12"), QPoint(10, 10));
+        popupItem("Buy1")->trigger();
+        main->popupMenu()->hide();
+        QCOMPARE(main->selectedShare(), 11);
+        QCOMPARE(find("Lookupprice")->text(), QStringLiteral("866p"));
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+        buysell->hide();
+
+        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        popupItem("Shareinfo1")->trigger();
+        main->popupMenu()->hide();
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+        QCOMPARE(main->selectedShare(), 2);
+        QCOMPARE(find("lookupowned")->text(), QStringLiteral("10 shares"));
+
+        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        popupItem("Help2")->trigger();
+        main->popupMenu()->hide();
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), helpUrlForContext(4));
+    }
+
+    // The arrows step through the seventeen pages, wrapping round; empty rows open no menu.
+    void pricePageArrows() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        auto* selector = find<QComboBox>("pricespage");
+        QCOMPARE(selector->count(), 17);
+        QCOMPARE(selector->currentText(), QStringLiteral("Popular Shares"));
+        find<QToolButton>("pricesleft")->click();
+        QCOMPARE(selector->currentText(), QStringLiteral("Water"));
+        QCOMPARE(find("Pricesname1")->text(), QStringLiteral("Anglian"));
+        QCOMPARE(find("pricesname2")->text(), QStringLiteral("Hyder"));
+        QCOMPARE(find("pricesname3")->text(), QString());
+        QCOMPARE(find("prices3")->text(), QString());
+
+        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        QVERIFY(!main->popupMenu()->isVisible());
+        main->openPopup(find("pricesname2"), QPoint(10, 10));
+        popupItem("Shareinfo1")->trigger();
+        main->popupMenu()->hide();
+        QCOMPARE(main->selectedShare(), 11);
+
+        find<QToolButton>("pricesright")->click();
+        QCOMPARE(selector->currentText(), QStringLiteral("Popular Shares"));
+        QCOMPARE(find("pricesname2")->text(), QStringLiteral("Alliance & Leicester"));
+    }
+
+    // The level's last day: the verdict window replaces the main window and the ticker.
+    void levelEndOpensTheVerdict() {
+        installNews();
+        QVERIFY(startUp());
+        startGame();
+        s().endday = 2;
+        s().endmonth = 1;
+        find<QPushButton>("Button1")->click();
+        QVERIFY(messages.texts().contains(QStringLiteral("You made a profit of £0")));
+        QVERIFY(endgame->isVisible());
+        QVERIFY(!main->isVisible());
+        QVERIFY(!ticker->isVisible());
+    }
+
+    void exitAsksFirst() {
+        installNews();
+        QVERIFY(startUp());
+        QSignalSpy quit(main.get(), &Tmain_screen::quitRequested);
+        messages.answers = {false};
+        action("Exit1")->trigger();
+        QCOMPARE(messages.log.back().text,
+                 QStringLiteral("Are you sure you want to quit Quotara?"));
+        QCOMPARE(messages.log.back().kind, Messages::Kind::Confirmation);
+        QCOMPARE(quit.count(), 0);
+        messages.answers = {true};
+        action("Exit1")->trigger();
+        QCOMPARE(quit.count(), 1);
+        // Closing the window ends the game without a question.
+        const auto asked = messages.log.size();
+        main->close();
+        QCOMPARE(quit.count(), 2);
+        QCOMPARE(messages.log.size(), asked);
+    }
+
+    // Commands of features still to come say so rather than doing nothing.
+    void laterFeaturesSaySo() {
+        installNews();
+        QVERIFY(startUp());
+        for (const char* name :
+             {"LoadGame1", "SaveGame1", "Datafiles1", "Players1", "GameEditor1"}) {
+            const auto before = messages.log.size();
+            action(name)->trigger();
+            QCOMPARE(messages.log.size(), before + 1);
+            QCOMPARE(messages.log.back().kind, Messages::Kind::Information);
+            QVERIFY(messages.log.back().text.contains(QStringLiteral("not available")));
+        }
+        const auto before = messages.log.size();
+        action("Status1")->trigger();
+        QCOMPARE(messages.log.size(), before);
+    }
+
+    void aboutBoxIsOneWindow() {
+        installNews();
+        QVERIFY(startUp());
+        action("About1")->trigger();
+        action("About1")->trigger();
+        int shown = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<TAboutBox*>(w) && w->isVisible()) ++shown;
+        QCOMPARE(shown, 1);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About"));
+        QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->findChild<QLabel*>("ProductName")->text(), QStringLiteral("Quotara"));
+        QCOMPARE(about->findChild<QLabel*>("Version")->text(),
+                 QStringLiteral("Version 2.0 for Windows 95/98"));
+        QVERIFY(!about->findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+        about->findChild<QPushButton*>("OKButton")->click();
+        QVERIFY(!about->isVisible());
+    }
+
+    void helpContents() {
+        installNews();
+        QVERIFY(startUp());
+        action("Contents1")->trigger();
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->browser()->source(), helpUrlForContext(1));
+        QVERIFY(help->browser()->toPlainText().size() > 100);
+    }
+};
+
+int main(int argc, char** argv) {
+    // Whatever runs, the player's own data folder is never touched.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    applyLook(app);
+    MainScreenTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tmain_screen_test.moc"

@@ -1,0 +1,211 @@
+// The new-game window as the player uses it: the default level, the modes, the gold-bar gate
+// and Start with and without a name.
+
+#include "gamewindows.h"
+
+#include "state/sharetable.h"
+
+#include <QImage>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace quotara;
+using test::GameWindows;
+
+namespace {
+
+// A picture the player can see: not empty and of more than one colour.
+bool drawn(const QImage& img) {
+    if (img.isNull()) return false;
+    const QRgb first = img.pixel(0, 0);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != first) return true;
+    return false;
+}
+
+} // namespace
+
+class NewGameWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameWindows> g;
+
+    template <class T = QLabel> T* find(const char* name) {
+        return GameWindows::find<T>(g->newgame.get(), name);
+    }
+    QString text(const char* label) { return find(label)->text(); }
+    void clickLevel(int row) {
+        auto* levels = find<QListWidget>("levels");
+        const QRect r = levels->visualItemRect(levels->item(row));
+        QTest::mouseClick(levels->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+  private slots:
+    void init() {
+        g = std::make_unique<GameWindows>();
+        QVERIFY(g->started);
+    }
+    void cleanup() { g.reset(); }
+
+    // Created at start-up with the default configuration, which differs from row 0.
+    void createdWithTheDefaultLevel() {
+        Tnewgame* w = g->newgame.get();
+        QCOMPARE(w->windowTitle(), QStringLiteral("New Game"));
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(text("Label6"), QStringLiteral("0 goldbars"));
+        QCOMPARE(text("target"), QStringLiteral("Make a profit of £1,000 within 1 month."));
+        QCOMPARE(text("money"), QStringLiteral("£15,000"));
+        auto* levels = find<QListWidget>("levels");
+        QCOMPARE(levels->count(), 15);
+        QCOMPARE(levels->item(0)->text(), QStringLiteral("Level 1 (0 bars)"));
+        QCOMPARE(levels->item(14)->text(), QStringLiteral("Bonus Level (14 bars)"));
+        QCOMPARE(levels->currentRow(), 0);
+        QVERIFY(!find("sel1")->isHidden());
+        QVERIFY(find("sel2")->isHidden());
+        QVERIFY(find("sel3")->isHidden());
+        for (const char* hidden : {"player1name", "player2name"})
+            QVERIFY(find(hidden)->isHidden());
+        QVERIFY(find<QPushButton>("browse")->isHidden());
+        QVERIFY(drawn(find("Image1")->pixmap().toImage()));
+        for (const char* mode : {"Image4", "Image3", "Image2"}) {
+            auto* b = find<QToolButton>(mode);
+            QVERIFY2(drawn(b->icon().pixmap(b->iconSize()).toImage()), mode);
+        }
+        QCOMPARE(g->s().money, 15000);
+        QCOMPARE(g->s().startmoney, 15000);
+        QCOMPARE(g->s().target, 16000);
+        QCOMPARE(g->s().endday, 1);
+        QCOMPARE(g->s().endmonth, 2);
+    }
+
+    // Too few bars: the refusal, then row 0 and the default configuration again.
+    void levelRefusedWithoutGoldBars() {
+        g->newgame->show();
+        clickLevel(1);
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("You do not have enough gold bars for this level"));
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
+        QCOMPARE(find<QListWidget>("levels")->currentRow(), 0);
+        QCOMPARE(text("target"), QStringLiteral("Make a profit of £1,000 within 1 month."));
+        QCOMPARE(g->s().target, 16000);
+        QCOMPARE(g->s().money, 15000);
+
+        // Level 1 itself is the row, not the default.
+        clickLevel(0);
+        QCOMPARE(text("target"), QStringLiteral("Make a profit within 1 month."));
+        QCOMPARE(g->s().target, 15001);
+    }
+
+    void theNameThatOpensEveryLevel() {
+        g->newgame->show();
+        QTest::keyClicks(find<QLineEdit>("playername"), QStringLiteral("Petra Lund"));
+        QCOMPARE(text("Label6"), QStringLiteral("15 goldbars"));
+        QTest::keyClicks(find<QLineEdit>("playername"), QStringLiteral("x"));
+        QCOMPARE(g->s().goldbarcount, 15);
+        const auto before = g->messages.log.size();
+        clickLevel(4);
+        QCOMPARE(g->messages.log.size(), before);
+        QCOMPARE(text("target"), QStringLiteral("Make a profit of £500 within 1 week."));
+        QCOMPARE(text("money"), QStringLiteral("£15,000"));
+        QCOMPARE(g->s().target, 15500);
+        QCOMPARE(g->s().endday, 8);
+        QCOMPARE(g->s().endmonth, 1);
+    }
+
+    // Free play, two players and back: markers, list and name field follow the mode; single
+    // play keeps the free-play values.
+    void modes() {
+        g->newgame->show();
+        find<QToolButton>("Image3")->click();
+        QVERIFY(find("sel1")->isHidden());
+        QVERIFY(!find("sel2")->isHidden());
+        QVERIFY(find<QListWidget>("levels")->isHidden());
+        QCOMPARE(text("target"), QStringLiteral("Play for as long as you like!"));
+        QCOMPARE(g->s().endmonth, 0);
+
+        find<QToolButton>("Image2")->click();
+        QVERIFY(!find("sel3")->isHidden());
+        QVERIFY(!find("Label4")->isEnabled());
+        QVERIFY(!find<QLineEdit>("playername")->isEnabled());
+        QVERIFY(!find<QPushButton>("browse")->isHidden());
+        QVERIFY(!find("player1name")->isHidden());
+        QCOMPARE(text("target"), QStringLiteral("Play a two player-game of Quotara!"));
+        QCOMPARE(g->s().twoplayer, 1);
+
+        // Edit names belongs to a later version and says so.
+        find<QPushButton>("browse")->click();
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
+        QVERIFY(g->messages.log.back().text.contains(QStringLiteral("not available")));
+
+        // Start refuses the two-player game and changes nothing.
+        g->s().shares[0].price = 1;
+        find<QPushButton>("Button1")->click();
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("Please input names for player 1 and 2 by pressing 'Edit names.'"));
+        QVERIFY(g->newgame->isVisible());
+        QCOMPARE(g->s().shares[0].price, 1);
+
+        find<QToolButton>("Image4")->click();
+        QVERIFY(!find("sel1")->isHidden());
+        QVERIFY(find("sel3")->isHidden());
+        QVERIFY(!find<QListWidget>("levels")->isHidden());
+        QVERIFY(find<QPushButton>("browse")->isHidden());
+        QVERIFY(find<QLineEdit>("playername")->isEnabled());
+        QCOMPARE(g->s().twoplayer, 0);
+        QCOMPARE(g->s().target, 0);
+    }
+
+    // Without a name the window stays, yet the market is reset.
+    void startWithoutAName() {
+        g->s().shares[3].price = 999;
+        g->s().day = 9;
+        g->startGame(QString());
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("Please type in a player name."));
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
+        QVERIFY(g->newgame->isVisible());
+        QCOMPARE(g->s().shares[3].price, kBuiltinShares[3].price);
+        QCOMPARE(g->s().day, 1);
+        auto* pages = GameWindows::find<QTabWidget>(g->main.get(), "PageControl1");
+        QVERIFY(pages->isHidden());
+        QVERIFY(GameWindows::find<QPushButton>(g->main.get(), "Button1")->isHidden());
+    }
+
+    // Start shows the game: pages on Share Lookup, status bar with the name cut to 20
+    // characters, End Day and the ticker; this window goes.
+    void startWithAName() {
+        g->s().shares[3].owned = 40;
+        g->startGame(QStringLiteral("Annabel Longname-Smyth"));
+        QVERIFY(!g->newgame->isVisible());
+        QVERIFY(g->main->isVisible());
+        QVERIFY(g->ticker->isVisible());
+        QCOMPARE(g->s().username.toQString(), QStringLiteral("Annabel Longname-Smy"));
+        QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("User - Annabel Longname-Smy"));
+        auto* pages = GameWindows::find<QTabWidget>(g->main.get(), "PageControl1");
+        QVERIFY(pages->isVisible());
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+        QVERIFY(GameWindows::find<QStatusBar>(g->main.get(), "status")->isVisible());
+        QVERIFY(GameWindows::find<QPushButton>(g->main.get(), "Button1")->isVisible());
+        QCOMPARE(g->s().shares[3].owned, 0);
+        QCOMPARE(g->s().daycount, 1);
+        QCOMPARE(g->s().shares[0].history[1], kBuiltinShares[0].price);
+        // The portfolio shows the reset holdings.
+        QCOMPARE(GameWindows::find(g->main.get(), "portfoliototal")->text(),
+                 QStringLiteral("£15000"));
+    }
+
+    // The count shown follows a bar won since the window was last open.
+    void goldBarsRefreshedWhenShownAgain() {
+        g->s().goldbarcount = 3;
+        g->newgame->show();
+        QCOMPARE(text("Label6"), QStringLiteral("3 goldbars"));
+    }
+};
+
+QTEST_MAIN(NewGameWindowTest)
+#include "newgame_window_test.moc"

@@ -1,0 +1,165 @@
+// The trade dialog as the player uses it: opened from the Share Lookup page, a purchase and a
+// sale typed into the real controls, a quantity that is not a number, Cancel and Escape.
+
+#include "../setup/gamewindows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <memory>
+
+using namespace quotara;
+using test::GameWindows;
+
+class BuysellWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<GameWindows> g;
+
+    template <class T = QLabel> T* find(const char* name) {
+        return GameWindows::find<T>(g->buysell.get(), name);
+    }
+    QString text(const char* label) { return find(label)->text(); }
+    template <class T = QLabel> T* onMain(const char* name) {
+        return GameWindows::find<T>(g->main.get(), name);
+    }
+    void select(int share) { onMain<QComboBox>("name")->setCurrentIndex(share); }
+    // Types a quantity over whatever the field holds and presses OK with the Enter key.
+    void typeAndEnter(const QString& quantity) {
+        auto* field = find<QLineEdit>("noshares");
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, quantity);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    const Tshare& share(int i) { return g->s().shares[i]; }
+
+  private slots:
+    void init() {
+        g = std::make_unique<GameWindows>();
+        QVERIFY(g->started);
+        g->startGame();
+        QVERIFY(g->main->isVisible());
+    }
+    void cleanup() { g.reset(); }
+
+    // On top and not modal, so the pages stay usable; Enter is OK; the 16 and 19 pixel faces
+    // survive the form's point sizes.
+    void theDialog() {
+        Tbuysell* w = g->buysell.get();
+        QCOMPARE(w->size(), QSize(351, 185));
+        QVERIFY(!w->isModal());
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(find<QPushButton>("button1")->isDefault());
+        QCOMPARE(find("Label4")->buddy(), find<QLineEdit>("noshares"));
+        QCOMPARE(find("name")->font().pixelSize(), 19);
+        QCOMPARE(find("owned")->font().pixelSize(), 16);
+        onMain<QPushButton>("lookupbuy")->click();
+        QVERIFY(w->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr); // the main window still works
+    }
+
+    // Buy 100 Br Steel at 102p (101p and a 1p spread), then sell 40 of them at 100p; the
+    // dialog hides after each and the Share Lookup page and the portfolio follow.
+    void purchaseThenSale() {
+        select(7);
+        onMain<QPushButton>("lookupbuy")->click();
+        QVERIFY(g->buysell->isVisible());
+        QCOMPARE(g->buysell->windowTitle(), QStringLiteral("Buy shares"));
+        QCOMPARE(text("name"), QStringLiteral("Br Steel"));
+        QCOMPARE(text("owned"), QStringLiteral("0 shares"));
+        QCOMPARE(text("price"), QStringLiteral("102p"));
+        QCOMPARE(text("playermoney"), QStringLiteral("£15000"));
+        QCOMPARE(text("Label5"), QStringLiteral("You can afford :"));
+        QCOMPARE(text("afford"), QStringLiteral("14705 shares"));
+        QCOMPARE(find<QPushButton>("button1")->text(), QStringLiteral("Buy"));
+        QCOMPARE(text("Label4"), QStringLiteral("How many shares would you like to buy?"));
+        QCOMPARE(g->buysell->focusWidget(), find<QLineEdit>("noshares"));
+
+        typeAndEnter(QStringLiteral("100"));
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("The shares cost £102"));
+        QVERIFY(!g->buysell->isVisible());
+        QCOMPARE(share(7).owned, 100);
+        QCOMPARE(share(7).cost, 102);
+        QCOMPARE(g->s().money, 14898);
+        QCOMPARE(onMain("lookupowned")->text(), QStringLiteral("100 shares"));
+        QCOMPARE(onMain("name1")->text(), QStringLiteral("Br Steel"));
+
+        onMain<QPushButton>("lookupsell")->click();
+        QVERIFY(g->buysell->isVisible());
+        QCOMPARE(g->buysell->windowTitle(), QStringLiteral("Sell shares"));
+        QCOMPARE(text("owned"), QStringLiteral("100 shares"));
+        QCOMPARE(text("price"), QStringLiteral("100p"));
+        QCOMPARE(text("playermoney"), QStringLiteral("£14898"));
+        QCOMPARE(text("Label5"), QStringLiteral("This will generate :"));
+        QCOMPARE(text("afford"), QStringLiteral("£100"));
+        QCOMPARE(find<QPushButton>("button1")->text(), QStringLiteral("Sell"));
+        QCOMPARE(text("Label4"), QStringLiteral("How many shares would you like to sell?"));
+        // Opening leaves the quantity as last typed.
+        QCOMPARE(find<QLineEdit>("noshares")->text(), QStringLiteral("100"));
+
+        typeAndEnter(QStringLiteral("40"));
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("You now have £14938 in the bank."));
+        QVERIFY(!g->buysell->isVisible());
+        QCOMPARE(share(7).owned, 60);
+        QCOMPARE(share(7).cost, 61); // 102 - Round(40 x 1.02)
+        QCOMPARE(onMain("lookupowned")->text(), QStringLiteral("60 shares"));
+        QCOMPARE(onMain("owned1")->text(), QStringLiteral("60"));
+    }
+
+    // Not a number: the conversion message with the text as typed, nothing changes and the
+    // dialog stays. A refusal leaves it open too.
+    void badQuantity() {
+        select(0);
+        onMain<QPushButton>("lookupbuy")->click();
+        const auto money = g->s().money;
+        for (const QString& typed : {QStringLiteral("12.5"), QStringLiteral("12 "), QString()}) {
+            typeAndEnter(typed);
+            QCOMPARE(g->messages.log.back().text,
+                     QStringLiteral("'%1' is not a valid integer value").arg(typed));
+            QVERIFY(g->buysell->isVisible());
+            QCOMPARE(find<QLineEdit>("noshares")->text(), typed);
+        }
+        typeAndEnter(QStringLiteral("0"));
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("It is necessary to buy a positive number of shares!"));
+        typeAndEnter(QStringLiteral("1311")); // 1310 at 1145p
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("You can't afford that many shares!"));
+        QVERIFY(g->buysell->isVisible());
+        QCOMPARE(g->s().money, money);
+        QCOMPARE(share(0).owned, 0);
+
+        // A hexadecimal quantity is a number.
+        typeAndEnter(QStringLiteral("$C"));
+        QCOMPARE(share(0).owned, 12);
+    }
+
+    // The share traded is the one selected when OK is pressed, at its own price.
+    void okTradesTheShareSelectedNow() {
+        select(7);
+        onMain<QPushButton>("lookupbuy")->click();
+        select(9); // Centrica, 116p + 1p
+        typeAndEnter(QStringLiteral("10"));
+        QCOMPARE(share(7).owned, 0);
+        QCOMPARE(share(9).owned, 10);
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("The shares cost £12"));
+    }
+
+    void cancelAndEscapeChangeNothing() {
+        onMain<QPushButton>("lookupbuy")->click();
+        find<QLineEdit>("noshares")->setText(QStringLiteral("5"));
+        find<QPushButton>("button2")->click();
+        QVERIFY(!g->buysell->isVisible());
+        onMain<QPushButton>("lookupbuy")->click();
+        QTest::keyClick(find<QLineEdit>("noshares"), Qt::Key_Escape);
+        QVERIFY(!g->buysell->isVisible());
+        QCOMPARE(share(0).owned, 0);
+        QCOMPARE(g->s().money, 15000);
+        QCOMPARE(g->messages.log.size(), std::size_t(1)); // the disclaimer only
+    }
+};
+
+QTEST_MAIN(BuysellWindowTest)
+#include "buysell_window_test.moc"

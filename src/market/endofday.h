@@ -23,7 +23,8 @@ struct LevelVerdict {
 class DayViews {
   public:
     virtual ~DayViews() = default;
-    // After the day's prices are recorded: dataload, then lookupsel.
+    // After the day's prices are recorded: dataload, then lookupsel; the date panel
+    // (dateText) shows the new day from here on.
     virtual void refresh() = 0;
     // After the daily draw: World News captions, ticker text, and (on the 15th) the
     // unemployment figures and slot 4.

@@ -2,6 +2,8 @@
 #include "setup/startup.h"
 #include "state/sharetable.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 using namespace quotara;
@@ -11,27 +13,12 @@ TEST(NewGameReset, putsTheMarketBackAndKeepsThePlayersChoices) {
     loadStartValues(*s);
     s->shares[2].name.assign(std::string_view("Loaded Water"));
     s->shares[2].sector = 5;
-    s->day = 9;
-    s->month = 7;
-    s->year = 2003;
-    s->daycount = 190;
-    s->dow = 1;
-    s->dowchange = 5;
-    s->ftsechange = -3;
-    s->hangchange = 9;
-    s->ftse = 2;
-    s->hangseng = 3;
-    s->interest = 1;
-    s->inflation = 1;
-    s->unemployed = 5;
-    s->unemployedchange = 7000;
-    s->money = 321;
-    s->startmoney = 15000;
-    s->target = 16000;
-    s->endday = 1;
-    s->endmonth = 2;
-    s->goldbarcount = 4;
-    s->goldwon = 1;
+    s->day = 9, s->month = 7, s->year = 2003, s->daycount = 190;
+    s->dow = 1, s->ftse = 2, s->hangseng = 3, s->unemployed = 5;
+    s->dowchange = 5, s->ftsechange = -3, s->hangchange = 9, s->unemployedchange = 7000;
+    s->interest = 1, s->inflation = 1;
+    s->money = 321, s->startmoney = 15000, s->target = 16000;
+    s->endday = 1, s->endmonth = 2, s->goldbarcount = 4, s->goldwon = 1;
     s->headlines1 = {"one", 5};
     s->headlines2 = {"two", 6};
     s->headlines4 = {"four", 44};
@@ -57,20 +44,12 @@ TEST(NewGameReset, putsTheMarketBackAndKeepsThePlayersChoices) {
     EXPECT_FALSE(s->headlines2.hasNumber());
     EXPECT_FALSE(s->headlines4.hasNumber());
     EXPECT_TRUE(s->headlines4.caption.isEmpty());
-    EXPECT_EQ(s->day, 1);
-    EXPECT_EQ(s->month, 1);
-    EXPECT_EQ(s->year, 1999);
-    EXPECT_EQ(s->daycount, 1);
-    EXPECT_EQ(s->dow, 8452);
-    EXPECT_EQ(s->ftse, 5217);
-    EXPECT_EQ(s->hangseng, 15444);
-    EXPECT_EQ(s->dowchange, 0);
-    EXPECT_EQ(s->ftsechange, 0);
-    EXPECT_EQ(s->hangchange, 0);
-    EXPECT_EQ(s->interest, 7.25);
-    EXPECT_EQ(s->inflation, 2.5);
-    EXPECT_EQ(s->unemployed, 1925000);
-    EXPECT_EQ(s->unemployedchange, 0);
+    EXPECT_EQ(std::tuple(s->day, s->month, s->year, s->daycount), std::tuple(1, 1, 1999, 1));
+    EXPECT_EQ(std::tuple(s->dow, s->ftse, s->hangseng, s->unemployed),
+              std::tuple(8452, 5217, 15444, 1925000));
+    EXPECT_EQ(std::tuple(s->dowchange, s->ftsechange, s->hangchange, s->unemployedchange),
+              std::tuple(0, 0, 0, 0));
+    EXPECT_EQ(std::tuple(s->interest, s->inflation), std::tuple(7.25, 2.5));
     for (int i = 0; i < kShareCount; ++i) {
         const Tshare& share = s->shares[i];
         const int start = kBuiltinShares[i].price;
@@ -91,11 +70,8 @@ TEST(NewGameReset, putsTheMarketBackAndKeepsThePlayersChoices) {
     EXPECT_EQ(s->shares[2].sector, 5);
     for (int n = 1; n <= kNewsCount; ++n)
         ASSERT_EQ(s->newsitems[n].used, 0);
-    EXPECT_EQ(s->money, 321);
-    EXPECT_EQ(s->startmoney, 15000);
-    EXPECT_EQ(s->target, 16000);
-    EXPECT_EQ(s->endday, 1);
-    EXPECT_EQ(s->endmonth, 2);
-    EXPECT_EQ(s->goldbarcount, 4);
-    EXPECT_EQ(s->goldwon, 1);
+    // The player's choices stay.
+    EXPECT_EQ(std::tuple(s->money, s->startmoney, s->target, s->endday, s->endmonth),
+              std::tuple(321, 15000, 16000, 1, 2));
+    EXPECT_EQ(std::tuple(s->goldbarcount, s->goldwon), std::tuple(4, 1));
 }

@@ -1,0 +1,47 @@
+#pragma once
+// quotara-sim: plays a free-play game headless from the new-game reset and writes one CSV line
+// per End Day. For balancing a news file and for regression tests.
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+
+namespace quotara::sim {
+
+struct Options {
+    std::optional<QString> newsFile; // none: the news file the game ships
+    std::optional<QString> sharesFile;
+    std::int64_t days = 365;
+    std::optional<std::uint32_t> clockMs; // none: the real time of day
+    std::uint32_t clockStepMs = 0;
+    QString csvFile = QStringLiteral("-"); // "-": standard output
+    std::optional<QString> saveSharesFile;
+};
+
+// Exit codes.
+constexpr int kExitOk = 0, kExitFileError = 1, kExitUsage = 2;
+
+struct ParsedArgs {
+    std::optional<Options> options; // none: see error, or help was asked for
+    QString error;                  // what was wrong with the arguments
+    bool help = false;
+};
+
+// The arguments after the program name.
+ParsedArgs parseArgs(const QStringList& args);
+
+QString usageText();
+
+// The CSV header line, without its line end.
+QString csvHeader();
+
+// Runs the simulation. File errors go to err with their standard text; returns an exit code.
+int run(const Options& options, std::FILE* out, std::FILE* err);
+
+// The whole program: arguments after the program name, standard output and error.
+int simMain(const QStringList& args, std::FILE* out, std::FILE* err);
+
+} // namespace quotara::sim

@@ -8,6 +8,7 @@
 #include "setup/newgamereset.h"
 #include "setup/tnewgame.h"
 #include "state/game.h"
+#include "trading/tbuysell.h"
 #include "ui_tendgame.h"
 
 #include <QCloseEvent>
@@ -78,6 +79,9 @@ Tendgame::Tendgame(Game& game, Windows& windows, QWidget* parent)
 Tendgame::~Tendgame() = default;
 
 void Tendgame::showVerdict(const LevelVerdict& verdict) {
+    // The level is over: Continue and Exit are the only ways on, so no trade dialog stays
+    // up showing holdings that Continue is about to clear.
+    if (windows_.buysell) windows_.buysell->hide();
     ui->endtext->setText(verdict.endtext);
     ui->goldbars->setText(verdict.goldbars);
     if (!isVisible()) centreOnScreen(this);

@@ -46,6 +46,8 @@ QPixmap titlePicture(QSize size) {
     p.setPen(QPen(QColor(64, 220, 96), 2));
     p.drawPolyline(line);
     p.setFont(serif(36, true));
+    p.setPen(QColor(4, 8, 40));
+    p.drawText(pm.rect().translated(2, 2), Qt::AlignCenter, QStringLiteral("Quotara"));
     p.setPen(QColor(255, 214, 64));
     p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("Quotara"));
     return pm;

@@ -18,7 +18,7 @@ Tbuysell::Tbuysell(Game& game, Windows& windows, QWidget* parent)
     usePixelFonts(this);
     setFixedSize(size());
     setModal(false);
-    ui->button1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ui->button1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     ui->button2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(ui->button1, &QPushButton::clicked, this, &Tbuysell::Button1Click);
     connect(ui->button2, &QPushButton::clicked, this, &Tbuysell::button2Click);

@@ -59,8 +59,6 @@ class NewGameWindowTest : public QObject {
         QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!w->isVisible());
         QCOMPARE(text("Label6"), QStringLiteral("0 goldbars"));
-        QCOMPARE(text("Label4"), QStringLiteral("Player name :"));
-        QCOMPARE(text("level"), QStringLiteral("Level 1"));
         QCOMPARE(text("target"), QStringLiteral("Make a profit of £1,000 within 1 month."));
         QCOMPARE(text("money"), QStringLiteral("£15,000"));
         auto* levels = find<QListWidget>("levels");
@@ -74,10 +72,6 @@ class NewGameWindowTest : public QObject {
         for (const char* hidden : {"player1name", "player2name"})
             QVERIFY(find(hidden)->isHidden());
         QVERIFY(find<QPushButton>("browse")->isHidden());
-        QCOMPARE(find<QPushButton>("browse")->text(), QStringLiteral("Edit names . . ."));
-        QCOMPARE(find<QPushButton>("Button1")->text(), QStringLiteral("Start"));
-        QCOMPARE(find<QToolButton>("Image4")->toolTip(),
-                 QStringLiteral("Click the right mouse button to select which level to play."));
         QVERIFY(drawn(find("Image1")->pixmap().toImage()));
         for (const char* mode : {"Image4", "Image3", "Image2"}) {
             auto* b = find<QToolButton>(mode);

@@ -3,6 +3,7 @@
 
 #include "../setup/gamewindows.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -43,34 +44,21 @@ class BuysellWindowTest : public QObject {
     }
     void cleanup() { g.reset(); }
 
+    // On top and not modal, so the pages stay usable; Enter is OK; the 16 and 19 pixel faces
+    // survive the form's point sizes.
     void theDialog() {
         Tbuysell* w = g->buysell.get();
         QCOMPARE(w->size(), QSize(351, 185));
         QVERIFY(!w->isModal());
-        const Qt::WindowFlags flags = w->windowFlags();
-        QVERIFY(flags & Qt::WindowStaysOnTopHint);
-        QVERIFY(!(flags & Qt::WindowCloseButtonHint));
-        QVERIFY(!(flags & Qt::WindowSystemMenuHint));
-        QCOMPARE(find<QLineEdit>("noshares")->geometry(), QRect(264, 117, 73, 24));
-        QCOMPARE(find<QPushButton>("button1")->geometry(), QRect(64, 152, 73, 25));
-        QCOMPARE(find<QPushButton>("button2")->geometry(), QRect(200, 152, 73, 25));
+        QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(find<QPushButton>("button1")->isDefault());
-        QVERIFY(!find<QPushButton>("button1")->icon().isNull());
-        QCOMPARE(find<QPushButton>("button2")->text(), QStringLiteral("Cancel"));
-        for (const char* caption : {"label3", "Label2", "Label1", "Label5", "Label4"})
-            QCOMPARE(find(caption)->x(), 8);
-        for (const char* value : {"owned", "price", "playermoney", "afford"})
-            QCOMPARE(find(value)->x(), 264);
-        QCOMPARE(find("label3")->toolTip(),
-                 QStringLiteral("The number of shares that you presently own in this company."));
-        QCOMPARE(find("Label2")->toolTip(), QStringLiteral("The present cost of the share."));
-        QCOMPARE(find("Label1")->toolTip(), QStringLiteral("The amount of money in your bank."));
-        QCOMPARE(find("Label4")->toolTip(),
-                 QStringLiteral("Type in the number of shares that you would like to buy."));
         QCOMPARE(find("Label4")->buddy(), find<QLineEdit>("noshares"));
-        QCOMPARE(find("name")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
         QCOMPARE(find("name")->font().pixelSize(), 19);
         QCOMPARE(find("owned")->font().pixelSize(), 16);
+        onMain<QPushButton>("lookupbuy")->click();
+        QVERIFY(w->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr); // the main window still works
     }
 
     // Buy 100 Br Steel at 102p (101p and a 1p spread), then sell 40 of them at 100p; the

@@ -58,6 +58,10 @@ Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
     // The first headline ends short of the glyph button in the page's corner.
     ui->headlines1->setContentsMargins(
         0, 0, ui->headlines1->width() - (ui->BitBtn7->x() - 4 - ui->headlines1->x()), 0);
+    // Captions a little wider than the room the page leaves them.
+    for (QLabel* caption :
+         {ui->infounemployedcap, ui->infochangelastmonth, ui->forecastunemployedcap})
+        setFittedText(caption, caption->text());
     setupStatusBar();
     setupGlyphs();
 

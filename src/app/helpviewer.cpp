@@ -1,5 +1,6 @@
 #include "app/helpviewer.h"
 
+#include "app/look.h"
 #include "shipped/help.h"
 #include "state/helptopics.h"
 
@@ -64,6 +65,7 @@ HelpViewer::HelpViewer(Game&, Windows&, QWidget* parent) : QWidget(parent, Qt::W
 
 void HelpViewer::showTopic(int context) {
     browser_->setSource(helpUrlForContext(context));
+    if (!isVisible()) centreOnScreen(this);
     show();
     raise();
     activateWindow();

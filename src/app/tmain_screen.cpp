@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimer>
@@ -54,6 +55,13 @@ Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
     ui->setupUi(this);
     usePixelFonts(this);
     useCompactTabs(ui->PageControl1);
+    // The first headline ends short of the glyph button in the page's corner.
+    ui->headlines1->setContentsMargins(
+        0, 0, ui->headlines1->width() - (ui->BitBtn7->x() - 4 - ui->headlines1->x()), 0);
+    // Captions a little wider than the room the page leaves them.
+    for (QLabel* caption :
+         {ui->infounemployedcap, ui->infochangelastmonth, ui->forecastunemployedcap})
+        setFittedText(caption, caption->text());
     setupStatusBar();
     setupGlyphs();
 
@@ -262,8 +270,22 @@ void Tmain_screen::showGame() {
     ui->PageControl1->show();
     ui->Label1->show();
     ui->status->show();
-    if (windows_.ticker) windows_.ticker->show();
     show();
+    if (windows_.ticker) {
+        placeTicker();
+        windows_.ticker->show();
+    }
+}
+
+void Tmain_screen::placeTicker() {
+    // The ticker's place suits a 640 x 480 screen, where it sits just under the centred main
+    // window. On a larger screen it would cover the pages, so it moves under the window.
+    QWidget* ticker = windows_.ticker;
+    const QRect frame = frameGeometry();
+    if (!ticker->frameGeometry().intersects(frame)) return;
+    QRect place = ticker->frameGeometry();
+    place.moveTopLeft(QPoint(geometry().left(), frame.bottom() + 6));
+    if (screen() && screen()->availableGeometry().contains(place)) ticker->move(place.topLeft());
 }
 
 void Tmain_screen::setUserPanel(const QString& text) {

@@ -101,6 +101,7 @@ class Tmain_screen : public QMainWindow, private DayViews {
 
     GameState& state();
     void Button4Click(); // load the news table
+    void placeTicker();
     void showHeadlines();
     void showIndexChanges();
     void fillPriceRows();

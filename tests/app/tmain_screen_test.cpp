@@ -190,6 +190,8 @@ class MainScreenTest : public QObject {
         QVERIFY(find("Same")->isVisibleTo(find<QWidget>("TabSheet4")));
         QVERIFY(find("mlinterest")->isHidden());
         QCOMPARE(find<QPushButton>("Button6")->width(), 0);
+        QCOMPARE(find<QTimer>("Timer1")->interval(), 1000);
+        QCOMPARE(find<QTimer>("Timer2")->interval(), 2000);
     }
 
     // Start-up shows the disclaimer first; a missing news file is reported with its standard
@@ -218,6 +220,10 @@ class MainScreenTest : public QObject {
         QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("Money - £0"));
 
         startGame();
+        QVERIFY(ticker->isVisible());
+        // On a screen larger than the game was made for, the ticker goes under the window
+        // rather than over the pages.
+        QVERIFY(!ticker->frameGeometry().intersects(main->frameGeometry()));
         find<QPushButton>("Button1")->click();
         QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
         QVERIFY(s().ftse > 0);

@@ -22,24 +22,11 @@ class TickingClock final : public Clock {
     std::uint32_t now_ = 12'345'678;
 };
 
-class SilentMessages final : public Messages {
-  public:
-    void show(Kind, const QString&) override {}
-    bool ask(Kind, const QString&) override { return true; }
-};
-
-class NoViews final : public DayViews {
-  public:
-    void refresh() override {}
-    void newsDrawn() override {}
-    void levelEnded(const LevelVerdict&) override {}
-};
-
 struct Bench {
     TickingClock clock;
     SilentMessages messages;
     Game game{clock, messages, DataFolder(QString())};
-    NoViews views;
+    NoDayViews views;
     Bench() {
         GameState& s = game.state;
         for (int n = 1; n <= kNewsCount; ++n) {

@@ -34,6 +34,14 @@ class DayViews {
     virtual void levelEnded(const LevelVerdict& verdict) = 0;
 };
 
+// End Day with no windows to refresh.
+class NoDayViews final : public DayViews {
+  public:
+    void refresh() override {}
+    void newsDrawn() override {}
+    void levelEnded(const LevelVerdict&) override {}
+};
+
 enum class DayResult {
     HandedOver, // two-player: player 1's turn ended, the day did not advance
     DayEnded,

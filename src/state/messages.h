@@ -21,4 +21,12 @@ class Messages {
     virtual bool ask(Kind kind, const QString& text) = 0;
 };
 
+// For a game run without anyone to answer (the simulator, benchmarks): shows nothing and
+// answers Yes.
+class SilentMessages final : public Messages {
+  public:
+    void show(Kind, const QString&) override {}
+    bool ask(Kind, const QString&) override { return true; }
+};
+
 } // namespace quotara

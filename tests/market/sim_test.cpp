@@ -123,11 +123,7 @@ TEST_F(Sim, playsTheEnginesEndDayFromTheResetAndOneClockSeed) {
     g.startFreePlay();
     fillNews(g.s);
     g.game.random.reseed(g.clock);
-    struct : DayViews {
-        void refresh() override {}
-        void newsDrawn() override {}
-        void levelEnded(const LevelVerdict&) override {}
-    } views;
+    NoDayViews views;
     ASSERT_EQ(lines.size(), 41);
     for (int d = 1; d <= 40; ++d) {
         endofday(g.game, views);

@@ -37,20 +37,6 @@ class SteppingClock final : public Clock {
     std::uint32_t step_;
 };
 
-// The simulator runs without message boxes.
-class SilentMessages final : public Messages {
-  public:
-    void show(Kind, const QString&) override {}
-    bool ask(Kind, const QString&) override { return true; }
-};
-
-class NoViews final : public DayViews {
-  public:
-    void refresh() override {}
-    void newsDrawn() override {}
-    void levelEnded(const LevelVerdict&) override {}
-};
-
 template <typename T> std::optional<T> parseNumber(const QString& text) {
     const std::string s = text.toStdString();
     T value{};
@@ -268,7 +254,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     std::fprintf(csv, "%s\n", qPrintable(csvHeader()));
 
     game.random.reseed(clock);
-    NoViews views;
+    NoDayViews views;
     Line line;
     for (std::int64_t d = 0; d < options.days; ++d) {
         endofday(game, views);

@@ -2,7 +2,6 @@
 // with no windows and no message boxes.
 
 #include "market/endofday.h"
-#include "setup/newgamereset.h"
 #include "setup/startup.h"
 #include "state/game.h"
 
@@ -35,9 +34,7 @@ struct Bench {
             for (int e = 0; e <= Tnewsitem::kSectors; ++e)
                 s.newsitems[n].affect[e] = (n + e) % 5 - 2;
         }
-        loadStartValues(s);
-        newgamereset(s);
-        s.money = 15000;
+        startFreePlay(s);
         game.random.reseed(clock);
     }
 };

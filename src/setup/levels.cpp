@@ -6,9 +6,6 @@ namespace {
 
 using Kind = Messages::Kind;
 
-// Free play and two-player: no target and a deadline that never comes.
-constexpr std::int32_t kFreePlayMoney = 15000;
-
 // Keeps goldwon tied to the level that earned it. goldLevel is caught here, at the first
 // change after the win, since the settings cannot change in between.
 void settle(NewGame& ng, GameState& state, int level, bool levelRow) {
@@ -45,11 +42,7 @@ void applyFreePlay(NewGame& ng, GameState& state, const QString& targetText) {
     ng.view.targetText = targetText;
     ng.view.moneyText = QStringLiteral("£15,000");
     settle(ng, state, kFreePlayLevel, false);
-    state.money = kFreePlayMoney;
-    state.startmoney = 0;
-    state.target = 0;
-    state.endday = 0;
-    state.endmonth = 0;
+    freePlayValues(state);
 }
 
 void showMarker(NewGameView& v, int mode) {
@@ -126,6 +119,14 @@ const LevelRow& defaultLevel() {
                                 2,
                                 16000};
     return level;
+}
+
+void freePlayValues(GameState& state) {
+    state.money = 15000;
+    state.startmoney = 0;
+    state.target = 0;
+    state.endday = 0;
+    state.endmonth = 0;
 }
 
 QString goldbarsText(int count) {

@@ -57,6 +57,9 @@ struct NewGame {
     int goldLevel = kNoLevel;
 };
 
+// Free play and two-player: £15000, no target and a deadline that never comes.
+void freePlayValues(GameState& state);
+
 QString goldbarsText(int count); // "15 goldbars"
 
 // Window created: gold-bar label, row 0 selected, default configuration.

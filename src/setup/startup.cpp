@@ -1,5 +1,7 @@
 #include "setup/startup.h"
 
+#include "setup/levels.h"
+#include "setup/newgamereset.h"
 #include "state/sharetable.h"
 
 namespace quotara {
@@ -30,6 +32,13 @@ void loadStartValues(GameState& s) {
 
     for (int i = 0; i <= kShareCount; ++i)
         s.shares[i].sector = kBuiltinShares[i].sector;
+}
+
+void startFreePlay(GameState& s) {
+    loadStartValues(s);
+    newgamereset(s);
+    s.twoplayer = 0;
+    freePlayValues(s);
 }
 
 } // namespace quotara

@@ -10,4 +10,8 @@ namespace quotara {
 
 void loadStartValues(GameState& state);
 
+// A free-play game as program start and then New Game in free play leave it, without the
+// windows: what the simulator plays and the market tests start from.
+void startFreePlay(GameState& state);
+
 } // namespace quotara

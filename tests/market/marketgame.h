@@ -3,7 +3,6 @@
 // items can all have text.
 
 #include "market/endofday.h"
-#include "setup/newgamereset.h"
 #include "setup/startup.h"
 #include "support/fakes.h"
 
@@ -20,15 +19,7 @@ struct MarketGame {
     GameState& s = game.state;
 
     // A free-play game just started, as New Game and Start leave it.
-    void startFreePlay() {
-        loadStartValues(s);
-        newgamereset(s);
-        s.money = 15000;
-        s.startmoney = 0;
-        s.target = 0;
-        s.endday = 0;
-        s.endmonth = 0;
-    }
+    void startFreePlay() { quotara::startFreePlay(s); }
     // Every item gets a text "Item n"; effects stay 0.
     void fillNewsTexts() {
         for (int n = 1; n <= kNewsCount; ++n)

@@ -2,7 +2,6 @@
 
 #include "editor/newsfile.h"
 #include "market/endofday.h"
-#include "setup/newgamereset.h"
 #include "setup/startup.h"
 #include "shipped/news.h"
 #include "state/game.h"
@@ -229,14 +228,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
 
     // As the game does: start-up with its news table, then New Game in free play.
     if (!loadNews(s, options, err)) return kExitFileError;
-    loadStartValues(s);
-    newgamereset(s);
-    s.money = 15000;
-    s.startmoney = 0;
-    s.target = 0;
-    s.endday = 0;
-    s.endmonth = 0;
-    s.twoplayer = 0;
+    startFreePlay(s);
     if (options.sharesFile) {
         const FileError error = loadShares(s, *options.sharesFile);
         if (error.isError()) {

@@ -1,5 +1,6 @@
 #include "setup/newgamereset.h"
 
+#include "setup/startup.h"
 #include "state/sharetable.h"
 
 #include <algorithm>
@@ -28,13 +29,7 @@ void newgamereset(GameState& s) {
     s.unemployed = kStartUnemployed;
     s.unemployedchange = 0;
 
-    for (int i = 0; i < kShareCount; ++i)
-        s.shares[i].price = kBuiltinShares[i].price;
-    for (int i = 0; i < kShareCount; ++i) {
-        Tshare& share = s.shares[i];
-        share.high = share.price;
-        share.low = share.price;
-    }
+    loadStartPrices(s);
     for (int i = 0; i < kShareCount; ++i) {
         Tshare& share = s.shares[i];
         share.change = 0;

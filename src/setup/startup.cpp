@@ -6,6 +6,15 @@
 
 namespace quotara {
 
+void loadStartPrices(GameState& s) {
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s.shares[i];
+        share.price = kBuiltinShares[i].price;
+        share.high = share.price;
+        share.low = share.price;
+    }
+}
+
 void loadStartValues(GameState& s) {
     s.month = 1;
     s.day = 1;
@@ -19,16 +28,10 @@ void loadStartValues(GameState& s) {
 
     for (int i = 0; i <= kShareCount; ++i)
         s.shares[i].name.assign(kBuiltinShares[i].name);
-    for (int i = 0; i < kShareCount; ++i)
-        s.shares[i].price = kBuiltinShares[i].price;
-
-    const bool hasEntry = s.daycount >= 1 && s.daycount <= Tshare::kHistoryDays;
-    for (int i = 0; i < kShareCount; ++i) {
-        Tshare& share = s.shares[i];
-        share.high = share.price;
-        share.low = share.price;
-        if (hasEntry) share.history[s.daycount] = share.price;
-    }
+    loadStartPrices(s);
+    if (s.daycount >= 1 && s.daycount <= Tshare::kHistoryDays)
+        for (int i = 0; i < kShareCount; ++i)
+            s.shares[i].history[s.daycount] = s.shares[i].price;
 
     for (int i = 0; i <= kShareCount; ++i)
         s.shares[i].sector = kBuiltinShares[i].sector;

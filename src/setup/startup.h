@@ -9,6 +9,9 @@
 namespace quotara {
 
 void loadStartValues(GameState& state);
+// Shares 0..19 at their built-in start prices, high and low the same; also part of the reset
+// of a new game.
+void loadStartPrices(GameState& state);
 
 // A free-play game as program start and then New Game in free play leave it, without the
 // windows: what the simulator plays and the market tests start from.

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProxyStyle>
@@ -102,6 +103,16 @@ void centreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QPixmap titleBand(QSize size) {
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(16, 32, 96));
+    sky.setColorAt(1, QColor(4, 8, 40));
+    p.fillRect(pm.rect(), sky);
+    return pm;
 }
 
 QPixmap programPicture(int size) {

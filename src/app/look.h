@@ -38,6 +38,10 @@ void useCompactTabs(QTabWidget* tabs);
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 
+// The night-blue band the title pictures of the new-game and end-of-level windows are drawn
+// on.
+QPixmap titleBand(QSize size);
+
 // The program picture (a rising price line), drawn rather than loaded so it is never blank.
 QPixmap programPicture(int size);
 QIcon programIcon();

@@ -22,13 +22,9 @@ namespace {
 
 // A stack of three gold bars on a night-blue band with the game's name.
 QPixmap titlePicture(QSize size) {
-    QPixmap pm(size);
+    QPixmap pm = titleBand(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(16, 32, 96));
-    sky.setColorAt(1, QColor(4, 8, 40));
-    p.fillRect(pm.rect(), sky);
 
     auto bar = [&p](QPointF at) {
         const qreal w = 40, h = 14, lip = 6;

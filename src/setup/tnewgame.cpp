@@ -9,7 +9,6 @@
 #include "state/game.h"
 #include "ui_tnewgame.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -27,13 +26,9 @@ QFont serif(int px, bool bold = false) {
 }
 
 QPixmap titlePicture(QSize size) {
-    QPixmap pm(size);
+    QPixmap pm = titleBand(size);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(16, 32, 96));
-    sky.setColorAt(1, QColor(4, 8, 40));
-    p.fillRect(pm.rect(), sky);
     p.setPen(QPen(QColor(40, 64, 140), 1));
     for (int x = 8; x < size.width(); x += 24)
         p.drawLine(x, 4, x, size.height() - 4);

@@ -1,19 +1,14 @@
 // Quotara: creates the game and its windows, asks the start-up question and runs the game
 // until the main window closes.
 
-#include "app/helpviewer.h"
 #include "app/look.h"
+#include "app/otherwindows.h"
 #include "app/qtmessages.h"
-#include "app/taboutbox.h"
 #include "app/tmain_screen.h"
 #include "app/windows.h"
-#include "components/tticker.h"
-#include "setup/tendgame.h"
-#include "setup/tnewgame.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
-#include "trading/tbuysell.h"
 
 #include <QApplication>
 
@@ -40,22 +35,11 @@ int main(int argc, char* argv[]) {
     windows.main = &mainScreen;
     if (!mainScreen.FormCreate()) return 0;
 
-    Tnewgame newgame(game, windows);
-    windows.newgame = &newgame;
-    TAboutBox about(game, windows);
-    windows.about = &about;
-    Tbuysell buysell(game, windows);
-    windows.buysell = &buysell;
-    Tticker ticker(game, windows);
-    windows.ticker = &ticker;
-    Tendgame endgame(game, windows);
-    windows.endgame = &endgame;
-    HelpViewer help(game, windows);
-    windows.help = &help;
+    OtherWindows others(game, windows);
 
     QObject::connect(&mainScreen, &Tmain_screen::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QObject::connect(&endgame, &Tendgame::quitRequested, &app, &QCoreApplication::quit,
+    QObject::connect(&others.endgame, &Tendgame::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
     mainScreen.show();

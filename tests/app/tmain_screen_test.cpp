@@ -1,23 +1,12 @@
 // The main window as the player sees it: start-up, the status bar, End Day's pages, the
 // price pages with their right-click menu, the menus, the About box and the help.
 
-#include "app/helpviewer.h"
 #include "app/look.h"
-#include "app/taboutbox.h"
-#include "app/tmain_screen.h"
-#include "app/windows.h"
-#include "components/tticker.h"
 #include "market/calendar.h"
 #include "setup/newgamereset.h"
-#include "setup/tendgame.h"
-#include "setup/tnewgame.h"
-#include "shipped/news.h"
-#include "state/game.h"
 #include "state/helptopics.h"
-#include "state/install.h"
 #include "state/money.h"
-#include "support/fakes.h"
-#include "trading/tbuysell.h"
+#include "support/gamewindows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,54 +57,18 @@ int pixelsOfHue(QWidget* page, QLabel* label, QColor hue) {
 class MainScreenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> tmp;
-    test::FakeClock clock{12'345'678};
-    test::RecordingMessages messages;
-    std::unique_ptr<Game> game;
-    Windows windows;
-    std::unique_ptr<Tmain_screen> main;
-    std::unique_ptr<Tnewgame> newgame;
-    std::unique_ptr<TAboutBox> about;
-    std::unique_ptr<Tbuysell> buysell;
-    std::unique_ptr<Tticker> ticker;
-    std::unique_ptr<Tendgame> endgame;
-    std::unique_ptr<HelpViewer> help;
+    std::unique_ptr<test::GameWindows> g;
 
-    GameState& s() { return game->state; }
+    GameState& s() { return g->s(); }
     template <class T = QLabel> T* find(const char* name) {
-        T* w = main->findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no control %s", name);
-        return w;
+        return test::GameWindows::find<T>(g->main.get(), name);
     }
     QAction* action(const char* name) { return find<QAction>(name); }
     QAction* popupItem(const char* name) {
-        return main->popupMenu()->findChild<QAction*>(QLatin1String(name));
+        return g->main->popupMenu()->findChild<QAction*>(QLatin1String(name));
     }
-
-    // The folder as the first start leaves it: the shipped news file in place.
-    void installNews() { QCOMPARE(installDataFolder(game->folder, shippedNewsFile()), QString()); }
-    // Creates the windows in the game's order; the main window's start-up runs first.
-    bool startUp() {
-        main = std::make_unique<Tmain_screen>(*game, windows);
-        windows.main = main.get();
-        // The clocks would rewrite the panels behind the tests' backs.
-        find<QTimer>("Timer1")->stop();
-        find<QTimer>("Timer2")->stop();
-        if (!main->FormCreate()) return false;
-        newgame = std::make_unique<Tnewgame>(*game, windows);
-        windows.newgame = newgame.get();
-        about = std::make_unique<TAboutBox>(*game, windows);
-        windows.about = about.get();
-        buysell = std::make_unique<Tbuysell>(*game, windows);
-        windows.buysell = buysell.get();
-        ticker = std::make_unique<Tticker>(*game, windows);
-        windows.ticker = ticker.get();
-        endgame = std::make_unique<Tendgame>(*game, windows);
-        windows.endgame = endgame.get();
-        help = std::make_unique<HelpViewer>(*game, windows);
-        windows.help = help.get();
-        return true;
-    }
+    void installNews() { g->installNews(); }
+    bool startUp() { return g->startUp(); }
     // What Start does for a named single player, without the new-game window.
     void startGame() {
         s().username.assign(QStringLiteral("Ann"));
@@ -124,39 +77,23 @@ class MainScreenTest : public QObject {
         s().endday = 1;
         s().endmonth = 2;
         newgamereset(s());
-        main->resetViews();
-        main->showGame();
-        main->setUserPanel(userPanelText(s()));
-        main->selectLookupPage();
-        main->dataload();
+        g->main->resetViews();
+        g->main->showGame();
+        g->main->setUserPanel(userPanelText(s()));
+        g->main->selectLookupPage();
+        g->main->dataload();
     }
 
   private slots:
-    void init() {
-        tmp = std::make_unique<QTemporaryDir>();
-        QVERIFY(tmp->isValid());
-        messages = test::RecordingMessages();
-        game = std::make_unique<Game>(clock, messages,
-                                      DataFolder(tmp->path() + QStringLiteral("/quotara")));
-        windows = Windows();
-    }
-    void cleanup() {
-        help.reset();
-        endgame.reset();
-        ticker.reset();
-        buysell.reset();
-        about.reset();
-        newgame.reset();
-        main.reset();
-        game.reset();
-    }
+    void init() { g = std::make_unique<test::GameWindows>(test::GameWindows::NotStarted{}); }
+    void cleanup() { g.reset(); }
 
     void theWindowBeforeAnyGame() {
         installNews();
         QVERIFY(startUp());
-        QCOMPARE(main->windowTitle(), QStringLiteral("Quotara"));
-        QCOMPARE(main->width(), 511);
-        QCOMPARE(main->height() - main->menuBar()->sizeHint().height(), 276);
+        QCOMPARE(g->main->windowTitle(), QStringLiteral("Quotara"));
+        QCOMPARE(g->main->width(), 511);
+        QCOMPARE(g->main->height() - g->main->menuBar()->sizeHint().height(), 276);
 
         auto* pages = find<QTabWidget>("PageControl1");
         const QStringList names = {"TabSheet1", "TabSheet2", "TabSheet3",
@@ -175,7 +112,7 @@ class MainScreenTest : public QObject {
         QCOMPARE(find<QPushButton>("Button1")->text(), QStringLiteral("End Day"));
 
         QStringList items;
-        for (QAction* menu : main->menuBar()->actions())
+        for (QAction* menu : g->main->menuBar()->actions())
             for (QAction* a : menu->menu()->actions())
                 if (!a->isSeparator()) items << menu->text() + QLatin1Char('/') + a->objectName();
         QCOMPARE(items,
@@ -184,8 +121,8 @@ class MainScreenTest : public QObject {
                               "Options/Status1", "Help/Contents1", "Help/About1"}));
         const int widths[] = {90, 140, 130};
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(main->statusPanel(i)->width(), widths[i]);
-        QCOMPARE(find("headlines2no")->parentWidget(), main->centralWidget());
+            QCOMPARE(g->main->statusPanel(i)->width(), widths[i]);
+        QCOMPARE(find("headlines2no")->parentWidget(), g->main->centralWidget());
         QVERIFY(find("headlines2no")->isHidden());
         QVERIFY(find("Same")->isVisibleTo(find<QWidget>("TabSheet4")));
         QVERIFY(find("mlinterest")->isHidden());
@@ -197,17 +134,17 @@ class MainScreenTest : public QObject {
     // Start-up shows the disclaimer first; a missing news file is reported with its standard
     // text and the market still gets its start values, so a game can be played without news.
     void startUpWithoutNewsFile() {
-        QVERIFY(QDir().mkpath(game->folder.path()));
+        QVERIFY(QDir().mkpath(g->game->folder.path()));
         QVERIFY(startUp());
-        QCOMPARE(messages.log.size(), std::size_t(2));
-        QVERIFY(messages.log[0].asked);
-        QCOMPARE(messages.log[0].kind, Messages::Kind::Information);
-        QCOMPARE(messages.log[0].text,
+        QCOMPARE(g->messages.log.size(), std::size_t(2));
+        QVERIFY(g->messages.log[0].asked);
+        QCOMPARE(g->messages.log[0].kind, Messages::Kind::Information);
+        QCOMPARE(g->messages.log[0].text,
                  QStringLiteral("DISCLAIMER : Neither TARNVALE software nor does the author "
                                 "VENNER accepts any responsibility for any monetary loss. This "
                                 "program is NOT a stockmarket predictor, it is a GAME. Continue?"));
-        QCOMPARE(messages.log[1].kind, Messages::Kind::Error);
-        QCOMPARE(messages.log[1].text, QStringLiteral("File not found"));
+        QCOMPARE(g->messages.log[1].kind, Messages::Kind::Error);
+        QCOMPARE(g->messages.log[1].text, QStringLiteral("File not found"));
 
         auto* names = find<QComboBox>("name");
         QCOMPARE(names->count(), 20);
@@ -215,33 +152,33 @@ class MainScreenTest : public QObject {
         QCOMPARE(names->itemText(19), QStringLiteral("Scottish Power"));
         QCOMPARE(find("Lookupprice")->text(), QStringLiteral("1134p"));
         QCOMPARE(find("lookupsector")->text(), QStringLiteral("Banks"));
-        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 1st January 1999"));
-        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("User - "));
-        QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("Money - £0"));
+        QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 1st January 1999"));
+        QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("User - "));
+        QCOMPARE(g->main->statusPanel(0)->text(), QStringLiteral("Money - £0"));
 
         startGame();
-        QVERIFY(ticker->isVisible());
+        QVERIFY(g->ticker->isVisible());
         // On a screen larger than the game was made for, the ticker goes under the window
         // rather than over the pages.
-        QVERIFY(!ticker->frameGeometry().intersects(main->frameGeometry()));
+        QVERIFY(!g->ticker->frameGeometry().intersects(g->main->frameGeometry()));
         find<QPushButton>("Button1")->click();
-        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
+        QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
         QVERIFY(s().ftse > 0);
         QCOMPARE(find("headlines1")->text(), QString());
-        QCOMPARE(ticker->text(), QString(10, QLatin1Char(' ')));
+        QCOMPARE(g->ticker->text(), QString(10, QLatin1Char(' ')));
     }
 
     void startUpWithTheShippedNews() {
         installNews();
         QVERIFY(startUp());
-        QCOMPARE(messages.log.size(), std::size_t(1));
+        QCOMPARE(g->messages.log.size(), std::size_t(1));
         QVERIFY(!s().newsitems[1].text.empty());
     }
 
     // No to the disclaimer: nothing is shown and the caller ends the program.
     void disclaimerNo() {
         installNews();
-        messages.answers = {false};
+        g->messages.answers = {false};
         QVERIFY(!startUp());
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
@@ -251,19 +188,19 @@ class MainScreenTest : public QObject {
         installNews();
         QVERIFY(startUp());
         startGame();
-        main->time();
-        QCOMPARE(main->statusPanel(0)->text(), QStringLiteral("Money - £15000"));
+        g->main->time();
+        QCOMPARE(g->main->statusPanel(0)->text(), QStringLiteral("Money - £15000"));
         Random r;
         r.setSeed(12'345'678);
         const Tshare& share = s().shares[r(19)];
-        QCOMPARE(main->statusPanel(3)->text(), share.name.toQString() + QLatin1Char(' ') +
-                                                   QString::number(share.price) +
-                                                   QStringLiteral(" +0"));
+        QCOMPARE(g->main->statusPanel(3)->text(), share.name.toQString() + QLatin1Char(' ') +
+                                                      QString::number(share.price) +
+                                                      QStringLiteral(" +0"));
 
-        main->pan();
-        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("Portfolio value - £15000"));
-        main->pan();
-        QCOMPARE(main->statusPanel(2)->text(), QStringLiteral("User - Ann"));
+        g->main->pan();
+        QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("Portfolio value - £15000"));
+        g->main->pan();
+        QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("User - Ann"));
     }
 
     // End Day writes the Financial Info figures with their colours, the day's headlines and
@@ -292,22 +229,22 @@ class MainScreenTest : public QObject {
             QCOMPARE(find("headlines1no")->text(), s().headlines1.numberText());
             QCOMPARE(find("headlines2")->text(), s().headlines2.caption);
             QCOMPARE(find("headlines2no")->text(), s().headlines2.numberText());
-            QCOMPARE(ticker->text(), s().tickerText);
+            QCOMPARE(g->ticker->text(), s().tickerText);
         }
         QCOMPARE(find("infointerest")->text(), QStringLiteral("7.25%"));
         QCOMPARE(find("infoinflation")->text(), QStringLiteral("2.5%"));
-        QCOMPARE(main->statusPanel(1)->text(), QStringLiteral("Date - 15th January 1999"));
+        QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 15th January 1999"));
         QVERIFY(!find("headlines1")->text().isEmpty());
-        QVERIFY(ticker->text().startsWith(find("headlines1")->text()));
+        QVERIFY(g->ticker->text().startsWith(find("headlines1")->text()));
 
-        QVERIFY(messages.texts().last().startsWith(
+        QVERIFY(g->messages.texts().last().startsWith(
             QStringLiteral("Unemployment figures for the last month : ")));
         QCOMPARE(find("infounemployed")->text(), QString::number(s().unemployed));
         QCOMPARE(find("infounemployedchange")->text(), changeText(s().unemployedchange));
         QVERIFY(!find("headlines4")->text().isEmpty());
         const int slot4 = find("headlines4no")->text().toInt();
         QVERIFY(slot4 >= 42 && slot4 <= 45);
-        QVERIFY(ticker->text().endsWith(find("headlines4")->text()));
+        QVERIFY(g->ticker->text().endsWith(find("headlines4")->text()));
     }
 
     // A fall is drawn in red and a rise in blue, as the player sees them on the pages.
@@ -316,14 +253,14 @@ class MainScreenTest : public QObject {
         QVERIFY(startUp());
         startGame();
         s().shares[0].change = -7;
-        main->lookupsel();
+        g->main->lookupsel();
         auto* page = find<QWidget>("TabSheet1");
         QCOMPARE(find("lookupchange")->text(), QStringLiteral("-7"));
         QVERIFY(pixelsOfHue(page, find("lookupchange"), Qt::red) > 5);
         QCOMPARE(pixelsOfHue(page, find("lookupchange"), Qt::blue), 0);
 
         s().shares[0].change = 12;
-        main->lookupsel();
+        g->main->lookupsel();
         QVERIFY(pixelsOfHue(page, find("lookupchange"), Qt::blue) > 5);
         QCOMPARE(pixelsOfHue(page, find("lookupchange"), Qt::red), 0);
         // Labels in black stay black.
@@ -338,7 +275,7 @@ class MainScreenTest : public QObject {
         bt.owned = 10;
         bt.cost = 80;
         s().money -= 80;
-        main->dataload();
+        g->main->dataload();
         QCOMPARE(find("name1")->text(), QStringLiteral("Br Telecom"));
         QCOMPARE(find("owned1")->text(), QStringLiteral("10"));
         QCOMPARE(find("price1")->text(), QStringLiteral("732p"));
@@ -359,7 +296,7 @@ class MainScreenTest : public QObject {
         s().shares[2].owned = 10;
         s().shares[2].cost = 87;
         s().shares[3].change = -12;
-        main->dataload();
+        g->main->dataload();
         auto* pages = find<QTabWidget>("PageControl1");
         pages->setCurrentWidget(find<QWidget>("TabSheet2"));
 
@@ -372,39 +309,39 @@ class MainScreenTest : public QObject {
         QCOMPARE(find("priceschange1")->text(), QStringLiteral("+0"));
         QCOMPARE(textColour(find("priceschange1")), QColor(Qt::blue));
 
-        main->openPopup(find("Pricesname1"), QPoint(10, 10));
+        g->main->openPopup(find("Pricesname1"), QPoint(10, 10));
         QVERIFY(!popupItem("Sell1")->isEnabled());
         QVERIFY(popupItem("Buy1")->isEnabled());
-        main->popupMenu()->hide();
-        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        g->main->popupMenu()->hide();
+        g->main->openPopup(find("pricesname3"), QPoint(10, 10));
         QVERIFY(popupItem("Sell1")->isEnabled());
         popupItem("Sell1")->trigger();
-        main->popupMenu()->hide();
-        QCOMPARE(main->selectedShare(), 2);
-        QVERIFY(buysell->isVisible());
+        g->main->popupMenu()->hide();
+        QCOMPARE(g->main->selectedShare(), 2);
+        QVERIFY(g->buysell->isVisible());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
-        buysell->hide();
+        g->buysell->hide();
 
-        main->openPopup(find("pricesname12"), QPoint(10, 10));
+        g->main->openPopup(find("pricesname12"), QPoint(10, 10));
         popupItem("Buy1")->trigger();
-        main->popupMenu()->hide();
-        QCOMPARE(main->selectedShare(), 11);
+        g->main->popupMenu()->hide();
+        QCOMPARE(g->main->selectedShare(), 11);
         QCOMPARE(find("Lookupprice")->text(), QStringLiteral("866p"));
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
-        buysell->hide();
+        g->buysell->hide();
 
-        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        g->main->openPopup(find("pricesname3"), QPoint(10, 10));
         popupItem("Shareinfo1")->trigger();
-        main->popupMenu()->hide();
+        g->main->popupMenu()->hide();
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
-        QCOMPARE(main->selectedShare(), 2);
+        QCOMPARE(g->main->selectedShare(), 2);
         QCOMPARE(find("lookupowned")->text(), QStringLiteral("10 shares"));
 
-        main->openPopup(find("pricesname3"), QPoint(10, 10));
+        g->main->openPopup(find("pricesname3"), QPoint(10, 10));
         popupItem("Help2")->trigger();
-        main->popupMenu()->hide();
-        QVERIFY(help->isVisible());
-        QCOMPARE(help->browser()->source(), helpUrlForContext(4));
+        g->main->popupMenu()->hide();
+        QVERIFY(g->help->isVisible());
+        QCOMPARE(g->help->browser()->source(), helpUrlForContext(4));
     }
 
     // The arrows step through the seventeen pages, wrapping round; empty rows open no menu.
@@ -422,12 +359,12 @@ class MainScreenTest : public QObject {
         QCOMPARE(find("pricesname3")->text(), QString());
         QCOMPARE(find("prices3")->text(), QString());
 
-        main->openPopup(find("pricesname3"), QPoint(10, 10));
-        QVERIFY(!main->popupMenu()->isVisible());
-        main->openPopup(find("pricesname2"), QPoint(10, 10));
+        g->main->openPopup(find("pricesname3"), QPoint(10, 10));
+        QVERIFY(!g->main->popupMenu()->isVisible());
+        g->main->openPopup(find("pricesname2"), QPoint(10, 10));
         popupItem("Shareinfo1")->trigger();
-        main->popupMenu()->hide();
-        QCOMPARE(main->selectedShare(), 11);
+        g->main->popupMenu()->hide();
+        QCOMPARE(g->main->selectedShare(), 11);
 
         find<QToolButton>("pricesright")->click();
         QCOMPARE(selector->currentText(), QStringLiteral("Popular Shares"));
@@ -442,30 +379,30 @@ class MainScreenTest : public QObject {
         s().endday = 2;
         s().endmonth = 1;
         find<QPushButton>("Button1")->click();
-        QVERIFY(messages.texts().contains(QStringLiteral("You made a profit of £0")));
-        QVERIFY(endgame->isVisible());
-        QVERIFY(!main->isVisible());
-        QVERIFY(!ticker->isVisible());
+        QVERIFY(g->messages.texts().contains(QStringLiteral("You made a profit of £0")));
+        QVERIFY(g->endgame->isVisible());
+        QVERIFY(!g->main->isVisible());
+        QVERIFY(!g->ticker->isVisible());
     }
 
     void exitAsksFirst() {
         installNews();
         QVERIFY(startUp());
-        QSignalSpy quit(main.get(), &Tmain_screen::quitRequested);
-        messages.answers = {false};
+        QSignalSpy quit(g->main.get(), &Tmain_screen::quitRequested);
+        g->messages.answers = {false};
         action("Exit1")->trigger();
-        QCOMPARE(messages.log.back().text,
+        QCOMPARE(g->messages.log.back().text,
                  QStringLiteral("Are you sure you want to quit Quotara?"));
-        QCOMPARE(messages.log.back().kind, Messages::Kind::Confirmation);
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Confirmation);
         QCOMPARE(quit.count(), 0);
-        messages.answers = {true};
+        g->messages.answers = {true};
         action("Exit1")->trigger();
         QCOMPARE(quit.count(), 1);
         // Closing the window ends the game without a question.
-        const auto asked = messages.log.size();
-        main->close();
+        const auto asked = g->messages.log.size();
+        g->main->close();
         QCOMPARE(quit.count(), 2);
-        QCOMPARE(messages.log.size(), asked);
+        QCOMPARE(g->messages.log.size(), asked);
     }
 
     // Commands of features still to come say so rather than doing nothing.
@@ -474,15 +411,15 @@ class MainScreenTest : public QObject {
         QVERIFY(startUp());
         for (const char* name :
              {"LoadGame1", "SaveGame1", "Datafiles1", "Players1", "GameEditor1"}) {
-            const auto before = messages.log.size();
+            const auto before = g->messages.log.size();
             action(name)->trigger();
-            QCOMPARE(messages.log.size(), before + 1);
-            QCOMPARE(messages.log.back().kind, Messages::Kind::Information);
-            QVERIFY(messages.log.back().text.contains(QStringLiteral("not available")));
+            QCOMPARE(g->messages.log.size(), before + 1);
+            QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
+            QVERIFY(g->messages.log.back().text.contains(QStringLiteral("not available")));
         }
-        const auto before = messages.log.size();
+        const auto before = g->messages.log.size();
         action("Status1")->trigger();
-        QCOMPARE(messages.log.size(), before);
+        QCOMPARE(g->messages.log.size(), before);
     }
 
     void aboutBoxIsOneWindow() {
@@ -494,24 +431,24 @@ class MainScreenTest : public QObject {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<TAboutBox*>(w) && w->isVisible()) ++shown;
         QCOMPARE(shown, 1);
-        QCOMPARE(about->windowTitle(), QStringLiteral("About"));
-        QVERIFY(about->windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(!about->isModal());
-        QCOMPARE(about->findChild<QLabel*>("ProductName")->text(), QStringLiteral("Quotara"));
-        QCOMPARE(about->findChild<QLabel*>("Version")->text(),
+        QCOMPARE(g->about->windowTitle(), QStringLiteral("About"));
+        QVERIFY(g->about->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!g->about->isModal());
+        QCOMPARE(g->about->findChild<QLabel*>("ProductName")->text(), QStringLiteral("Quotara"));
+        QCOMPARE(g->about->findChild<QLabel*>("Version")->text(),
                  QStringLiteral("Version 2.0 for Windows 95/98"));
-        QVERIFY(!about->findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
-        about->findChild<QPushButton*>("OKButton")->click();
-        QVERIFY(!about->isVisible());
+        QVERIFY(!g->about->findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
+        g->about->findChild<QPushButton*>("OKButton")->click();
+        QVERIFY(!g->about->isVisible());
     }
 
     void helpContents() {
         installNews();
         QVERIFY(startUp());
         action("Contents1")->trigger();
-        QVERIFY(help->isVisible());
-        QCOMPARE(help->browser()->source(), helpUrlForContext(1));
-        QVERIFY(help->browser()->toPlainText().size() > 100);
+        QVERIFY(g->help->isVisible());
+        QCOMPARE(g->help->browser()->source(), helpUrlForContext(1));
+        QVERIFY(g->help->browser()->toPlainText().size() > 100);
     }
 };
 

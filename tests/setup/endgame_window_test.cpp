@@ -2,7 +2,7 @@
 // end-of-level window in place of the main window; Continue leads back to a fresh market and
 // the new-game window; Exit and closing the window ask first.
 
-#include "gamewindows.h"
+#include "support/gamewindows.h"
 
 #include "state/sharetable.h"
 
@@ -21,7 +21,7 @@ class EndGameWindowTest : public QObject {
     std::unique_ptr<GameWindows> g;
 
     template <class T = QLabel> T* find(const char* name) {
-        return GameWindows::find<T>(g->endgame.get(), name);
+        return GameWindows::find<T>(g->endgame, name);
     }
     QPushButton* endDay() { return GameWindows::find<QPushButton>(g->main.get(), "Button1"); }
 
@@ -29,12 +29,12 @@ class EndGameWindowTest : public QObject {
     // 8 January, with £20000 in the bank and no shares on the last day.
     void playLevel5() {
         g->newgame->show();
-        QTest::keyClicks(GameWindows::find<QLineEdit>(g->newgame.get(), "playername"),
+        QTest::keyClicks(GameWindows::find<QLineEdit>(g->newgame, "playername"),
                          QStringLiteral("Petra Lund"));
-        auto* levels = GameWindows::find<QListWidget>(g->newgame.get(), "levels");
+        auto* levels = GameWindows::find<QListWidget>(g->newgame, "levels");
         QTest::mouseClick(levels->viewport(), Qt::LeftButton, {},
                           levels->visualItemRect(levels->item(4)).center());
-        GameWindows::find<QPushButton>(g->newgame.get(), "Button1")->click();
+        GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
         QVERIFY(g->main->isVisible());
         for (int i = 0; i < 6; ++i)
             endDay()->click();
@@ -53,7 +53,7 @@ class EndGameWindowTest : public QObject {
     void cleanup() { g.reset(); }
 
     void theWindow() {
-        Tendgame* w = g->endgame.get();
+        Tendgame* w = g->endgame;
         QCOMPARE(w->windowTitle(), QStringLiteral("End of this level . . ."));
         QVERIFY(!(w->windowFlags() & Qt::WindowStaysOnTopHint));
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -101,21 +101,20 @@ class EndGameWindowTest : public QObject {
             QCOMPARE(g->s().shares[i].owned, 0);
         }
         QCOMPARE(g->s().money, money);
-        QCOMPARE(GameWindows::find<QListWidget>(g->newgame.get(), "levels")->currentRow(), 4);
-        QCOMPARE(GameWindows::find(g->newgame.get(), "Label6")->text(),
-                 QStringLiteral("16 goldbars"));
-        QCOMPARE(GameWindows::find(g->newgame.get(), "target")->text(),
+        QCOMPARE(GameWindows::find<QListWidget>(g->newgame, "levels")->currentRow(), 4);
+        QCOMPARE(GameWindows::find(g->newgame, "Label6")->text(), QStringLiteral("16 goldbars"));
+        QCOMPARE(GameWindows::find(g->newgame, "target")->text(),
                  QStringLiteral("Make a profit of £500 within 1 week."));
 
         // The next game starts from here.
-        GameWindows::find<QPushButton>(g->newgame.get(), "Button1")->click();
+        GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
         QVERIFY(g->main->isVisible());
         QVERIFY(!g->newgame->isVisible());
     }
 
     void continueThenNoToTheDisclaimerEnds() {
         playLevel5();
-        QSignalSpy quit(g->endgame.get(), &Tendgame::quitRequested);
+        QSignalSpy quit(g->endgame, &Tendgame::quitRequested);
         g->messages.answers = {false};
         find<QPushButton>("button1")->click();
         QCOMPARE(quit.count(), 1);
@@ -124,7 +123,7 @@ class EndGameWindowTest : public QObject {
 
     void exitAsksFirst() {
         playLevel5();
-        QSignalSpy quit(g->endgame.get(), &Tendgame::quitRequested);
+        QSignalSpy quit(g->endgame, &Tendgame::quitRequested);
         g->messages.answers = {false};
         find<QPushButton>("Button2")->click();
         QCOMPARE(g->messages.log.back().text,
@@ -143,7 +142,7 @@ class EndGameWindowTest : public QObject {
     // leaving the player with nothing.
     void closingAsksTheExitQuestion() {
         playLevel5();
-        QSignalSpy quit(g->endgame.get(), &Tendgame::quitRequested);
+        QSignalSpy quit(g->endgame, &Tendgame::quitRequested);
         g->messages.answers = {false};
         QVERIFY(!g->endgame->close());
         QCOMPARE(g->messages.log.back().text,

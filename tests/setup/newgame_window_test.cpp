@@ -1,7 +1,7 @@
 // The new-game window as the player uses it: the default level, the modes, the gold-bar gate
 // and Start with and without a name.
 
-#include "gamewindows.h"
+#include "support/gamewindows.h"
 
 #include "state/sharetable.h"
 
@@ -36,7 +36,7 @@ class NewGameWindowTest : public QObject {
     std::unique_ptr<GameWindows> g;
 
     template <class T = QLabel> T* find(const char* name) {
-        return GameWindows::find<T>(g->newgame.get(), name);
+        return GameWindows::find<T>(g->newgame, name);
     }
     QString text(const char* label) { return find(label)->text(); }
     void clickLevel(int row) {
@@ -54,7 +54,7 @@ class NewGameWindowTest : public QObject {
 
     // Created at start-up with the default configuration, which differs from row 0.
     void createdWithTheDefaultLevel() {
-        Tnewgame* w = g->newgame.get();
+        Tnewgame* w = g->newgame;
         QCOMPARE(w->windowTitle(), QStringLiteral("New Game"));
         QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!w->isVisible());

@@ -1,7 +1,7 @@
 // The trade dialog as the player uses it: opened from the Share Lookup page, a purchase and a
 // sale typed into the real controls, a quantity that is not a number, Cancel and Escape.
 
-#include "../setup/gamewindows.h"
+#include "support/gamewindows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +18,7 @@ class BuysellWindowTest : public QObject {
     std::unique_ptr<GameWindows> g;
 
     template <class T = QLabel> T* find(const char* name) {
-        return GameWindows::find<T>(g->buysell.get(), name);
+        return GameWindows::find<T>(g->buysell, name);
     }
     QString text(const char* label) { return find(label)->text(); }
     template <class T = QLabel> T* onMain(const char* name) {
@@ -47,7 +47,7 @@ class BuysellWindowTest : public QObject {
     // On top and not modal, so the pages stay usable; Enter is OK; the 16 and 19 pixel faces
     // survive the form's point sizes.
     void theDialog() {
-        Tbuysell* w = g->buysell.get();
+        Tbuysell* w = g->buysell;
         QCOMPARE(w->size(), QSize(351, 185));
         QVERIFY(!w->isModal());
         QVERIFY(w->windowFlags() & Qt::WindowStaysOnTopHint);

@@ -1,0 +1,98 @@
+#pragma once
+// The whole game for window tests: every window created in the game's order over a temporary
+// data folder, with recorded message boxes (Yes unless scripted) and the main window's clocks
+// stopped so they never rewrite a label mid-test.
+
+#include "app/otherwindows.h"
+#include "app/tmain_screen.h"
+#include "app/windows.h"
+#include "shipped/news.h"
+#include "state/game.h"
+#include "state/install.h"
+#include "support/fakes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace quotara::test {
+
+class GameWindows {
+  public:
+    // Only the game over an empty data folder: the test prepares the folder and the answers,
+    // then calls startUp.
+    struct NotStarted {};
+    explicit GameWindows(NotStarted) {
+        QVERIFY(tmp.isValid());
+        qputenv("XDG_DATA_HOME", tmp.path().toUtf8());
+        game = std::make_unique<Game>(clock, messages, DataFolder(tmp.path() + "/quotara"));
+    }
+    // The game as a player finds it: the shipped news file installed, start-up answered Yes
+    // and the main window shown.
+    GameWindows() : GameWindows(NotStarted{}) {
+        installNews();
+        started = startUp();
+        main->show();
+    }
+
+    // The folder as the first start leaves it: the shipped news file in place.
+    void installNews() { QCOMPARE(installDataFolder(game->folder, shippedNewsFile()), QString()); }
+    // The main window's start-up first, then the other windows; false, and no other window,
+    // after No to its question.
+    bool startUp() {
+        main = std::make_unique<Tmain_screen>(*game, windows);
+        windows.main = main.get();
+        for (const char* timer : {"Timer1", "Timer2"})
+            find<QTimer>(main.get(), timer)->stop();
+        if (!main->FormCreate()) return false;
+        others = std::make_unique<OtherWindows>(*game, windows);
+        newgame = &others->newgame;
+        about = &others->about;
+        buysell = &others->buysell;
+        ticker = &others->ticker;
+        endgame = &others->endgame;
+        help = &others->help;
+        return true;
+    }
+
+    GameState& s() { return game->state; }
+
+    // A control of a window by its component name; fails the test when there is none.
+    template <class T = QLabel> static T* find(QWidget* window, const char* name) {
+        T* w = window->findChild<T*>(QLatin1String(name));
+        if (!w) qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+        return w;
+    }
+
+    // Types the name into the new-game window and presses Start, as a player does.
+    void startGame(const QString& name = QStringLiteral("Ann")) {
+        newgame->show();
+        auto* field = find<QLineEdit>(newgame, "playername");
+        field->clear();
+        QTest::keyClicks(field, name);
+        find<QPushButton>(newgame, "Button1")->click();
+    }
+
+    QTemporaryDir tmp;
+    FakeClock clock{12'345'678};
+    RecordingMessages messages;
+    std::unique_ptr<Game> game;
+    Windows windows;
+    bool started = false;
+    // Declared in creation order, so the other windows go before the main window.
+    std::unique_ptr<Tmain_screen> main;
+    std::unique_ptr<OtherWindows> others;
+    Tnewgame* newgame = nullptr;
+    TAboutBox* about = nullptr;
+    Tbuysell* buysell = nullptr;
+    Tticker* ticker = nullptr;
+    Tendgame* endgame = nullptr;
+    HelpViewer* help = nullptr;
+};
+
+} // namespace quotara::test

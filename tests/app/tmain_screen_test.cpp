@@ -61,7 +61,7 @@ class MainScreenTest : public QObject {
 
     GameState& s() { return g->s(); }
     template <class T = QLabel> T* find(const char* name) {
-        return test::GameWindows::find<T>(g->main.get(), name);
+        return test::GameWindows::find<T>(g->main, name);
     }
     QAction* action(const char* name) { return find<QAction>(name); }
     QAction* popupItem(const char* name) {
@@ -388,7 +388,7 @@ class MainScreenTest : public QObject {
     void exitAsksFirst() {
         installNews();
         QVERIFY(startUp());
-        QSignalSpy quit(g->main.get(), &Tmain_screen::quitRequested);
+        QSignalSpy quit(g->main, &Tmain_screen::quitRequested);
         g->messages.answers = {false};
         action("Exit1")->trigger();
         QCOMPARE(g->messages.log.back().text,

@@ -23,7 +23,7 @@ class EndGameWindowTest : public QObject {
     template <class T = QLabel> T* find(const char* name) {
         return GameWindows::find<T>(g->endgame, name);
     }
-    QPushButton* endDay() { return GameWindows::find<QPushButton>(g->main.get(), "Button1"); }
+    QPushButton* endDay() { return GameWindows::find<QPushButton>(g->main, "Button1"); }
 
     // Level 5 (one week, £500 profit) for a player with every bar: seven End Days to
     // 8 January, with £20000 in the bank and no shares on the last day.
@@ -40,7 +40,7 @@ class EndGameWindowTest : public QObject {
             endDay()->click();
         QVERIFY(!g->endgame->isVisible());
         g->s().money = 20000;
-        GameWindows::find<QPushButton>(g->main.get(), "lookupbuy")->click();
+        GameWindows::find<QPushButton>(g->main, "lookupbuy")->click();
         QVERIFY(g->buysell->isVisible());
         endDay()->click();
     }
@@ -91,7 +91,7 @@ class EndGameWindowTest : public QObject {
         QVERIFY(g->newgame->isVisible());
         QVERIFY(!g->ticker->isVisible());
         QVERIFY(!g->main->isVisible());
-        QVERIFY(GameWindows::find<QTabWidget>(g->main.get(), "PageControl1")->isHidden());
+        QVERIFY(GameWindows::find<QTabWidget>(g->main, "PageControl1")->isHidden());
         QCOMPARE(g->s().day, 1);
         QCOMPARE(g->s().month, 1);
         QCOMPARE(g->s().year, 1999);

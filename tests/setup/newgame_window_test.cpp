@@ -171,9 +171,9 @@ class NewGameWindowTest : public QObject {
         QVERIFY(g->newgame->isVisible());
         QCOMPARE(g->s().shares[3].price, kBuiltinShares[3].price);
         QCOMPARE(g->s().day, 1);
-        auto* pages = GameWindows::find<QTabWidget>(g->main.get(), "PageControl1");
+        auto* pages = GameWindows::find<QTabWidget>(g->main, "PageControl1");
         QVERIFY(pages->isHidden());
-        QVERIFY(GameWindows::find<QPushButton>(g->main.get(), "Button1")->isHidden());
+        QVERIFY(GameWindows::find<QPushButton>(g->main, "Button1")->isHidden());
     }
 
     // Start shows the game: pages on Share Lookup, status bar with the name cut to 20
@@ -186,17 +186,16 @@ class NewGameWindowTest : public QObject {
         QVERIFY(g->ticker->isVisible());
         QCOMPARE(g->s().username.toQString(), QStringLiteral("Annabel Longname-Smy"));
         QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("User - Annabel Longname-Smy"));
-        auto* pages = GameWindows::find<QTabWidget>(g->main.get(), "PageControl1");
+        auto* pages = GameWindows::find<QTabWidget>(g->main, "PageControl1");
         QVERIFY(pages->isVisible());
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
-        QVERIFY(GameWindows::find<QStatusBar>(g->main.get(), "status")->isVisible());
-        QVERIFY(GameWindows::find<QPushButton>(g->main.get(), "Button1")->isVisible());
+        QVERIFY(GameWindows::find<QStatusBar>(g->main, "status")->isVisible());
+        QVERIFY(GameWindows::find<QPushButton>(g->main, "Button1")->isVisible());
         QCOMPARE(g->s().shares[3].owned, 0);
         QCOMPARE(g->s().daycount, 1);
         QCOMPARE(g->s().shares[0].history[1], kBuiltinShares[0].price);
         // The portfolio shows the reset holdings.
-        QCOMPARE(GameWindows::find(g->main.get(), "portfoliototal")->text(),
-                 QStringLiteral("£15000"));
+        QCOMPARE(GameWindows::find(g->main, "portfoliototal")->text(), QStringLiteral("£15000"));
     }
 
     // The count shown follows a bar won since the window was last open.

@@ -22,7 +22,8 @@
 
 namespace quotara::test {
 
-class GameWindows {
+// The registry's pointers (main, newgame, ...) are the windows the test drives.
+class GameWindows : public Windows {
   public:
     // Only the game over an empty data folder: the test prepares the folder and the answers,
     // then calls startUp.
@@ -45,18 +46,12 @@ class GameWindows {
     // The main window's start-up first, then the other windows; false, and no other window,
     // after No to its question.
     bool startUp() {
-        main = std::make_unique<Tmain_screen>(*game, windows);
-        windows.main = main.get();
+        mainScreen = std::make_unique<Tmain_screen>(*game, *this);
+        main = mainScreen.get();
         for (const char* timer : {"Timer1", "Timer2"})
-            find<QTimer>(main.get(), timer)->stop();
+            find<QTimer>(main, timer)->stop();
         if (!main->FormCreate()) return false;
-        others = std::make_unique<OtherWindows>(*game, windows);
-        newgame = &others->newgame;
-        about = &others->about;
-        buysell = &others->buysell;
-        ticker = &others->ticker;
-        endgame = &others->endgame;
-        help = &others->help;
+        others = std::make_unique<OtherWindows>(*game, *this);
         return true;
     }
 
@@ -82,17 +77,10 @@ class GameWindows {
     FakeClock clock{12'345'678};
     RecordingMessages messages;
     std::unique_ptr<Game> game;
-    Windows windows;
     bool started = false;
     // Declared in creation order, so the other windows go before the main window.
-    std::unique_ptr<Tmain_screen> main;
+    std::unique_ptr<Tmain_screen> mainScreen;
     std::unique_ptr<OtherWindows> others;
-    Tnewgame* newgame = nullptr;
-    TAboutBox* about = nullptr;
-    Tbuysell* buysell = nullptr;
-    Tticker* ticker = nullptr;
-    Tendgame* endgame = nullptr;
-    HelpViewer* help = nullptr;
 };
 
 } // namespace quotara::test

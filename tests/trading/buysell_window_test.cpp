@@ -22,7 +22,7 @@ class BuysellWindowTest : public QObject {
     }
     QString text(const char* label) { return find(label)->text(); }
     template <class T = QLabel> T* onMain(const char* name) {
-        return GameWindows::find<T>(g->main.get(), name);
+        return GameWindows::find<T>(g->main, name);
     }
     void select(int share) { onMain<QComboBox>("name")->setCurrentIndex(share); }
     // Types a quantity over whatever the field holds and presses OK with the Enter key.

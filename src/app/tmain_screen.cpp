@@ -426,30 +426,25 @@ void Tmain_screen::popupcheck() {
             ->setEnabled(sellEnabledFor(state(), rowShare_[k]));
 }
 
-void Tmain_screen::buyclicked() {
+bool Tmain_screen::selectPopupShare() {
     const int k = popupRow();
-    if (k >= 0 && rowShare_[k] >= 0) {
-        ui->name->setCurrentIndex(rowShare_[k]);
-        lookupbuyClick();
-    }
+    if (k < 0 || rowShare_[k] < 0) return false;
+    ui->name->setCurrentIndex(rowShare_[k]);
+    return true;
+}
+
+void Tmain_screen::buyclicked() {
+    if (selectPopupShare()) lookupbuyClick();
     lookupsel();
 }
 
 void Tmain_screen::sellclicked() {
-    const int k = popupRow();
-    if (k >= 0 && rowShare_[k] >= 0) {
-        ui->name->setCurrentIndex(rowShare_[k]);
-        lookupsellClick();
-    }
+    if (selectPopupShare()) lookupsellClick();
     lookupsel();
 }
 
 void Tmain_screen::infoclicked() {
-    const int k = popupRow();
-    if (k >= 0 && rowShare_[k] >= 0) {
-        ui->name->setCurrentIndex(rowShare_[k]);
-        selectLookupPage();
-    }
+    if (selectPopupShare()) selectLookupPage();
     lookupsel();
 }
 

@@ -106,6 +106,8 @@ class Tmain_screen : public QMainWindow, private DayViews {
     void showIndexChanges();
     void fillPriceRows();
     int popupRow() const; // 0..19 for the label the menu was opened over, -1 otherwise
+    // Selects the share of the menu's row on the Share Lookup page; false for an empty row.
+    bool selectPopupShare();
     void notInThisVersion(const QString& what);
     void setupStatusBar();
     void setupGlyphs();

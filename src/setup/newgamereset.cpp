@@ -1,7 +1,6 @@
 #include "setup/newgamereset.h"
 
 #include "setup/startup.h"
-#include "state/sharetable.h"
 
 #include <algorithm>
 
@@ -13,20 +12,11 @@ void newgamereset(GameState& s) {
     s.headlines1.clear();
     s.headlines2.clear();
 
-    s.month = 1;
-    s.day = 1;
+    loadStartEconomy(s);
     s.daycount = 1;
-    s.year = 1999;
-
-    s.dow = kStartDow;
     s.dowchange = 0;
     s.ftsechange = 0;
     s.hangchange = 0;
-    s.ftse = kStartFtse;
-    s.hangseng = kStartHangseng;
-    s.interest = kStartInterest;
-    s.inflation = kStartInflation;
-    s.unemployed = kStartUnemployed;
     s.unemployedchange = 0;
 
     loadStartPrices(s);

@@ -15,7 +15,7 @@ void loadStartPrices(GameState& s) {
     }
 }
 
-void loadStartValues(GameState& s) {
+void loadStartEconomy(GameState& s) {
     s.month = 1;
     s.day = 1;
     s.year = 1999;
@@ -25,6 +25,10 @@ void loadStartValues(GameState& s) {
     s.interest = kStartInterest;
     s.inflation = kStartInflation;
     s.unemployed = kStartUnemployed;
+}
+
+void loadStartValues(GameState& s) {
+    loadStartEconomy(s);
 
     for (int i = 0; i <= kShareCount; ++i)
         s.shares[i].name.assign(kBuiltinShares[i].name);

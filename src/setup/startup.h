@@ -9,6 +9,9 @@
 namespace quotara {
 
 void loadStartValues(GameState& state);
+// 1 January 1999 and the indices, interest, inflation and unemployment at their start values;
+// the changes and daycount are not touched. Also part of the reset of a new game.
+void loadStartEconomy(GameState& state);
 // Shares 0..19 at their built-in start prices, high and low the same; also part of the reset
 // of a new game.
 void loadStartPrices(GameState& state);

@@ -65,10 +65,7 @@ HelpViewer::HelpViewer(Game&, Windows&, QWidget* parent) : QWidget(parent, Qt::W
 
 void HelpViewer::showTopic(int context) {
     browser_->setSource(helpUrlForContext(context));
-    if (!isVisible()) centreOnScreen(this);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 } // namespace quotara

@@ -105,6 +105,13 @@ void centreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+void bringToFront(QWidget* window) {
+    if (!window->isVisible()) centreOnScreen(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 QPixmap titleBand(QSize size) {
     QPixmap pm(size);
     QPainter p(&pm);

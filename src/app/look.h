@@ -37,6 +37,8 @@ void useCompactTabs(QTabWidget* tabs);
 
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
+// Shows a top-level window in front and active; one that was hidden comes up centred.
+void bringToFront(QWidget* window);
 
 // The night-blue band the title pictures of the new-game and end-of-level windows are drawn
 // on.

@@ -20,10 +20,7 @@ TAboutBox::TAboutBox(Game&, Windows&, QWidget* parent)
 TAboutBox::~TAboutBox() = default;
 
 void TAboutBox::showBox() {
-    if (!isVisible()) centreOnScreen(this);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void TAboutBox::OKButtonClick() {

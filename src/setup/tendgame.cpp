@@ -80,10 +80,7 @@ void Tendgame::showVerdict(const LevelVerdict& verdict) {
     if (windows_.buysell) windows_.buysell->hide();
     ui->endtext->setText(verdict.endtext);
     ui->goldbars->setText(verdict.goldbars);
-    if (!isVisible()) centreOnScreen(this);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(this);
 }
 
 void Tendgame::button1Click() {

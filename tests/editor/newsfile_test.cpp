@@ -1,4 +1,5 @@
 #include "editor/newsfile.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,8 @@
 #include <memory>
 
 using namespace quotara;
+using test::contentOf;
+using test::writeFile;
 
 namespace {
 
@@ -17,18 +20,6 @@ QByteArray patternedFile(qsizetype size, int salt) {
     for (qsizetype i = 0; i < size; ++i)
         b[i] = char(i % 256 == 0 ? 50 : (i * 7 + salt) % 251);
     return b;
-}
-
-QString writeFile(const QTemporaryDir& dir, const QByteArray& content) {
-    QFile f(dir.filePath("qonews.dat"));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-    return f.fileName();
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 std::unique_ptr<GameState> stateWithItems() {
@@ -46,7 +37,8 @@ TEST(NewsFile, roundTripsByteForByte) {
     QTemporaryDir dir;
     const QByteArray items = patternedFile(qsizetype(kNewsFileSize), 1);
     auto state = stateWithItems();
-    EXPECT_FALSE(loadNewsFile(*state, writeFile(dir, items + QByteArray(77, 'x'))).isError());
+    EXPECT_FALSE(
+        loadNewsFile(*state, writeFile(dir, "qonews.dat", items + QByteArray(77, 'x'))).isError());
     EXPECT_EQ(state->newsitems[200].text.len, 50);
 
     const QString copy = dir.filePath("copy.dat");
@@ -58,19 +50,20 @@ TEST(NewsFile, missingEmptyAndShortFiles) {
     QTemporaryDir dir;
     auto state = stateWithItems();
     EXPECT_EQ(loadNewsFile(*state, dir.filePath("absent.dat")).text(), "File not found");
-    EXPECT_FALSE(loadNewsFile(*state, writeFile(dir, {})).isError());
+    EXPECT_FALSE(loadNewsFile(*state, writeFile(dir, "qonews.dat", {})).isError());
     EXPECT_EQ(state->newsitems[1].text.toQString(), "Old item 1");
 
     // Three whole items and part of a fourth: the three are replaced, the rest kept.
-    EXPECT_EQ(loadNewsFile(*state, writeFile(dir, patternedFile(3 * 256 + 100, 5))).text(),
-              "Read beyond end of file");
+    EXPECT_EQ(
+        loadNewsFile(*state, writeFile(dir, "qonews.dat", patternedFile(3 * 256 + 100, 5))).text(),
+        "Read beyond end of file");
     EXPECT_EQ(state->newsitems[3].text.len, 50);
     EXPECT_EQ(state->newsitems[4].text.toQString(), "Old item 4");
 }
 
 TEST(NewsFile, failedSaveIsReportedAndKeepsTheOldFile) {
     QTemporaryDir dir;
-    const QString blocker = writeFile(dir, "old");
+    const QString blocker = writeFile(dir, "qonews.dat", "old");
     auto state = stateWithItems();
     EXPECT_TRUE(saveNewsFile(*state, blocker + "/qonews.dat").isError());
     EXPECT_EQ(contentOf(blocker), "old");

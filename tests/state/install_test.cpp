@@ -1,6 +1,7 @@
 #include "editor/newsfile.h"
 #include "shipped/news.h"
 #include "state/install.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,13 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace quotara;
-
-namespace {
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
+using test::contentOf;
 
 TEST(Install, firstStartCreatesTheFolderWithTheShippedNewsFile) {
     QTemporaryDir tmp;

@@ -1,4 +1,5 @@
 #include "state/recordfile.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,18 +12,10 @@
 #include <sys/resource.h>
 
 using namespace quotara;
+using test::contentOf;
+using test::writeFile;
 
 namespace {
-QString makeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(content);
-    return f.fileName();
-}
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
 std::span<const std::uint8_t> asBytes(const QByteArray& a) {
     return {reinterpret_cast<const std::uint8_t*>(a.constData()), std::size_t(a.size())};
 }
@@ -44,7 +37,7 @@ TEST(FileError, givesTheStandardTexts) {
 // file as it was and no temporary file behind.
 TEST(WriteFileAtomically, replacesTheFileOnlyWhenComplete) {
     QTemporaryDir dir;
-    const QString path = makeFile(dir, "f.dat", "old content");
+    const QString path = writeFile(dir, "f.dat", "old content");
     EXPECT_FALSE(writeFileAtomically(path, asBytes("old")).isError());
 
     rlimit saved{};
@@ -70,7 +63,7 @@ TEST(WriteFileAtomically, replacesTheFileOnlyWhenComplete) {
 TEST(WriteFileAtomically, refusesAReadOnlyFile) {
     if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
     QTemporaryDir dir;
-    const QString locked = makeFile(dir, "locked", "old");
+    const QString locked = writeFile(dir, "locked", "old");
     QFile::setPermissions(locked, QFile::ReadOwner);
     EXPECT_EQ(writeFileAtomically(locked, asBytes("new")).text(), "File access denied");
     EXPECT_EQ(contentOf(locked), "old");

@@ -29,7 +29,9 @@ std::string toCp1252(const QString& text) {
     out.reserve(static_cast<std::size_t>(text.size()));
     for (QChar qc : text) {
         const char16_t u = qc.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        // The unassigned bytes were read as themselves, so they go back as themselves.
+        const bool unassigned = u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || unassigned) {
             out.push_back(static_cast<char>(u));
             continue;
         }

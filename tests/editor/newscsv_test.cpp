@@ -40,6 +40,7 @@ TEST(NewsCsv, reportsEveryFaultWithItsLine) {
         {"5,\"Text\"x" + effects, "badly quoted text"},
         {"5," + QByteArray(201, 'a') + effects, "201 characters"},
         {"5,Text \xe2\x86\x92 arrow" + effects, "U+2192"},
+        {"5,Text \xc2\x81 control" + effects, "U+0081"},
     };
     for (const auto& c : cases) {
         auto items = std::make_unique<NewsTable>();

@@ -126,6 +126,15 @@ TEST(Cp1252, poundSignIsByteA3AndTextsRoundTrip) {
     EXPECT_EQ(toCp1252(QString::fromUtf8("日")), "?");
 }
 
+// A text read from a file and stored back unchanged must keep every byte, the five bytes the
+// code page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) included.
+TEST(Cp1252, everyByteSurvivesTheTripThroughQString) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(toCp1252(fromCp1252(byte)), byte) << "byte " << b;
+    }
+}
+
 TEST(PString, cutsToCapacityAndIgnoresTail) {
     PString<20> s;
     s.assign(std::string_view("A name of twenty-five ch"));

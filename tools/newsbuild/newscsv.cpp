@@ -47,7 +47,8 @@ bool splitCsvLine(const QString& line, QStringList& fields) {
 }
 
 bool representable(QChar c) {
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return false;
+    const char16_t u = c.unicode();
+    if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) return false; // control characters
     return fromCp1252(toCp1252(QString(c))) == QString(c);
 }
 

@@ -53,6 +53,7 @@ void recordClosingPrices(GameState& s) {
 void unemployment(Game& game) {
     GameState& s = game.state;
     const std::int64_t u = roundHalfEven(s.unemployed * 0.001);
+    // A figure driven below zero over a very long game must not ask for a negative draw.
     const std::int64_t v = std::max<std::int64_t>(0, roundHalfEven(4 * u * 0.01));
     const std::int64_t drawn = game.random(static_cast<std::uint32_t>(v));
     s.unemployedchange = static_cast<std::int32_t>((drawn - roundHalfEven(v * 0.5)) * 1000);

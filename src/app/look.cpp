@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -95,6 +97,13 @@ void useCompactTabs(QTabWidget* tabs) {
     auto* style = new CompactTabStyle;
     style->setParent(tabs); // a widget does not own the style it is given
     tabs->tabBar()->setStyle(style);
+}
+
+void useClassicFrame(QGroupBox* box) {
+    QStyle* classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (!classic) return;
+    classic->setParent(box); // a widget does not own the style it is given
+    box->setStyle(classic);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -9,6 +9,7 @@
 #include <QPixmap>
 
 class QApplication;
+class QGroupBox;
 class QLabel;
 class QTabWidget;
 class QWidget;
@@ -34,6 +35,10 @@ void setFittedText(QLabel* label, const QString& text);
 // Tabs as narrow and low as their captions allow, so the pages keep the room their layout
 // needs and the End Day button fits beside the tabs.
 void useCompactTabs(QTabWidget* tabs);
+
+// A group frame whose etched line runs through the middle of its caption, as the forms
+// expect: a control placed just under the caption is inside the frame, not on its line.
+void useClassicFrame(QGroupBox* box);
 
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);

@@ -62,6 +62,7 @@ Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
     for (QLabel* caption :
          {ui->infounemployedcap, ui->infochangelastmonth, ui->forecastunemployedcap})
         setFittedText(caption, caption->text());
+    useClassicFrame(ui->Forecasts);
     setupStatusBar();
     setupGlyphs();
 

@@ -30,11 +30,12 @@ void Tbuysell::open(TradeMode mode) {
     const TradeDialogFigures f = openTrade(game_.state, mode, windows_.main->selectedShare());
     ui->name->setText(f.name);
     setWindowTitle(f.caption);
-    ui->owned->setText(f.owned);
-    ui->price->setText(f.price);
-    ui->playermoney->setText(f.money);
+    // The figures end at the dialog's edge; a long one is drawn smaller rather than cut.
+    setFittedText(ui->owned, f.owned);
+    setFittedText(ui->price, f.price);
+    setFittedText(ui->playermoney, f.money);
     ui->Label5->setText(f.label5);
-    ui->afford->setText(f.afford);
+    setFittedText(ui->afford, f.afford);
     ui->button1->setText(f.button1);
     ui->Label4->setText(f.label4);
     if (!placed_) {

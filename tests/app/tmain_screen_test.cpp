@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -265,6 +266,33 @@ class MainScreenTest : public QObject {
         QCOMPARE(pixelsOfHue(page, find("lookupchange"), Qt::red), 0);
         // Labels in black stay black.
         QCOMPARE(pixelsOfHue(page, find("Lookupprice"), Qt::blue), 0);
+    }
+
+    // The Forecasts frame's top line runs through its caption, above the column heads that
+    // sit one line over the two rows, instead of striking through the heads.
+    void forecastsFrameRunsAboveItsHeads() {
+        installNews();
+        QVERIFY(startUp());
+        auto* box = find<QGroupBox>("Forecasts");
+        QCOMPARE(box->geometry(), QRect(8, 152, 481, box->height()));
+        QCOMPARE(find("forecastinterestcap")->pos(), QPoint(144, 16));
+        QCOMPARE(find("forecastinflationcap")->pos(), QPoint(256, 16));
+        QCOMPARE(find("forecastunemployedcap")->pos(), QPoint(336, 16));
+        QCOMPARE(find("merrilllynch")->y(), 32);
+        QCOMPARE(find("goldmansachs")->y(), 48);
+        QCOMPARE(find("Same")->pos(), QPoint(368, 200));
+
+        // Down the gap between the caption and the first head, the first pixel that differs
+        // from the page above the frame is the frame's line, and it lies above the heads.
+        QImage img(box->size(), QImage::Format_RGB32);
+        box->render(&img);
+        const int x = 120;
+        const QColor page = img.pixelColor(x, 0);
+        int line = -1;
+        for (int y = 1; y < box->height() && line < 0; ++y)
+            if (img.pixelColor(x, y) != page) line = y;
+        QVERIFY(line > 0);
+        QVERIFY2(line < 16, qPrintable(QStringLiteral("frame line at y %1").arg(line)));
     }
 
     void portfolioAfterAPurchase() {

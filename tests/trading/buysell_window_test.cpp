@@ -61,6 +61,21 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(QApplication::activeModalWidget(), nullptr); // the main window still works
     }
 
+    // The quantity field takes the value place of the fifth line; a figure wider than its
+    // place at the dialog's edge is drawn smaller rather than cut.
+    void figuresStayInsideTheDialog() {
+        QCOMPARE(find<QLineEdit>("noshares")->geometry().topLeft(), QPoint(264, 120));
+        QCOMPARE(find<QLineEdit>("noshares")->width(), 73);
+        g->s().money = 1000000;
+        select(7); // Br Steel at 102p: 980392 shares
+        onMain<QPushButton>("lookupbuy")->click();
+        QLabel* afford = find("afford");
+        QCOMPARE(afford->text(), QStringLiteral("980392 shares"));
+        QCOMPARE(afford->x() + afford->width(), 351);
+        QVERIFY(QFontMetrics(afford->font()).horizontalAdvance(afford->text()) <= afford->width());
+        QCOMPARE(find("owned")->font().pixelSize(), 16);
+    }
+
     // Buy 100 Br Steel at 102p (101p and a 1p spread), then sell 40 of them at 100p; the
     // dialog hides after each and the Share Lookup page and the portfolio follow.
     void purchaseThenSale() {

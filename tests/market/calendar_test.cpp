@@ -98,8 +98,7 @@ TEST(ClockTick, reseedsThenShowsTheShareRandom19Picks) {
     test::MarketGame g(45'296'789);
     g.startFreePlay();
     g.s.money = 14321;
-    Random replica;
-    replica.setSeed(45'296'789);
+    Random replica = test::seeded(45'296'789);
     const auto i = replica(19);
     g.s.shares[i].name.assign(std::string_view("Br Steel"));
     g.s.shares[i].price = 97;

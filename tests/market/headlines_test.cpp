@@ -29,8 +29,7 @@ TEST(Headlines, drawTwoDifferentUnusedItemsAfterReseedingFromTheClock) {
     headlineload(g.game);
     EXPECT_EQ(g.clock.reads, 1);
 
-    Random replica;
-    replica.setSeed(36'000'123);
+    Random replica = test::seeded(36'000'123);
     const int first = pick(replica);
     int second = pick(replica);
     while (second == first)
@@ -94,8 +93,7 @@ TEST(Headlines, anEmptyTextItemIsMarkedUsedAndItsNumberWritten) {
     test::MarketGame g(4'000'000);
     headlineload(g.game);
 
-    Random replica;
-    replica.setSeed(4'000'000);
+    Random replica = test::seeded(4'000'000);
     std::set<int> used;
     int last1 = -1, last2 = -1;
     for (int a = 0; a < 40; ++a) {
@@ -119,8 +117,7 @@ TEST(Headlines, anEmptyTextItemIsMarkedUsedAndItsNumberWritten) {
 TEST(Headlines, anEmptyTextPickIsOverwrittenByALaterOne) {
     test::MarketGame g(4'000'000);
     g.fillNewsTexts();
-    Random replica;
-    replica.setSeed(4'000'000);
+    Random replica = test::seeded(4'000'000);
     const int blank = pick(replica);
     const int next = pick(replica);
     ASSERT_NE(blank, next);

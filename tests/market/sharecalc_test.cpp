@@ -10,6 +10,14 @@ using namespace quotara;
 
 namespace {
 
+// The worked example's indices: Dow 8552 up 100, Hang Seng 15244 down 200 (factor 0.2567).
+void setMarketExample(GameState& s) {
+    s.dow = 8552;
+    s.dowchange = 100;
+    s.hangseng = 15244;
+    s.hangchange = -200;
+}
+
 // A game with no news in force and the indices unchanged, share 0 at the given price.
 struct PriceTest : ::testing::Test {
     test::MarketGame g;
@@ -32,10 +40,7 @@ struct PriceTest : ::testing::Test {
 
 TEST(MarketFactor, followsTheDowAndHangSengMoves) {
     auto s = std::make_unique<GameState>();
-    s->dow = 8552;
-    s->dowchange = 100;
-    s->hangseng = 15244;
-    s->hangchange = -200;
+    setMarketExample(*s);
     EXPECT_NEAR(marketFactor(*s), 0.2567, 0.00005);
     EXPECT_NEAR(marketFactor(*s), 0.5 * 10000.0 / 8552 - 0.25 * 20000.0 / 15244, 1e-12);
 }
@@ -100,8 +105,7 @@ TEST(NewsScore, ignoresItemNumbersAndEffectsOutsideTheTable) {
 TEST_F(PriceTest, at1000pWithoutNewsItMovesBy982PlusRandom40) {
     int lowest = 100000, highest = 0;
     for (std::uint32_t seed = 0; seed < 3000; ++seed) {
-        Random replica;
-        replica.setSeed(seed * 7919u);
+        Random replica = test::seeded(seed * 7919u);
         const int expected = 982 + static_cast<int>(replica(40));
         ASSERT_EQ(moveFrom(seed * 7919u, 1000), expected);
         EXPECT_EQ(share.change, expected - 1000);
@@ -114,13 +118,9 @@ TEST_F(PriceTest, at1000pWithoutNewsItMovesBy982PlusRandom40) {
 }
 
 TEST_F(PriceTest, marketFactorExampleGivesBase1003) {
-    g.s.dow = 8552;
-    g.s.dowchange = 100;
-    g.s.hangseng = 15244;
-    g.s.hangchange = -200;
+    setMarketExample(g.s);
     for (std::uint32_t seed : {1u, 99u, 4242u, 0xdeadbeefu}) {
-        Random replica;
-        replica.setSeed(seed);
+        Random replica = test::seeded(seed);
         const int price = moveFrom(seed, 1000);
         EXPECT_EQ(price, 1003 + static_cast<int>(replica(40)) - 18);
         EXPECT_GE(price, 985);
@@ -131,8 +131,7 @@ TEST_F(PriceTest, marketFactorExampleGivesBase1003) {
 TEST_F(PriceTest, lowPricedSharesDrawTwiceNoiseFirst) {
     int lowest = 1000, highest = 0;
     for (std::uint32_t seed = 0; seed < 2000; ++seed) {
-        Random replica;
-        replica.setSeed(seed);
+        Random replica = test::seeded(seed);
         const int noise = static_cast<int>(replica(4));
         const int expected = 101 + noise - 2 + static_cast<int>(replica(6)) - 2;
         ASSERT_EQ(moveFrom(seed, 101), expected) << seed;
@@ -144,8 +143,7 @@ TEST_F(PriceTest, lowPricedSharesDrawTwiceNoiseFirst) {
 }
 
 TEST_F(PriceTest, aShareAt12pDrawsRandom0WhichStillAdvances) {
-    Random replica;
-    replica.setSeed(555);
+    Random replica = test::seeded(555);
     EXPECT_EQ(replica(0), 0u);
     const int expected = 12 + static_cast<int>(replica(6)) - 2;
     EXPECT_EQ(moveFrom(555, 12), expected);
@@ -155,8 +153,7 @@ TEST_F(PriceTest, aShareAt12pDrawsRandom0WhichStillAdvances) {
 TEST_F(PriceTest, at150pAndAboveThereIsNoLowPriceDraw) {
     // 152p: base 152, noise Random(6), drag 3: 149..154, so some results get the extra draw.
     for (std::uint32_t seed = 0; seed < 200; ++seed) {
-        Random replica;
-        replica.setSeed(seed);
+        Random replica = test::seeded(seed);
         int expected = 152 + static_cast<int>(replica(6)) - 3;
         if (expected < 150) expected += static_cast<int>(replica(6)) - 2;
         ASSERT_EQ(moveFrom(seed, 152), expected) << seed;
@@ -167,8 +164,7 @@ TEST_F(PriceTest, at150pAndAboveThereIsNoLowPriceDraw) {
 TEST_F(PriceTest, newsScoreMinusOneTakesSixPenceOff1134) {
     g.s.newsitems[5].affect[1] = -1; // share 0 is a bank
     g.s.headlines1.number = 5;
-    Random replica;
-    replica.setSeed(31337);
+    Random replica = test::seeded(31337);
     EXPECT_EQ(moveFrom(31337, 1134), 1128 + static_cast<int>(replica(45)) - 20);
 }
 
@@ -179,8 +175,7 @@ TEST_F(PriceTest, aSectorOutsideTheTableGetsNoNewsEffect) {
     g.s.headlines2.number = 2;
     for (int sector : {0, 13, 200}) {
         share.sector = static_cast<std::uint8_t>(sector);
-        Random replica;
-        replica.setSeed(77);
+        Random replica = test::seeded(77);
         EXPECT_EQ(moveFrom(77, 1000), 982 + static_cast<int>(replica(40))) << sector;
     }
 }
@@ -214,8 +209,7 @@ TEST_F(PriceTest, pricesStayWithinSixteenBits) {
     // At 1p: base 1, no noise, no drag, then -2..+3; -1 stops at 0.
     std::uint32_t seed = 0;
     for (;; ++seed) {
-        Random replica;
-        replica.setSeed(seed);
+        Random replica = test::seeded(seed);
         replica(0);
         if (replica(6) == 0) break;
     }
@@ -231,8 +225,7 @@ TEST(Indices, ftseAt5217MovesWithinItsBand) {
     for (std::uint32_t seed = 0; seed < 3000; ++seed) {
         g.s.ftse = 5217;
         g.game.random.setSeed(seed * 104729u);
-        Random replica;
-        replica.setSeed(seed * 104729u);
+        Random replica = test::seeded(seed * 104729u);
         ftseStep(g.game);
         const int expected = 5217 + static_cast<int>(replica(104)) - 47;
         ASSERT_EQ(g.s.ftse, expected);
@@ -247,17 +240,13 @@ TEST(Indices, ftseAt5217MovesWithinItsBand) {
 TEST(Indices, ftseFollowsTheMarketAndTheFtseNews) {
     test::MarketGame g;
     g.startFreePlay();
-    g.s.dow = 8552;
-    g.s.dowchange = 100;
-    g.s.hangseng = 15244;
-    g.s.hangchange = -200;
+    setMarketExample(g.s);
     g.s.newsitems[12].affect[0] = 2;
     g.s.newsitems[12].affect[1] = -2; // a sector effect is no FTSE effect
     g.s.headlines1.number = 12;
     g.s.headlines2.number = 12;
     g.game.random.setSeed(2024);
-    Random replica;
-    replica.setSeed(2024);
+    Random replica = test::seeded(2024);
     ftseStep(g.game);
     // factor 0.2567 + 2.0: Round(2.2567 x 52.17 + 5217) = Round(5334.73) = 5335.
     EXPECT_EQ(g.s.ftse, 5335 + static_cast<int>(replica(104)) - 47);
@@ -268,8 +257,7 @@ TEST(Indices, anIndexStopsAtZeroAndNeverWraps) {
     g.startFreePlay();
     std::uint32_t seed = 0;
     for (;; ++seed) { // a wide swing down by more than 10
-        Random replica;
-        replica.setSeed(seed);
+        Random replica = test::seeded(seed);
         if (replica(20) == 0 && replica(450) < 190) break;
     }
     g.s.dow = 10;

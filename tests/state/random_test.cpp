@@ -6,8 +6,7 @@
 using namespace quotara;
 
 TEST(Random, followsTheLinearCongruentialSequence) {
-    Random r;
-    r.setSeed(0);
+    Random r = test::seeded(0);
     const std::uint32_t seeds[] = {1u, 134775814u, 3698175007u, 870078620u, 1172187917u};
     for (auto expected : seeds) {
         r(1);
@@ -16,8 +15,7 @@ TEST(Random, followsTheLinearCongruentialSequence) {
 }
 
 TEST(Random, drawsUpperBitsOfTheProductAndZeroStillAdvances) {
-    Random r;
-    r.setSeed(12345);
+    Random r = test::seeded(12345);
     EXPECT_EQ(r(100), 38u);
     EXPECT_EQ(r(20), 5u);
     EXPECT_EQ(r(450), 35u);
@@ -37,8 +35,7 @@ TEST(Random, reseedsFromTheTimeOfDay) {
 }
 
 TEST(Random, staysInRangeForEveryBound) {
-    Random r;
-    r.setSeed(987654321);
+    Random r = test::seeded(987654321);
     for (std::uint32_t n = 1; n < 2000; ++n)
         EXPECT_LT(r(n), n);
 }

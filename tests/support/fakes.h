@@ -13,6 +13,13 @@
 
 namespace quotara::test {
 
+// A replica of the generator from a seed, to say what the engine's draws must be.
+inline Random seeded(std::uint32_t seed) {
+    Random r;
+    r.setSeed(seed);
+    return r;
+}
+
 // First read returns start, each further read start + k * step, modulo one day.
 class FakeClock final : public Clock {
   public:

@@ -5,27 +5,23 @@
 using namespace quotara;
 
 TEST(Rounding, halvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(3.5), 4);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(-3.5), -4);
-    EXPECT_EQ(roundHalfEven(1002.567), 1003);
+    const std::pair<double, std::int64_t> cases[] = {
+        {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {1002.567, 1003}};
+    for (auto [x, expected] : cases)
+        EXPECT_EQ(roundHalfEven(x), expected) << x;
     EXPECT_EQ(truncate(6.93), 6);
     EXPECT_EQ(truncate(-6.93), -6);
 }
 
 TEST(Rounding, poundsFromPenceAreExact) {
-    EXPECT_EQ(poundsRound(5050), 50); // 50.5 -> 50
-    EXPECT_EQ(poundsRound(5150), 52); // 51.5 -> 52
-    EXPECT_EQ(poundsRound(99792), 998);
-    EXPECT_EQ(poundsRound(-150), -2);
-    EXPECT_EQ(poundsRound(-250), -2);
-    EXPECT_EQ(poundsRound(-251), -3);
+    // 50.5 -> 50, 51.5 -> 52, -1.5 -> -2, -2.5 -> -2; the largest 32-bit sums still divide.
+    const std::pair<std::int64_t, std::int64_t> cases[] = {
+        {5050, 50}, {5150, 52}, {99792, 998},           {-150, -2},
+        {-250, -2}, {-251, -3}, {2147483647, 21474836}, {-2147483648LL, -21474836}};
+    for (auto [pence, pounds] : cases)
+        EXPECT_EQ(poundsRound(pence), pounds) << pence;
     EXPECT_EQ(poundsTrunc(693), 6);
     EXPECT_EQ(poundsTrunc(-693), -6);
-    // The largest 32-bit sums still divide exactly.
-    EXPECT_EQ(poundsRound(2147483647), 21474836);
-    EXPECT_EQ(poundsRound(-2147483648LL), -21474836);
     EXPECT_EQ(roundDiv(1925500, 1000), 1926);
     EXPECT_EQ(roundDiv(1924500, 1000), 1924);
 }

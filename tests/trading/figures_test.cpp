@@ -9,12 +9,10 @@ using namespace quotara;
 using test::hold;
 
 TEST(Spread, isOnePercentRoundedHalfToEven) {
-    EXPECT_EQ(spread(49), 0);
-    EXPECT_EQ(spread(50), 0); // 0.5 -> 0
-    EXPECT_EQ(spread(149), 1);
-    EXPECT_EQ(spread(150), 2); // 1.5 -> 2
-    EXPECT_EQ(spread(250), 2); // 2.5 -> 2
-    EXPECT_EQ(spread(350), 4); // 3.5 -> 4
+    // At the halves 0.5, 1.5, 2.5 and 3.5 the even neighbour wins.
+    const std::pair<int, int> cases[] = {{49, 0}, {50, 0}, {149, 1}, {150, 2}, {250, 2}, {350, 4}};
+    for (auto [price, expected] : cases)
+        EXPECT_EQ(spread(price), expected) << price;
 }
 
 class Figures : public ::testing::Test {

@@ -53,14 +53,11 @@ TEST(NewGameReset, putsTheMarketBackAndKeepsThePlayersChoices) {
     for (int i = 0; i < kShareCount; ++i) {
         const Tshare& share = s->shares[i];
         const int start = kBuiltinShares[i].price;
-        EXPECT_EQ(share.price, start);
-        EXPECT_EQ(share.high, start);
-        EXPECT_EQ(share.low, start);
-        EXPECT_EQ(share.change, 0);
-        EXPECT_EQ(share.cost, 0);
-        EXPECT_EQ(share.owned, 0);
-        EXPECT_EQ(share.p1owned, 8); // the parked two-player holdings stay
-        EXPECT_EQ(share.history[1], start);
+        // The parked two-player holding (p1owned 8) stays.
+        EXPECT_EQ(std::tuple(share.price, share.high, share.low, share.change, share.cost,
+                             share.owned, share.p1owned, share.history[1]),
+                  std::tuple(start, start, start, 0, 0, 0, 8, start))
+            << "share " << i;
         for (int d = 2; d <= 365; ++d)
             ASSERT_EQ(share.history[d], 0);
         EXPECT_EQ(share.history[366], 77);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace quotara;
 
 TEST(StartValues, fillCalendarEconomyAndTheBuiltinTable) {
@@ -9,22 +11,17 @@ TEST(StartValues, fillCalendarEconomyAndTheBuiltinTable) {
     s->shares[3].name.assign(std::string_view("Loaded Co"));
     s->shares[3].sector = 7;
     loadStartValues(*s);
-    EXPECT_EQ(s->day, 1);
-    EXPECT_EQ(s->month, 1);
-    EXPECT_EQ(s->year, 1999);
-    EXPECT_EQ(s->daycount, 0); // start-up leaves it for the new game
-    EXPECT_EQ(s->dow, 8452);
-    EXPECT_EQ(s->ftse, 5217);
-    EXPECT_EQ(s->hangseng, 15444);
-    EXPECT_EQ(s->interest, 7.25);
-    EXPECT_EQ(s->inflation, 2.5);
-    EXPECT_EQ(s->unemployed, 1925000);
+    // daycount stays 0: start-up leaves it for the new game.
+    EXPECT_EQ(std::tuple(s->day, s->month, s->year, s->daycount), std::tuple(1, 1, 1999, 0));
+    EXPECT_EQ(std::tuple(s->dow, s->ftse, s->hangseng, s->unemployed),
+              std::tuple(8452, 5217, 15444, 1925000));
+    EXPECT_EQ(std::tuple(s->interest, s->inflation), std::tuple(7.25, 2.5));
     EXPECT_EQ(s->shares[0].name.toQString(), "Abbey National");
     EXPECT_EQ(s->shares[3].name.toQString(), "BAA");
     EXPECT_EQ(s->shares[3].sector, 11);
-    EXPECT_EQ(s->shares[17].price, 1586);
-    EXPECT_EQ(s->shares[17].high, 1586);
-    EXPECT_EQ(s->shares[17].low, 1586);
+    const Tshare& railtrack = s->shares[17];
+    EXPECT_EQ(std::tuple(railtrack.price, railtrack.high, railtrack.low),
+              std::tuple(1586, 1586, 1586));
     EXPECT_EQ(s->shares[1].name.toQString(), "Alliance & Leicester");
     EXPECT_EQ(s->shares[1].name.len, 20);
     // Record 20: name and sector only.

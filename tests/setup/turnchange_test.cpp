@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace quotara;
 
 namespace {
@@ -44,10 +46,9 @@ TEST_F(HandOver, afterPlayer1EndDayStopsWithPlayer2sHoldingsOut) {
     EXPECT_EQ(s.p1money, 1000);
     EXPECT_EQ(s.money, 222);
     for (int i = 0; i < kShareCount; ++i) {
-        EXPECT_EQ(s.shares[i].p1owned, i);
-        EXPECT_EQ(s.shares[i].p1cost, 10 * i);
-        EXPECT_EQ(s.shares[i].owned, 200 + i);
-        EXPECT_EQ(s.shares[i].cost, 2000 + i);
+        const Tshare& sh = s.shares[i];
+        EXPECT_EQ(std::tuple(sh.p1owned, sh.p1cost, sh.owned, sh.cost),
+                  std::tuple(i, 10 * i, 200 + i, 2000 + i));
     }
     EXPECT_EQ(s.shares[20].owned, 20); // only the game's 20 shares change hands
 }
@@ -62,10 +63,9 @@ TEST_F(HandOver, afterPlayer2TheDayGoesOnWithPlayer1sHoldingsOut) {
     EXPECT_EQ(s.p2money, 1000);
     EXPECT_EQ(s.money, 111);
     for (int i = 0; i < kShareCount; ++i) {
-        EXPECT_EQ(s.shares[i].p2owned, i);
-        EXPECT_EQ(s.shares[i].p2cost, 10 * i);
-        EXPECT_EQ(s.shares[i].owned, 100 + i);
-        EXPECT_EQ(s.shares[i].cost, 1000 + i);
+        const Tshare& sh = s.shares[i];
+        EXPECT_EQ(std::tuple(sh.p2owned, sh.p2cost, sh.owned, sh.cost),
+                  std::tuple(i, 10 * i, 100 + i, 1000 + i));
     }
 }
 

@@ -70,6 +70,17 @@ class MainScreenTest : public QObject {
     }
     void installNews() { g->installNews(); }
     bool startUp() { return g->startUp(); }
+    // Start-up over the shipped news, answered Yes.
+    bool opened() {
+        installNews();
+        return startUp();
+    }
+    // Opened, then a game started as Start leaves it.
+    bool playing() {
+        if (!opened()) return false;
+        startGame();
+        return true;
+    }
     // What Start does for a named single player, without the new-game window.
     void startGame() {
         s().username.assign(QStringLiteral("Ann"));
@@ -90,8 +101,7 @@ class MainScreenTest : public QObject {
     void cleanup() { g.reset(); }
 
     void theWindowBeforeAnyGame() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         QCOMPARE(g->main->windowTitle(), QStringLiteral("Quotara"));
         QCOMPARE(g->main->width(), 511);
         QCOMPARE(g->main->height() - g->main->menuBar()->sizeHint().height(), 276);
@@ -170,8 +180,7 @@ class MainScreenTest : public QObject {
     }
 
     void startUpWithTheShippedNews() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         QCOMPARE(g->messages.log.size(), std::size_t(1));
         QVERIFY(!s().newsitems[1].text.empty());
     }
@@ -186,13 +195,10 @@ class MainScreenTest : public QObject {
     }
 
     void clockAndUserPanels() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         g->main->time();
         QCOMPARE(g->main->statusPanel(0)->text(), QStringLiteral("Money - £15000"));
-        Random r;
-        r.setSeed(12'345'678);
+        Random r = test::seeded(12'345'678);
         const Tshare& share = s().shares[r(19)];
         QCOMPARE(g->main->statusPanel(3)->text(), share.name.toQString() + QLatin1Char(' ') +
                                                       QString::number(share.price) +
@@ -207,9 +213,7 @@ class MainScreenTest : public QObject {
     // End Day writes the Financial Info figures with their colours, the day's headlines and
     // the ticker; on the 15th the unemployment figures and the slot-4 headline.
     void endDayFillsTheInfoAndNewsPages() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         for (int day = 2; day <= 15; ++day) {
             find<QPushButton>("Button1")->click();
             const struct {
@@ -250,9 +254,7 @@ class MainScreenTest : public QObject {
 
     // A fall is drawn in red and a rise in blue, as the player sees them on the pages.
     void changesAreDrawnInTheirColours() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         s().shares[0].change = -7;
         g->main->lookupsel();
         auto* page = find<QWidget>("TabSheet1");
@@ -271,8 +273,7 @@ class MainScreenTest : public QObject {
     // The Forecasts frame's top line runs through its caption, above the column heads that
     // sit one line over the two rows, instead of striking through the heads.
     void forecastsFrameRunsAboveItsHeads() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         auto* box = find<QGroupBox>("Forecasts");
         QCOMPARE(box->geometry(), QRect(8, 152, 481, box->height()));
         QCOMPARE(find("forecastinterestcap")->pos(), QPoint(144, 16));
@@ -296,9 +297,7 @@ class MainScreenTest : public QObject {
     }
 
     void portfolioAfterAPurchase() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         Tshare& bt = s().shares[8];
         bt.owned = 10;
         bt.cost = 80;
@@ -318,9 +317,7 @@ class MainScreenTest : public QObject {
     // Names of held shares are blue; the right-click "Sell" is enabled only over them, and
     // the menu's items act on the share of the row.
     void pricePageAndItsMenu() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         s().shares[2].owned = 10;
         s().shares[2].cost = 87;
         s().shares[3].change = -12;
@@ -374,9 +371,7 @@ class MainScreenTest : public QObject {
 
     // The arrows step through the seventeen pages, wrapping round; empty rows open no menu.
     void pricePageArrows() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         auto* selector = find<QComboBox>("pricespage");
         QCOMPARE(selector->count(), 17);
         QCOMPARE(selector->currentText(), QStringLiteral("Popular Shares"));
@@ -401,9 +396,7 @@ class MainScreenTest : public QObject {
 
     // The level's last day: the verdict window replaces the main window and the ticker.
     void levelEndOpensTheVerdict() {
-        installNews();
-        QVERIFY(startUp());
-        startGame();
+        QVERIFY(playing());
         s().endday = 2;
         s().endmonth = 1;
         find<QPushButton>("Button1")->click();
@@ -414,8 +407,7 @@ class MainScreenTest : public QObject {
     }
 
     void exitAsksFirst() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         QSignalSpy quit(g->main, &Tmain_screen::quitRequested);
         g->messages.answers = {false};
         action("Exit1")->trigger();
@@ -435,8 +427,7 @@ class MainScreenTest : public QObject {
 
     // Commands of features still to come say so rather than doing nothing.
     void laterFeaturesSaySo() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         for (const char* name :
              {"LoadGame1", "SaveGame1", "Datafiles1", "Players1", "GameEditor1"}) {
             const auto before = g->messages.log.size();
@@ -451,8 +442,7 @@ class MainScreenTest : public QObject {
     }
 
     void aboutBoxIsOneWindow() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         action("About1")->trigger();
         action("About1")->trigger();
         int shown = 0;
@@ -471,8 +461,7 @@ class MainScreenTest : public QObject {
     }
 
     void helpContents() {
-        installNews();
-        QVERIFY(startUp());
+        QVERIFY(opened());
         action("Contents1")->trigger();
         QVERIFY(g->help->isVisible());
         QCOMPARE(g->help->browser()->source(), helpUrlForContext(1));

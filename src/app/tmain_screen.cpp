@@ -348,7 +348,10 @@ void Tmain_screen::portfolioclear() {
 }
 
 void Tmain_screen::Button6Click() {
-    const PortfolioFigures f = portfolioFigures(state());
+    showPortfolioRows(portfolioFigures(state()));
+}
+
+void Tmain_screen::showPortfolioRows(const PortfolioFigures& f) {
     int r = 1;
     for (const PortfolioRow& row : f.rows) {
         const QString n = QString::number(r++);
@@ -362,9 +365,10 @@ void Tmain_screen::Button6Click() {
 }
 
 void Tmain_screen::dataload() {
-    portfolioclear();
-    Button6Click();
+    // One computation serves the rows and the totals.
     const PortfolioFigures p = portfolioFigures(state());
+    portfolioclear();
+    showPortfolioRows(p);
     ui->portfoliocost->setText(p.cost);
     setText(ui->portfolioprofit, p.profit, p.profitTone);
     ui->portfoliototal->setText(p.total);

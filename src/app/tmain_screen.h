@@ -22,6 +22,7 @@ namespace quotara {
 
 struct Game;
 struct GameState;
+struct PortfolioFigures;
 struct Windows;
 
 class Tmain_screen : public QMainWindow, private DayViews {
@@ -105,6 +106,7 @@ class Tmain_screen : public QMainWindow, private DayViews {
     void showHeadlines();
     void showIndexChanges();
     void fillPriceRows();
+    void showPortfolioRows(const PortfolioFigures& f);
     int popupRow() const; // 0..19 for the label the menu was opened over, -1 otherwise
     // Selects the share of the menu's row on the Share Lookup page; false for an empty row.
     bool selectPopupShare();

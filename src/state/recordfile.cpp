@@ -126,7 +126,53 @@ FileError readRecords(const QString& path, std::size_t recordSize, std::size_t c
     return {};
 }
 
-FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes) {
+FileError readWholeRecords(const QString& path, std::size_t recordSize, std::size_t count,
+                           std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    const QByteArray name = QFile::encodeName(path);
+    // Non-blocking, so that opening a pipe does not wait for a writer.
+    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return FileError::fromErrno(errno);
+    if (!S_ISREG(st.st_mode)) return FileError::fromErrno(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
+
+    const std::size_t size = recordSize * count;
+    std::vector<std::uint8_t> buffer(size);
+    const ssize_t got = readFull(fd.get(), buffer.data(), size);
+    if (got < 0) return FileError::fromErrno(errno);
+    if (got == 0) return {};
+    if (static_cast<std::size_t>(got) < size) return FileError::readBeyondEnd();
+    bytes = std::move(buffer);
+    return {};
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target_(std::move(other.target_)), temp_(std::move(other.temp_)) {
+    other.temp_.clear();
+}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+    if (this != &other) {
+        discard();
+        target_ = std::move(other.target_);
+        temp_ = std::move(other.temp_);
+        other.temp_.clear();
+    }
+    return *this;
+}
+
+StagedFile::~StagedFile() {
+    discard();
+}
+
+void StagedFile::discard() {
+    if (!temp_.isEmpty()) ::unlink(temp_.constData());
+    temp_.clear();
+}
+
+FileError StagedFile::stage(const QString& path, std::span<const std::uint8_t> bytes) {
+    discard();
     const QByteArray target = QFile::encodeName(path);
     struct stat old {};
     const bool existed = ::stat(target.constData(), &old) == 0;
@@ -147,13 +193,31 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
     if (!writeFull(fd.get(), bytes.data(), bytes.size())) return fail(errno);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (fd.close() != 0) return fail(errno);
-    if (::rename(temp.constData(), target.constData()) != 0) return fail(errno);
+    target_ = target;
+    temp_ = temp;
+    return {};
+}
+
+FileError StagedFile::commit() {
+    if (temp_.isEmpty()) return FileError::fromErrno(ENOENT);
+    if (::rename(temp_.constData(), target_.constData()) != 0) {
+        const int number = errno;
+        discard();
+        return FileError::fromErrno(number);
+    }
+    temp_.clear();
 
     // Make the rename itself durable; the file is already complete, so a failure here is moot.
-    const QByteArray dir = QFile::encodeName(info.path());
+    const QByteArray dir = QFile::encodeName(QFileInfo(QFile::decodeName(target_)).path());
     Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dirFd.get() >= 0) ::fsync(dirFd.get());
     return {};
+}
+
+FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes) {
+    StagedFile file;
+    const FileError error = file.stage(path, bytes);
+    return error.isError() ? error : file.commit();
 }
 
 bool fileExists(const QString& path) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 namespace quotara {
 
@@ -51,6 +52,34 @@ using RecordSink = std::function<void(std::size_t index, std::span<const std::ui
 // after the last record are ignored.
 FileError readRecords(const QString& path, std::size_t recordSize, std::size_t count,
                       const RecordSink& take);
+
+// Reads the first count x recordSize bytes of a regular file at once, so the caller can check
+// everything before it changes anything. An empty file gives no bytes and no error; a shorter
+// one gives no bytes and ReadBeyondEnd; bytes after them are ignored. Anything but a regular
+// file (a folder, a pipe) is refused with AccessDenied without waiting for it.
+FileError readWholeRecords(const QString& path, std::size_t recordSize, std::size_t count,
+                           std::vector<std::uint8_t>& bytes);
+
+// A file's new content, written in full to a temporary file beside it and waiting to replace
+// it. Several files staged first and committed afterwards fail, if at all, before any of them
+// is replaced. Dropped without commit(), the temporary file is removed.
+class StagedFile {
+  public:
+    StagedFile() = default;
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&& other) noexcept;
+    ~StagedFile();
+
+    // Writes `bytes` beside `path`. An existing file that may not be written is refused
+    // (AccessDenied), as rewriting it in place would be.
+    FileError stage(const QString& path, std::span<const std::uint8_t> bytes);
+    // Replaces the file by the staged content (one rename).
+    FileError commit();
+
+  private:
+    void discard();
+    QByteArray target_, temp_;
+};
 
 // Makes `bytes` the whole content of the file. The bytes go to a temporary file in the same
 // folder, which replaces the old file only once it is complete; on any failure the old file

@@ -6,6 +6,7 @@
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/recordfile.h"
+#include "state/sharefile.h"
 
 #include <QFile>
 
@@ -14,7 +15,6 @@
 #include <limits>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace quotara::sim {
 namespace {
@@ -112,20 +112,11 @@ bool loadNews(GameState& state, const Options& options, std::FILE* err) {
     return true;
 }
 
-// Shares 0..19 from a share data file, each record whole.
+// Shares 0..19 from a share data file; an empty file loads nothing, as in the game.
 FileError loadShares(GameState& state, const QString& path) {
-    return readRecords(path, Tshare::kSize, kShareCount,
-                       [&state](std::size_t i, std::span<const std::uint8_t> record) {
-                           state.shares[i] = decodeShare(record.first<Tshare::kSize>());
-                       });
-}
-
-FileError saveShares(const GameState& state, const QString& path) {
-    std::vector<std::uint8_t> bytes(kShareCount * Tshare::kSize);
-    for (int i = 0; i < kShareCount; ++i)
-        encodeShare(state.shares[i], std::span<std::uint8_t, Tshare::kSize>(
-                                         bytes.data() + i * Tshare::kSize, Tshare::kSize));
-    return writeFileAtomically(path, bytes);
+    const ShareFileContent content = readShareFile(path, EmptyShareFile::ReadsNothing);
+    if (!content.records.empty()) applyShares(state, content.records);
+    return content.error;
 }
 
 } // namespace
@@ -263,7 +254,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     }
 
     if (options.saveSharesFile) {
-        const FileError error = saveShares(s, *options.saveSharesFile);
+        const FileError error = writeShareFile(*options.saveSharesFile, s.shares);
         if (error.isError()) {
             fail(err, *options.saveSharesFile, error.text());
             return kExitFileError;

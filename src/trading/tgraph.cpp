@@ -1,0 +1,136 @@
+#include "trading/tgraph.h"
+
+#include "app/look.h"
+#include "state/game.h"
+#include "ui_tgraph.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolTip>
+
+namespace quotara {
+
+namespace {
+const QColor kSilver(192, 192, 192);
+} // namespace
+
+Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      ui(std::make_unique<Ui::Tgraph>()), game_(game), selectedShare_(std::move(selectedShare)),
+      timer_(new QTimer(this)) {
+    ui->setupUi(this);
+    usePixelFonts(this);
+    setFixedSize(460, 312);
+    connect(ui->Button1, &QPushButton::clicked, this, &Tgraph::Button1Click);
+    connect(ui->Button2, &QPushButton::clicked, this, &Tgraph::Button2Click);
+    for (QRadioButton* r : {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3})
+        connect(r, &QRadioButton::clicked, this, &Tgraph::Button1Click);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &Tgraph::needtodisplay);
+    timer_->start();
+}
+
+Tgraph::~Tgraph() = default;
+
+int Tgraph::lookedAtMonth() const {
+    return graphMonth(game_.state.month, monthOffset_);
+}
+
+GraphRange Tgraph::range() const {
+    if (ui->RadioButton1->isChecked()) return GraphRange::OneYear;
+    if (ui->RadioButton2->isChecked()) return GraphRange::SixMonths;
+    if (ui->RadioButton3->isChecked()) return GraphRange::OneMonth;
+    return GraphRange::OneYear;
+}
+
+void Tgraph::Button1Click() {
+    const int share = selectedShare_ ? selectedShare_() : -1;
+    drawing_ = graphDrawing(game_.state, share, range(), lookedAtMonth());
+    shareName_ =
+        share >= 0 && share < kShareCount ? game_.state.shares[share].name.toQString() : QString();
+    year_ = game_.state.year;
+    ui->Label1->setText(drawing_.caption);
+    setAccessibleDescription(shareName_.isEmpty()
+                                 ? drawing_.caption
+                                 : shareName_ + QStringLiteral(": ") + drawing_.caption);
+    update();
+}
+
+void Tgraph::Button2Click() {
+    monthOffset_ = (monthOffset_ + 1) % 12;
+    Button1Click();
+}
+
+void Tgraph::loadup() {
+    needRedraw_ = true;
+}
+
+void Tgraph::needtodisplay() {
+    if (needRedraw_) Button1Click();
+    needRedraw_ = false;
+}
+
+bool Tgraph::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::WindowActivate:
+        loadup();
+        break;
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(e);
+        showPointAt(help->pos(), help->globalPos());
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::event(e);
+}
+
+void Tgraph::showPointAt(QPoint pos, QPoint globalPos) {
+    const auto point = graphPointNear(drawing_, pos);
+    if (!point) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(globalPos, graphPointText(shareName_, point->day, year_, point->price), this,
+                       QRect(point->at - QPoint(3, 3), QSize(7, 7)));
+}
+
+void Tgraph::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (e->spontaneous()) return; // coming back from the task bar is not a new showing
+    if (!placed_) {
+        centreOnScreen(this);
+        placed_ = true;
+    }
+    Button1Click();
+}
+
+void Tgraph::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(kSilver);
+    p.setPen(QPen(Qt::black, 1));
+    // Pixel centres: a one-pixel line at x covers exactly column x, at any scale.
+    p.translate(0.5, 0.5);
+    p.drawRect(QRect(0, 0, width() - 1, height() - 1));
+    for (const GraphLine& l : drawing_.lines) {
+        p.setPen(QPen(colourOf(l.ink), 1));
+        p.drawLine(l.from, l.to);
+    }
+    p.resetTransform();
+    const QFontMetrics fm(font());
+    for (const GraphText& t : drawing_.texts) {
+        p.setPen(colourOf(t.ink));
+        p.drawText(QRect(t.topLeft, QSize(fm.horizontalAdvance(t.text) + 1, fm.height())),
+                   Qt::AlignLeft | Qt::AlignTop, t.text);
+    }
+}
+
+} // namespace quotara

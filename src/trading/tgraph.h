@@ -1,0 +1,67 @@
+#pragma once
+// The share graph window: draws the closing prices of the share chosen on the Share Lookup
+// page over one year, six months or one month. The drawing is the engine's; the window keeps
+// the one made at the last redraw and paints it whenever it is uncovered.
+
+#include "trading/graph.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace quotara {
+struct Game;
+} // namespace quotara
+
+namespace Ui {
+class Tgraph;
+}
+
+namespace quotara {
+
+class Tgraph : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The index (0..19) of the share chosen on the Share Lookup page at this moment.
+    using SelectedShare = std::function<int()>;
+
+    Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent = nullptr);
+    ~Tgraph() override;
+
+    // What the window paints: the drawing made at the last redraw.
+    const GraphDrawing& drawing() const { return drawing_; }
+    // The month (1..12) the six-month and one-month views end in.
+    int lookedAtMonth() const;
+
+  public slots:
+    void Button1Click();  // Redraw: a new drawing of the share chosen now
+    void Button2Click();  // "testing": look at the next month, December wrapping to January
+    void loadup();        // activation: redraw at the next tick
+    void needtodisplay(); // Timer1
+
+  protected:
+    bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+  private:
+    GraphRange range() const;
+    void showPointAt(QPoint pos, QPoint globalPos);
+
+    std::unique_ptr<Ui::Tgraph> ui;
+    Game& game_;
+    SelectedShare selectedShare_;
+    QTimer* timer_;
+    GraphDrawing drawing_;
+    QString shareName_;   // of the share drawn
+    int year_ = 0;        // of the history drawn
+    int monthOffset_ = 0; // months "testing" has moved on from the calendar's, 0..11
+    bool needRedraw_ = false;
+    bool placed_ = false;
+};
+
+} // namespace quotara

@@ -1,0 +1,199 @@
+// The share graph window on its own: what it draws, pixel by pixel at scale 1 and 2, which
+// share and month it looks at, and when it redraws.
+
+#include "market.h"
+#include "state/game.h"
+#include "support/fakes.h"
+#include "trading/tgraph.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace quotara;
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir tmp;
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    std::unique_ptr<Game> game;
+    std::unique_ptr<Tgraph> graph;
+    int selected = 0; // the lookup list's choice
+
+    GameState& s() { return game->state; }
+    template <class T> T* find(const char* name) {
+        T* w = graph->findChild<T*>(name);
+        if (!w) qFatal("no control %s", name);
+        return w;
+    }
+    QImage grab(qreal ratio = 1) {
+        QImage img(graph->size() * ratio, QImage::Format_RGB32);
+        img.setDevicePixelRatio(ratio);
+        img.fill(Qt::white);
+        graph->render(&img);
+        return img;
+    }
+    static QRgb rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xffffff; }
+    static constexpr QRgb kSilver = 0xc0c0c0, kBlack = 0x000000, kRed = 0xff0000;
+
+  private slots:
+    void init() {
+        game = std::make_unique<Game>(clock, messages, DataFolder(tmp.path()));
+        test::fillBuiltinShares(s());
+        s().day = 10;
+        s().month = 3;
+        s().year = 1999;
+        // Share 4: high 180p (top 200p); prices on 1..5 March (days 60..64) with none on the
+        // 4th, so 100p on the 3rd is the end of a segment at (74, 120).
+        Tshare& share = s().shares[4];
+        share.high = 180;
+        for (int d = 60; d <= 64; ++d)
+            share.history[d] = 100;
+        share.history[63] = 0;
+        selected = 4;
+        graph = std::make_unique<Tgraph>(*game, [this] { return selected; });
+        QVERIFY(messages.log.empty());
+    }
+    void cleanup() {
+        graph.reset();
+        game.reset();
+    }
+
+    void theWindow() {
+        QCOMPARE(graph->windowTitle(), QString("Quotara - Share graphs"));
+        QCOMPARE(graph->size(), QSize(460, 312));
+        QCOMPARE(graph->minimumSize(), graph->maximumSize());
+        QVERIFY(graph->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(graph->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(graph->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!graph->isVisible());
+        QCOMPARE(find<QLabel>("Label1")->text(), QString("One year history"));
+        QCOMPARE(find<QPushButton>("Button1")->text(), QString("Redraw"));
+        QCOMPARE(find<QPushButton>("Button2")->text(), QString("testing"));
+        QCOMPARE(find<QWidget>("Panel1")->geometry(), QRect(0, 279, 460, 33));
+        QVERIFY(find<QRadioButton>("RadioButton1")->isChecked());
+        QCOMPARE(find<QRadioButton>("RadioButton2")->text(), QString("6-month history"));
+        QCOMPARE(find<QRadioButton>("RadioButton3")->text(), QString("1-month history"));
+        auto* timer = find<QTimer>("Timer1");
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 1000);
+    }
+
+    // The one-month view of March at scale 1.
+    void pixelsOfTheOneMonthView() {
+        find<QRadioButton>("RadioButton3")->click();
+        QCOMPARE(find<QLabel>("Label1")->text(), QString("One month history"));
+        const QImage img = grab();
+        QCOMPARE(rgb(img, 300, 100), kSilver); // background
+        QCOMPARE(rgb(img, 50, 220), kBlack);   // axis corner
+        QCOMPARE(rgb(img, 50, 20), kBlack);    // top of the y axis
+        QCOMPARE(rgb(img, 410, 220), kBlack);  // end of the x axis
+        QCOMPARE(rgb(img, 411, 220), kSilver);
+        QCOMPARE(rgb(img, 49, 220), kSilver); // the x axis starts at the y axis
+        QCOMPARE(rgb(img, 110, 230), kBlack); // a tick's foot
+        QCOMPARE(rgb(img, 45, 100), kBlack);  // a y-axis tick
+        QCOMPARE(rgb(img, 74, 120), kRed);    // 100p on the 3rd
+        QCOMPARE(rgb(img, 68, 120), kRed);    // between the 2nd and the 3rd
+        QCOMPARE(rgb(img, 80, 120), kSilver); // the gap at the 4th
+        QCOMPARE(rgb(img, 92, 120), kSilver);
+        QCOMPARE(rgb(img, 0, 0), kBlack); // the outline of the fill
+        QCOMPARE(rgb(img, 459, 100), kBlack);
+    }
+
+    // At scale 2 every line is two device pixels wide, exactly over its pixel at scale 1.
+    void sharpAtScaleTwo() {
+        find<QRadioButton>("RadioButton3")->click();
+        const QImage img = grab(2);
+        QCOMPARE(img.size(), QSize(920, 624));
+        for (int dx : {0, 1})
+            for (int dy : {0, 1}) {
+                QCOMPARE(rgb(img, 100 + dx, 440 + dy), kBlack); // axis corner
+                QCOMPARE(rgb(img, 148 + dx, 240 + dy), kRed);   // 100p on the 3rd
+            }
+        QCOMPARE(rgb(img, 99, 441), kSilver);
+        QCOMPARE(rgb(img, 100, 442), kSilver);
+        QCOMPARE(rgb(img, 600, 200), kSilver);
+    }
+
+    void theOneYearViewDrawsThePricesOfTheYear() {
+        graph->Button1Click();
+        const QImage img = grab();
+        QCOMPARE(rgb(img, 50 + 60, 120), kRed);
+        QCOMPARE(rgb(img, 50 + 62, 120), kRed);
+        QCOMPARE(rgb(img, 50 + 63, 120), kSilver);  // the gap at day 63
+        QCOMPARE(rgb(img, 50 + 100, 120), kSilver); // days still to come
+    }
+
+    // The graph keeps the share it drew until the next redraw.
+    void redrawTakesTheShareChosenNow() {
+        graph->Button1Click();
+        QVERIFY(!graph->drawing().points.empty());
+        selected = 5;
+        QVERIFY(!graph->drawing().points.empty());
+        find<QPushButton>("Button1")->click();
+        QVERIFY(graph->drawing().points.empty());
+        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
+    }
+
+    // Activation sets the flag; the next tick redraws once and clears it.
+    void activationRedrawsAtTheNextTick() {
+        graph->Button1Click();
+        selected = 5;
+        graph->needtodisplay();
+        QCOMPARE(graph->drawing().top, 200); // no flag, no redraw
+        graph->loadup();
+        graph->needtodisplay();
+        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
+        selected = 4;
+        graph->needtodisplay();
+        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
+    }
+
+    void showingTheWindowRedrawsIt() {
+        find<QRadioButton>("RadioButton2")->setChecked(true);
+        graph->show();
+        QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
+        QCOMPARE(find<QLabel>("Label1")->text(), QString("Six month history"));
+        QCOMPARE(graph->drawing().caption, QString("Six month history"));
+        graph->hide();
+    }
+
+    // "testing" moves the month the graph looks at, wrapping, and never the game's calendar.
+    void testingMovesOnlyTheGraphsMonth() {
+        s().month = 11;
+        find<QRadioButton>("RadioButton3")->click();
+        QCOMPARE(graph->lookedAtMonth(), 11);
+        auto* testing = find<QPushButton>("Button2");
+        testing->click();
+        QCOMPARE(graph->lookedAtMonth(), 12);
+        testing->click();
+        QCOMPARE(graph->lookedAtMonth(), 1);
+        testing->click();
+        QCOMPARE(graph->lookedAtMonth(), 2);
+        QCOMPARE(s().month, std::uint8_t(11));
+        // February: no "31" under the axis.
+        bool has31 = false;
+        for (const GraphText& t : graph->drawing().texts)
+            has31 = has31 || t.text == "31";
+        QVERIFY(!has31);
+    }
+
+    void pointingAtTheCurveNamesTheDayAndPrice() {
+        find<QRadioButton>("RadioButton3")->click();
+        const auto p = graphPointNear(graph->drawing(), {75, 121});
+        QVERIFY(p.has_value());
+        QCOMPARE(graphPointText(s().shares[4].name.toQString(), p->day, 1999, p->price),
+                 s().shares[4].name.toQString() + ", 3rd March 1999: 100p");
+    }
+};
+
+QTEST_MAIN(GraphWindowTest)
+#include "graph_window_test.moc"

@@ -202,35 +202,29 @@ TEST_F(Graph, januaryInEachRange) {
     EXPECT_EQ(month.back().to.x(), 50 + 12 * 9);
 }
 
-TEST_F(Graph, sixMonthsOfJuneToDecember) {
-    Tshare s = share();
-    record(s, 1, 365, 100);
-    // June: days 1..181, the window starting at the axis.
-    const auto june = linesOf(graphDrawing(s, GraphRange::SixMonths, 6), Tone::Red);
-    ASSERT_EQ(june.size(), 181u);
-    EXPECT_TRUE(same(june.front(), {50, 120}, {52, 120}));
-    EXPECT_TRUE(same(june.back(), {410, 120}, {412, 120}));
-    // December: from 1 July (day 182) to day 363.
-    const auto dec = linesOf(graphDrawing(s, GraphRange::SixMonths, 12), Tone::Red);
-    ASSERT_EQ(dec.size(), 181u);
-    s.history[182] = 180;
-    EXPECT_EQ(linesOf(graphDrawing(s, GraphRange::SixMonths, 12), Tone::Red)[0].from,
-              QPoint(50, 40));
-}
-
-TEST_F(Graph, oneMonthJoinsThe1stToThe29th) {
-    Tshare s = share();
-    record(s, 1, 365, 100);
-    s.history[60] = 200;      // 1 March
-    s.history[60 + 28] = 180; // 29 March
-    const auto march = linesOf(graphDrawing(s, GraphRange::OneMonth, 3), Tone::Red);
-    ASSERT_EQ(march.size(), 28u);
-    EXPECT_TRUE(same(march.front(), {50, 20}, {62, 120}));
-    EXPECT_TRUE(same(march.back(), {374, 120}, {386, 40}));
-    // December starts at day 335.
-    s.history[335] = 180;
-    EXPECT_EQ(linesOf(graphDrawing(s, GraphRange::OneMonth, 12), Tone::Red)[0].from,
-              QPoint(50, 40));
+TEST_F(Graph, windowsOfTheSixMonthAndOneMonthViews) {
+    // Every day recorded at 100p but the window's first and last days at 180p (y 40).
+    struct Case {
+        GraphRange range;
+        int month;
+        int firstDay, segments;
+        int lastX;
+    };
+    const Case cases[] = {
+        {GraphRange::SixMonths, 6, 1, 181, 412},    // June: 1 January at the axis
+        {GraphRange::SixMonths, 12, 182, 181, 412}, // December: 1 July to day 363
+        {GraphRange::OneMonth, 3, 60, 28, 386},     // 1st to 29th March, never the 30th
+        {GraphRange::OneMonth, 12, 335, 28, 386},
+    };
+    for (const Case& c : cases) {
+        Tshare s = share();
+        record(s, 1, 365, 100);
+        s.history[c.firstDay] = s.history[c.firstDay + c.segments] = 180;
+        const auto curve = linesOf(graphDrawing(s, c.range, c.month), Tone::Red);
+        ASSERT_EQ(curve.size(), std::size_t(c.segments)) << c.month;
+        EXPECT_EQ(curve.front().from, QPoint(50, 40)) << c.month;
+        EXPECT_EQ(curve.back().to, QPoint(c.lastX, 40)) << c.month;
+    }
 }
 
 TEST_F(Graph, aDayWithoutAPriceLeavesAGapOfTwoSegments) {

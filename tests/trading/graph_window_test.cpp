@@ -6,6 +6,8 @@
 #include "support/fakes.h"
 #include "trading/tgraph.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <memory>
 
@@ -188,10 +191,18 @@ class GraphWindowTest : public QObject {
 
     void pointingAtTheCurveNamesTheDayAndPrice() {
         find<QRadioButton>("RadioButton3")->click();
-        const auto p = graphPointNear(graph->drawing(), {75, 121});
-        QVERIFY(p.has_value());
-        QCOMPARE(graphPointText(s().shares[4].name.toQString(), p->day, 1999, p->price),
-                 s().shares[4].name.toQString() + ", 3rd March 1999: 100p");
+        graph->show();
+        QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
+        auto point = [&](QPoint pos) {
+            QHelpEvent help(QEvent::ToolTip, pos, graph->mapToGlobal(pos));
+            QApplication::sendEvent(graph.get(), &help);
+        };
+        point({75, 121});
+        QVERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), s().shares[4].name.toQString() + ", 3rd March 1999: 100p");
+        point({75, 160}); // away from the curve
+        QTRY_VERIFY(!QToolTip::isVisible());
+        graph->hide();
     }
 };
 

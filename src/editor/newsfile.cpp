@@ -1,5 +1,7 @@
 #include "editor/newsfile.h"
 
+#include <algorithm>
+
 namespace quotara {
 
 FileError loadNewsFile(GameState& state, const QString& path) {
@@ -8,6 +10,20 @@ FileError loadNewsFile(GameState& state, const QString& path) {
                            state.newsitems[index + 1] =
                                decodeNewsItem(record.first<Tnewsitem::kSize>());
                        });
+}
+
+FileError loadWholeNewsFile(GameState& state, const QString& path) {
+    std::vector<Tnewsitem> items;
+    items.reserve(kNewsCount);
+    const FileError error =
+        readRecords(path, Tnewsitem::kSize, kNewsCount,
+                    [&items](std::size_t, std::span<const std::uint8_t> record) {
+                        items.push_back(decodeNewsItem(record.first<Tnewsitem::kSize>()));
+                    });
+    // An empty file reads no item and changes nothing; readRecords fails on any shorter one.
+    if (error.isError() || items.size() != kNewsCount) return error;
+    std::copy(items.begin(), items.end(), state.newsitems.begin() + 1);
+    return {};
 }
 
 FileError saveNewsFile(const GameState& state, const QString& path) {

@@ -19,6 +19,10 @@ constexpr std::size_t kNewsFileSize = kNewsCount * Tnewsitem::kSize; // 51,200 b
 // The caller reports an error with its text in the standard error box.
 FileError loadNewsFile(GameState& state, const QString& path);
 
+// "Load news items" during a game: the same, but all or nothing. A non-empty file shorter than
+// 200 items fails with ReadBeyondEnd, and any error leaves every item as it was.
+FileError loadWholeNewsFile(GameState& state, const QString& path);
+
 // "Save news items": writes newsitems[1..200] whole, used flags and padding included. The old
 // file is replaced only by a complete new one.
 FileError saveNewsFile(const GameState& state, const QString& path);

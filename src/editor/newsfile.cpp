@@ -1,7 +1,5 @@
 #include "editor/newsfile.h"
 
-#include <algorithm>
-
 namespace quotara {
 
 FileError loadNewsFile(GameState& state, const QString& path) {
@@ -13,16 +11,14 @@ FileError loadNewsFile(GameState& state, const QString& path) {
 }
 
 FileError loadWholeNewsFile(GameState& state, const QString& path) {
-    std::vector<Tnewsitem> items;
-    items.reserve(kNewsCount);
-    const FileError error =
-        readRecords(path, Tnewsitem::kSize, kNewsCount,
-                    [&items](std::size_t, std::span<const std::uint8_t> record) {
-                        items.push_back(decodeNewsItem(record.first<Tnewsitem::kSize>()));
-                    });
-    // An empty file reads no item and changes nothing; readRecords fails on any shorter one.
-    if (error.isError() || items.size() != kNewsCount) return error;
-    std::copy(items.begin(), items.end(), state.newsitems.begin() + 1);
+    std::vector<std::uint8_t> bytes;
+    const FileError error = readWholeRecords(path, Tnewsitem::kSize, kNewsCount, bytes);
+    // An empty file gives no bytes and changes nothing.
+    if (error.isError() || bytes.empty()) return error;
+    const std::span<const std::uint8_t> all(bytes);
+    for (int n = 1; n <= kNewsCount; ++n)
+        state.newsitems[n] = decodeNewsItem(
+            all.subspan(std::size_t(n - 1) * Tnewsitem::kSize).first<Tnewsitem::kSize>());
     return {};
 }
 

@@ -194,6 +194,33 @@ void multiplayer(NewGame& ng, GameState& state) {
     v.namesVisible = true;
 }
 
+void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
+    if (mode == 3) {
+        multiplayer(ng, state);
+        return;
+    }
+    if (mode == 2) {
+        freeplay(ng, state);
+        return;
+    }
+    if (level >= 0 && level < kLevelCount) {
+        const LevelRow& row = levelTable()[level];
+        ng.view.listRow = level;
+        ng.view.targetText = row.targetText;
+        ng.view.moneyText = row.moneyText;
+        applyValues(ng, state, row, level);
+    } else if (level == kFreePlayLevel) {
+        applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
+    } else {
+        applyDefault(ng, state);
+    }
+    singleplay(ng, state);
+}
+
+int chosenMode(const NewGame& ng) {
+    return ng.view.sel3 ? 3 : ng.view.sel2 ? 2 : 1;
+}
+
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
                         const QString& p2caption) {
     if (game.state.twoplayer == 1) {

@@ -78,6 +78,14 @@ void singleplay(NewGame& ng, GameState& state);
 void freeplay(NewGame& ng, GameState& state);
 void multiplayer(NewGame& ng, GameState& state);
 
+// A loaded game's mode (1 single play, 2 free play, 3 two-player) and level in force (a row,
+// kDefaultLevel or kFreePlayLevel), with the view they give, as if chosen in the window but
+// without the gold-bar gate: the game was already being played. The caller then restores the
+// money, target and deadline the game had.
+void restoreLevel(NewGame& ng, GameState& state, int mode, int level);
+// The mode whose marker is shown: 1, 2 or 3.
+int chosenMode(const NewGame& ng);
+
 enum class StartOutcome {
     Refused,     // two-player: message shown, nothing else happens
     NameMissing, // message shown, the window stays; the market is still reset

@@ -17,6 +17,7 @@ class DataFolder {
     QString sharesFile() const { return file(QStringLiteral("qoshares.dat")); }
     QString savedSharesFile() const { return file(QStringLiteral("savegame.shr")); }
     QString savedPlayersFile() const { return file(QStringLiteral("savegame.ply")); }
+    QString savedStateFile() const { return file(QStringLiteral("savegame.sta")); }
 
   private:
     QString file(const QString& name) const { return path_ + QLatin1Char('/') + name; }

@@ -177,6 +177,8 @@ FileError StagedFile::stage(const QString& path, std::span<const std::uint8_t> b
     struct stat old {};
     const bool existed = ::stat(target.constData(), &old) == 0;
     if (existed && ::access(target.constData(), W_OK) != 0) return FileError::fromErrno(errno);
+    // A folder in the file's place would only refuse the rename, after the writing.
+    if (existed && S_ISDIR(old.st_mode)) return FileError::fromErrno(EISDIR);
 
     const QFileInfo info(path);
     QByteArray temp =
@@ -223,7 +225,8 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
 bool fileExists(const QString& path) {
     if (path.isEmpty()) return false;
     const QByteArray name = QFile::encodeName(path);
-    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking: a pipe without a writer would wait for ever.
+    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return false;
     struct stat st {};
     return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);

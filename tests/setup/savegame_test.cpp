@@ -1,0 +1,379 @@
+#include "market/endofday.h"
+#include "market/headlines.h"
+#include "setup/savegame.h"
+#include "setup/startup.h"
+#include "state/sharefile.h"
+#include "support/fakes.h"
+#include "support/files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace quotara;
+using test::contentOf;
+
+namespace {
+
+const QString kNoSave = QStringLiteral("There is no save game file to load!");
+
+QByteArray asArray(const std::vector<std::uint8_t>& v) {
+    return QByteArray(reinterpret_cast<const char*>(v.data()), qsizetype(v.size()));
+}
+
+// Records the window steps with the number of message boxes shown before each.
+struct RecordingViews final : LoadViews {
+    explicit RecordingViews(const test::RecordingMessages& m) : messages(m) {}
+    void showLoaded() override { steps << QStringLiteral("loaded@%1").arg(messages.log.size()); }
+    void showPlaying() override { steps << QStringLiteral("playing@%1").arg(messages.log.size()); }
+    const test::RecordingMessages& messages;
+    QStringList steps;
+};
+
+// One run of the program: start-up with a news table, and the new-game window's state.
+struct Program {
+    explicit Program(const QString& folder) : game(clock, messages, DataFolder(folder)) {
+        for (int n = 1; n <= kNewsCount; ++n)
+            game.state.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
+        loadStartValues(game.state);
+        goldbars(ng, game.state);
+    }
+    bool save() { return savegame(game, ng); }
+    bool load() { return loadgame(game, ng, views); }
+    // What a load must bring back or leave alone, as one comparable text.
+    QByteArray snapshot() const {
+        const GameState& s = game.state;
+        QByteArray b = asArray(shareFileImage(s.shares));
+        b += QStringLiteral("|%1/%2/%3 d%4 £%5 %6 %7 %8 %9 %10 %11 %12|")
+                 .arg(s.day)
+                 .arg(s.month)
+                 .arg(s.year)
+                 .arg(s.daycount)
+                 .arg(s.money)
+                 .arg(s.ftse)
+                 .arg(s.headline1item)
+                 .arg(s.headlines1.caption + s.headlines4.caption + s.headlines4.numberText())
+                 .arg(s.username.toQString())
+                 .arg(s.twoplayer)
+                 .arg(ng.appliedLevel)
+                 .arg(s.target)
+                 .toUtf8();
+        for (int n = 1; n <= kNewsCount; ++n)
+            b += char('0' + s.newsitems[n].used);
+        return b;
+    }
+
+    test::FakeClock clock{1234, 777};
+    test::RecordingMessages messages;
+    Game game;
+    NewGame ng;
+    RecordingViews views{messages};
+};
+
+// A level-3 game played for some days, with holdings and a name.
+void playLevel3(Program& run) {
+    GameState& s = run.game.state;
+    s.goldbarcount = 2;
+    levelload(run.ng, s, run.game.messages, 2);
+    s.username.assign(QStringLiteral("Petra"));
+    startFreePlay(s); // the market of a new game; money and level stay
+    s.money = 40000;
+    s.shares[3].owned = 500;
+    s.shares[3].cost = 2100;
+    s.shares[7].p2owned = 9;
+    NoDayViews none;
+    for (int d = 0; d < 70; ++d) // into March, past the 15th of two months
+        endofday(run.game, none);
+    run.messages.log.clear();
+}
+
+struct SavedGames : ::testing::Test {
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
+} // namespace
+
+TEST_F(SavedGames, aLoadInAFreshProgramGivesTheSavedGameBack) {
+    Program first(dir.path());
+    playLevel3(first);
+    const GameState& saved = first.game.state;
+    ASSERT_EQ(saved.month, 3);
+    ASSERT_TRUE(first.save());
+    EXPECT_EQ(first.messages.texts(), QStringList{"Game saved successfully."});
+
+    Program second(dir.path());
+    ASSERT_EQ(second.game.state.year, 1999);
+    ASSERT_TRUE(second.load());
+    EXPECT_EQ(second.messages.texts(), QStringList{"Game loaded successfully."});
+    EXPECT_EQ(second.snapshot(), first.snapshot());
+    const GameState& s = second.game.state;
+    EXPECT_EQ(s.money, 40000);
+    EXPECT_EQ(s.startmoney, saved.startmoney);
+    EXPECT_EQ(s.endday, saved.endday);
+    EXPECT_EQ(s.endmonth, saved.endmonth);
+    EXPECT_EQ(s.interest, saved.interest);
+    EXPECT_EQ(s.unemployedchange, saved.unemployedchange);
+    EXPECT_EQ(s.headline4days, saved.headline4days);
+    EXPECT_EQ(s.headlines2.caption, saved.headlines2.caption);
+    EXPECT_EQ(s.tickerText, tickerText(s));
+    EXPECT_EQ(second.ng.view.listRow, 2);
+    EXPECT_EQ(second.ng.view.targetText, levelTable()[2].targetText);
+    EXPECT_EQ(s.goldbarcount, 0); // gold bars belong to the run
+
+    // And the game goes on from there.
+    NoDayViews none;
+    const int day = s.day;
+    endofday(second.game, none);
+    EXPECT_EQ(s.day, day + 1);
+}
+
+TEST_F(SavedGames, theShareFilesAreTheTableImageAndTheStateFileIsOurs) {
+    Program run(dir.path());
+    playLevel3(run);
+    ASSERT_TRUE(run.save());
+    const QByteArray image = asArray(shareFileImage(run.game.state.shares));
+    ASSERT_EQ(image.size(), 41520);
+    EXPECT_EQ(contentOf(path("savegame.shr")), image);
+    EXPECT_EQ(contentOf(path("savegame.ply")), image);
+
+    const QByteArray sta = contentOf(path("savegame.sta"));
+    ASSERT_EQ(sta.size(), 385);
+    const auto le = [&sta](int at, int n) {
+        quint64 v = 0;
+        for (int i = 0; i < n; ++i)
+            v |= quint64(quint8(sta[at + i])) << (8 * i);
+        return v;
+    };
+    const GameState& s = run.game.state;
+    EXPECT_EQ(sta.left(4), "QSTA");
+    EXPECT_EQ(le(4, 2), 1u);      // version
+    EXPECT_EQ(le(6, 4), 385u);    // size
+    EXPECT_EQ(qint8(sta[18]), 2); // level row
+    EXPECT_EQ(sta[19], 1);        // single play
+    EXPECT_EQ(le(20, 1), s.day);
+    EXPECT_EQ(le(21, 1), 3u);
+    EXPECT_EQ(le(22, 2), 1999u);
+    EXPECT_EQ(le(24, 2), s.daycount);
+    EXPECT_EQ(le(26, 4), 40000u);
+    EXPECT_EQ(sta.mid(40, 6), QByteArray("\x05Petra"));
+    EXPECT_EQ(le(137, 8), 0x401D000000000000u); // interest 7.25 as binary64
+    EXPECT_EQ(le(164, 4), quint64(quint32(s.headline4days)));
+    EXPECT_EQ(qint16(le(168, 2)), s.headlines1.number);
+    EXPECT_EQ(sta[170], s.headlines1.caption.isEmpty() ? 0 : 1);
+    EXPECT_EQ(qint16(le(174, 2)), s.headlines4.number);
+    EXPECT_EQ(sta[177 + s.headline1item - 1], 1); // its used flag
+}
+
+// A file that is missing, short, damaged or unreadable is reported and changes nothing.
+TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
+    Program saver(dir.path());
+    playLevel3(saver);
+    ASSERT_TRUE(saver.save());
+    const QByteArray shr = contentOf(path("savegame.shr"));
+    const QByteArray sta = contentOf(path("savegame.sta"));
+
+    QByteArray damaged = sta;
+    damaged[30] = char(damaged[30] ^ 1);
+    QByteArray badMonth = sta; // a well-formed file with a month of 13
+    Program other(dir.path());
+    other.game.state.month = 13;
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        QString message;
+    };
+    const auto put = [this](const char* name, const QByteArray& bytes) {
+        QFile::remove(path(name));
+        test::writeFile(dir, QLatin1String(name), bytes);
+    };
+    const std::vector<Case> cases = {
+        {"no files", [&] { QFile::remove(path("savegame.shr")); }, kNoSave},
+        {"a lone savegame.shr", [&] { QFile::remove(path("savegame.ply")); }, kNoSave},
+        {"a short savegame.shr", [&] { put("savegame.shr", shr.left(41519)); },
+         "Read beyond end of file"},
+        {"an empty savegame.ply", [&] { put("savegame.ply", {}); }, "Read beyond end of file"},
+        {"savegame.ply a folder", // no file that can be opened
+         [&] {
+             QFile::remove(path("savegame.ply"));
+             QDir(dir.path()).mkdir("savegame.ply");
+         },
+         kNoSave},
+        {"savegame.shr a pipe",
+         [&] {
+             QFile::remove(path("savegame.shr"));
+             ASSERT_EQ(::mkfifo(QFile::encodeName(path("savegame.shr")).constData(), 0600), 0);
+         },
+         "File access denied"},
+        {"a damaged savegame.sta", [&] { put("savegame.sta", damaged); },
+         "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
+         "changed."},
+        {"a short savegame.sta", [&] { put("savegame.sta", sta.left(384)); },
+         "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
+         "changed."},
+        {"a longer savegame.sta", [&] { put("savegame.sta", sta + "x"); },
+         "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
+         "changed."},
+        {"a month out of the calendar",
+         [&] {
+             put("savegame.sta",
+                 asArray(encodeStateFile(
+                     other.game.state, {},
+                     std::span(reinterpret_cast<const std::uint8_t*>(shr.constData()),
+                               std::size_t(shr.size())))));
+         },
+         "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
+         "changed."},
+        {"savegame.ply from another save",
+         [&] {
+             QByteArray ply = shr;
+             ply[2046] = char(ply[2046] + 1);
+             put("savegame.ply", ply);
+         },
+         "The saved game cannot be loaded: savegame.ply and savegame.sta are not from the same "
+         "save (the last save was interrupted). Nothing was changed."},
+    };
+    for (const Case& c : cases) {
+        QDir(dir.path()).rmdir("savegame.ply");
+        put("savegame.shr", shr);
+        put("savegame.ply", shr);
+        put("savegame.sta", sta);
+        c.arrange();
+        Program run(dir.path());
+        const QByteArray before = run.snapshot();
+        EXPECT_FALSE(run.load()) << c.what;
+        EXPECT_EQ(run.messages.texts(), QStringList{c.message}) << c.what;
+        EXPECT_EQ(run.snapshot(), before) << c.what;
+        EXPECT_TRUE(run.views.steps.isEmpty()) << c.what;
+    }
+}
+
+// Without savegame.sta (a save from another program) only the shares come back, as designed:
+// money and date stay as memory holds them.
+TEST_F(SavedGames, withoutTheStateFileOnlyTheSharesComeBack) {
+    Program saver(dir.path());
+    playLevel3(saver);
+    ASSERT_TRUE(saver.save());
+    ASSERT_TRUE(QFile::remove(path("savegame.sta")));
+    // The two files differ: savegame.ply's records are the ones that stay.
+    QByteArray shr = contentOf(path("savegame.shr"));
+    shr[2046] = 0;
+    QFile::remove(path("savegame.shr"));
+    test::writeFile(dir, "savegame.shr", shr);
+
+    Program run(dir.path());
+    run.game.state.money = 15000;
+    ASSERT_TRUE(run.load());
+    const GameState& s = run.game.state;
+    EXPECT_EQ(asArray(shareFileImage(s.shares)), contentOf(path("savegame.ply")));
+    EXPECT_EQ(s.money, 15000);
+    EXPECT_EQ(s.day, 1);
+    EXPECT_EQ(s.month, 1);
+    EXPECT_EQ(s.year, 1999);
+    EXPECT_EQ(run.ng.appliedLevel, kDefaultLevel);
+}
+
+TEST_F(SavedGames, theLoadRefreshesThenShowsPlayingStateThenSaysSo) {
+    Program saver(dir.path());
+    ASSERT_TRUE(saver.save()); // before any game: the table as start-up built it
+    EXPECT_EQ(contentOf(path("savegame.ply")), asArray(shareFileImage(saver.game.state.shares)));
+
+    Program run(dir.path());
+    ASSERT_TRUE(run.load());
+    EXPECT_EQ(run.views.steps, (QStringList{"loaded@0", "playing@0"}));
+    EXPECT_EQ(run.messages.texts(), QStringList{"Game loaded successfully."});
+}
+
+// Without the state file the slots come back from the item numbers; a number 0 leaves its
+// slot empty.
+TEST(LoadRefresh, putsTheHeadlineItemsBackAndRunsTheCalendarStep) {
+    auto s = std::make_unique<GameState>();
+    s->newsitems[12].text.assign(QStringLiteral("Twelve"));
+    s->newsitems[44].text.assign(QStringLiteral("Forty-four"));
+    s->headline1item = 12;
+    s->headline4item = 44;
+    s->headlines2.caption = QStringLiteral("stale");
+    s->headlines2.number = 3;
+    s->day = 31, s->month = 4, s->year = 1999;
+    s->tickerText = QStringLiteral("as it was");
+    loadRefresh(*s, false);
+    EXPECT_EQ(s->tickerText, "as it was");
+    EXPECT_EQ(s->headlines1.caption, "Twelve");
+    EXPECT_EQ(s->headlines1.numberText(), "12");
+    EXPECT_EQ(s->headlines2.caption, "");
+    EXPECT_EQ(s->headlines2.numberText(), "");
+    EXPECT_EQ(s->headlines4.caption, "Forty-four");
+    EXPECT_EQ(s->headlines4.numberText(), "44");
+    EXPECT_EQ(s->month, 5); // 31 April rolls over, as dayeval does
+    EXPECT_EQ(s->day, 1);
+}
+
+TEST_F(SavedGames, aTwoPlayerGameComesBackWithItsTurnAndNames) {
+    Program saver(dir.path());
+    GameState& g = saver.game.state;
+    multiplayer(saver.ng, g);
+    g.player = 2;
+    g.p1name.assign(QStringLiteral("Ann"));
+    g.p2name.assign(QStringLiteral("Bob"));
+    g.p1money = 123;
+    ASSERT_TRUE(saver.save());
+
+    Program run(dir.path());
+    ASSERT_TRUE(run.load());
+    const GameState& s = run.game.state;
+    EXPECT_EQ(s.twoplayer, 1);
+    EXPECT_EQ(s.player, 2);
+    EXPECT_EQ(s.p1name.toQString(), "Ann");
+    EXPECT_EQ(s.p2name.toQString(), "Bob");
+    EXPECT_EQ(s.p1money, 123);
+    EXPECT_TRUE(run.ng.view.sel3);
+    EXPECT_TRUE(run.ng.view.namesVisible);
+}
+
+// A save that fails keeps every old file, and writes none of the new ones.
+TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
+    Program old(dir.path());
+    ASSERT_TRUE(old.save());
+    const QStringList files = {"savegame.ply", "savegame.shr", "savegame.sta"};
+    QList<QByteArray> before;
+    for (const QString& f : files)
+        before << contentOf(dir.filePath(f));
+
+    Program run(dir.path());
+    playLevel3(run);
+    // The file size limit stands in for a full disk.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool savedOk = run.save();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(savedOk);
+    ASSERT_EQ(run.messages.log.size(), 1u);
+    EXPECT_EQ(run.messages.log[0].kind, Messages::Kind::Error);
+
+    // The last of the three cannot be written: neither of the first two is replaced.
+    ASSERT_TRUE(QFile::remove(dir.filePath("savegame.sta")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("savegame.sta"));
+    run.messages.log.clear();
+    EXPECT_FALSE(run.save());
+    EXPECT_EQ(run.messages.texts(), QStringList{"File access denied"});
+    ASSERT_TRUE(QDir(dir.path()).rmdir("savegame.sta"));
+    test::writeFile(dir, "savegame.sta", before[2]);
+
+    for (int i = 0; i < files.size(); ++i)
+        EXPECT_EQ(contentOf(dir.filePath(files[i])), before[i]) << files[i].toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
+
+    Program missing(dir.filePath("no-such-folder"));
+    EXPECT_FALSE(missing.save());
+    EXPECT_EQ(missing.messages.texts(), QStringList{"File not found"});
+}

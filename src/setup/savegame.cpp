@@ -343,23 +343,18 @@ bool loadgame(Game& game, NewGame& ng, LoadViews& views) {
     GameState& s = game.state;
 
     // 1-4. Both share files present and whole, checked before anything changes.
-    if (!fileexists(folder.savedSharesFile())) {
-        game.messages.show(Kind::Information, kNoSaveFile);
-        return false;
-    }
-    const ShareFileContent shr = readShareFile(folder.savedSharesFile(), EmptyShareFile::IsShort);
-    if (shr.error.isError()) {
-        showError(game, shr.error);
-        return false;
-    }
-    if (!fileexists(folder.savedPlayersFile())) {
-        game.messages.show(Kind::Information, kNoSaveFile);
-        return false;
-    }
-    const ShareFileContent ply = readShareFile(folder.savedPlayersFile(), EmptyShareFile::IsShort);
-    if (ply.error.isError()) {
-        showError(game, ply.error);
-        return false;
+    ShareFileContent ply;
+    for (const QString& path : {folder.savedSharesFile(), folder.savedPlayersFile()}) {
+        if (!fileexists(path)) {
+            game.messages.show(Kind::Information, kNoSaveFile);
+            return false;
+        }
+        // savegame.ply is read last; its records are the ones a load keeps.
+        ply = readShareFile(path, EmptyShareFile::IsShort);
+        if (ply.error.isError()) {
+            showError(game, ply.error);
+            return false;
+        }
     }
 
     // The rest of the game, when the save was ours.

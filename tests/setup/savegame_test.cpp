@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace quotara;
@@ -346,16 +344,7 @@ TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
 
     Program run(dir.path());
     playLevel3(run);
-    // The file size limit stands in for a full disk.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool savedOk = run.save();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool savedOk = test::withFileSizeLimit(1000, [&] { return run.save(); });
     EXPECT_FALSE(savedOk);
     ASSERT_EQ(run.messages.log.size(), 1u);
     EXPECT_EQ(run.messages.log[0].kind, Messages::Kind::Error);

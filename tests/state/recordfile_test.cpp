@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace quotara;
 using test::contentOf;
@@ -40,16 +38,8 @@ TEST(WriteFileAtomically, replacesTheFileOnlyWhenComplete) {
     const QString path = writeFile(dir, "f.dat", "old content");
     EXPECT_FALSE(writeFileAtomically(path, asBytes("old")).isError());
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileError e = writeFileAtomically(path, asBytes(QByteArray(5000, 'x')));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    const FileError e = test::withFileSizeLimit(
+        1000, [&] { return writeFileAtomically(path, asBytes(QByteArray(5000, 'x'))); });
     EXPECT_TRUE(e.isError());
     EXPECT_EQ(contentOf(path), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.dat"});

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace quotara::test {
 
 // Writes content to the file name in dir; returns its path.
@@ -22,6 +25,20 @@ inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QB
 inline QByteArray contentOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Runs `write` with the file size limit at `bytes`, which stands in for a full disk.
+template <typename F> auto withFileSizeLimit(rlim_t bytes, F write) {
+    rlimit saved{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
 }
 
 } // namespace quotara::test

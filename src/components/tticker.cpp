@@ -1,21 +1,26 @@
 #include "components/tticker.h"
 
 #include "app/look.h"
-#include "components/scroller.h"
+#include "components/tbanner.h"
+#include "state/game.h"
 #include "ui_tticker.h"
+
+#include <QLayout>
 
 namespace quotara {
 
-Tticker::Tticker(Game&, Windows&, QWidget* parent)
+Tticker::Tticker(Game& game, Windows&, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::Tticker>()) {
     ui->setupUi(this);
     usePixelFonts(this);
     setFixedSize(511, 31);
     move(64, 406);
-    ui->Banner1->setTextColor(Qt::blue);
-    ui->Banner1->setScrollInterval(50);
-    ui->Banner1->setScrollText(QStringLiteral(" "));
+    // Banner1 fills the window from the start, not only once it is shown: the offset's
+    // arithmetic uses its width.
+    layout()->activate();
+    ui->Banner1->setMessages(&game.messages);
+    ui->Banner1->loaded();
 }
 
 Tticker::~Tticker() = default;
@@ -28,7 +33,7 @@ QString Tticker::text() const {
     return ui->Banner1->scrollText();
 }
 
-TextScroller* Tticker::banner() const {
+TBanner* Tticker::banner() const {
     return ui->Banner1;
 }
 

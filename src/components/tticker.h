@@ -1,5 +1,6 @@
 #pragma once
-// The small "News headlines" window that scrolls the day's headlines.
+// The small "News headlines" window: Banner1 fills it and scrolls the day's headlines from
+// right to left, 4 pixels every 50 ms, with a gap between passes.
 
 #include <QWidget>
 
@@ -13,19 +14,20 @@ namespace quotara {
 
 struct Game;
 struct Windows;
-class TextScroller;
+class TBanner;
 
 class Tticker : public QWidget {
     Q_OBJECT
 
   public:
+    // Created hidden; Banner1 scrolls its single space from the start.
     Tticker(Game& game, Windows& windows, QWidget* parent = nullptr);
     ~Tticker() override;
 
-    // The text scrolled; a new text goes on from where the old one was.
+    // Banner1's ScrollText: rendered anew, going on from the current offset.
     void setText(const QString& text);
     QString text() const;
-    TextScroller* banner() const;
+    TBanner* banner() const;
 
   private:
     std::unique_ptr<Ui::Tticker> ui;

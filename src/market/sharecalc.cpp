@@ -13,9 +13,11 @@ double percentOf(std::int32_t change, std::int32_t index) {
     return static_cast<double>(100 * change) / index;
 }
 
+// A news file may hold any 32-bit effect; only the five grades count, as for the Water byte.
 int affectOf(const GameState& s, int item, int effect) {
     if (item < 1 || item > kNewsCount) return 0;
-    return s.newsitems[item].affect[effect];
+    const std::int32_t a = s.newsitems[item].affect[effect];
+    return a >= -2 && a <= 2 ? a : 0;
 }
 
 } // namespace

@@ -12,7 +12,8 @@ double marketFactor(const GameState& state);
 
 // Sum of affect[effect] over the headlines in force: slots 1 and 2 when they hold a number,
 // slot 4 only while headline4days > 0 as well. effect 0 is the FTSE, 1..12 a sector; any other
-// effect, and any item number outside 1..200, adds nothing.
+// effect, any item number outside 1..200 and any value outside -2..+2 adds nothing, so the
+// score stays within -6..+6.
 int newsScore(const GameState& state, int effect);
 
 // Percent move for a news score (-8 and +8 are the strong cases).

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -22,6 +23,10 @@ class Fd {
     explicit Fd(int fd) : fd_(fd) {}
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
+    Fd& operator=(Fd&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
     ~Fd() {
         if (fd_ >= 0) {
             const int saved = errno;
@@ -69,6 +74,21 @@ bool writeFull(int fd, const std::uint8_t* buf, std::size_t n) {
     return true;
 }
 
+// Opens a data file for reading. Without O_NONBLOCK a named pipe would hang the game in open;
+// anything but a regular file (a pipe, a device, a folder) is refused as access denied.
+FileError openForReading(const QString& path, Fd& fd) {
+    const QByteArray name = QFile::encodeName(path);
+    fd = Fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return FileError::fromErrno(errno);
+    if (!S_ISREG(st.st_mode)) return FileError::fromErrno(EACCES);
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return FileError::fromErrno(errno);
+    return {};
+}
+
 } // namespace
 
 FileError FileError::fromErrno(int number) {
@@ -110,9 +130,8 @@ QString FileError::text() const {
 
 FileError readRecords(const QString& path, std::size_t recordSize, std::size_t count,
                       const RecordSink& take) {
-    const QByteArray name = QFile::encodeName(path);
-    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return FileError::fromErrno(errno);
+    Fd fd(-1);
+    if (const FileError e = openForReading(path, fd); e.isError()) return e;
 
     std::vector<std::uint8_t> record(recordSize);
     for (std::size_t i = 0; i < count; ++i) {
@@ -224,12 +243,8 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
 
 bool fileExists(const QString& path) {
     if (path.isEmpty()) return false;
-    const QByteArray name = QFile::encodeName(path);
-    // Non-blocking: a pipe without a writer would wait for ever.
-    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return false;
-    struct stat st {};
-    return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
+    Fd fd(-1);
+    return !openForReading(path, fd).isError();
 }
 
 } // namespace quotara

@@ -49,7 +49,8 @@ using RecordSink = std::function<void(std::size_t index, std::span<const std::ui
 // Reads up to `count` records of `recordSize` bytes from the start of the file, handing each
 // whole record to `take` as soon as it is read. An empty file reads nothing and is no error.
 // A file with fewer records hands over those it holds, then fails with ReadBeyondEnd; bytes
-// after the last record are ignored.
+// after the last record are ignored. Only a regular file is read: a pipe, a device or a folder
+// is refused as AccessDenied, without waiting on it.
 FileError readRecords(const QString& path, std::size_t recordSize, std::size_t count,
                       const RecordSink& take);
 
@@ -87,7 +88,7 @@ class StagedFile {
 // rewriting it in place would be.
 FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
 
-// True when the name is not empty and the file can be opened for reading.
+// True when the name is not empty and names a regular file that can be opened for reading.
 bool fileExists(const QString& path);
 
 } // namespace quotara

@@ -40,9 +40,9 @@ bool buy(GameState& state, Messages& messages, Tshare& s, std::int64_t n, int sh
         messages.show(Kind::Plain, cannotAfford);
         return false;
     }
-    s.owned += static_cast<std::int32_t>(n);
-    s.cost += static_cast<std::int32_t>(amount);
-    state.money -= static_cast<std::int32_t>(amount);
+    s.owned = static_cast<std::int32_t>(s.owned + n);
+    s.cost = static_cast<std::int32_t>(s.cost + amount);
+    state.money = static_cast<std::int32_t>(state.money - amount);
     messages.show(Kind::Plain, QStringLiteral("The shares cost ") + poundsText(amount));
     return true;
 }
@@ -66,9 +66,10 @@ bool sell(GameState& state, Messages& messages, Tshare& s, std::int64_t n) {
         messages.show(Kind::Plain, tooMany);
         return false;
     }
-    s.cost -= static_cast<std::int32_t>(reduction);
-    s.owned -= static_cast<std::int32_t>(n);
-    state.money += static_cast<std::int32_t>(proceeds);
+    // Formed in 64 bits and checked above: proceeds alone may pass 32 bits when money is negative.
+    s.cost = static_cast<std::int32_t>(s.cost - reduction);
+    s.owned = static_cast<std::int32_t>(s.owned - n);
+    state.money = static_cast<std::int32_t>(state.money + proceeds);
     messages.show(Kind::Plain, QStringLiteral("You now have ") + poundsText(state.money) +
                                    QStringLiteral(" in the bank."));
     return true;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 
 using namespace quotara;
 
@@ -100,6 +101,26 @@ TEST(NewsScore, ignoresItemNumbersAndEffectsOutsideTheTable) {
     EXPECT_EQ(newsScore(*s, 12), 2);
     EXPECT_EQ(newsScore(*s, 13), 0);
     EXPECT_EQ(newsScore(*s, -1), 0);
+}
+
+// A news file may hold any 32-bit effect; only the grades -2..+2 count, so large ones can
+// neither overflow the sum nor turn very good news into a crash.
+TEST(NewsScore, effectsOutsideTheGradesCountAsNothing) {
+    auto s = std::make_unique<GameState>();
+    s->headlines1.number = 1;
+    s->headlines2.number = 2;
+    s->headlines4.number = 3;
+    s->headline4days = 1;
+    const std::int32_t strays[] = {3, -3, 1000, std::numeric_limits<std::int32_t>::max(),
+                                   std::numeric_limits<std::int32_t>::min()};
+    for (std::int32_t stray : strays) {
+        for (int n : {1, 2, 3})
+            s->newsitems[n].affect.fill(stray);
+        s->newsitems[3].affect[0] = s->newsitems[3].affect[7] = -2;
+        EXPECT_EQ(newsScore(*s, 7), -2) << stray;
+        EXPECT_EQ(newsScore(*s, 0), -2) << stray;
+        EXPECT_EQ(newsScore(*s, 4), 0) << stray;
+    }
 }
 
 TEST_F(PriceTest, at1000pWithoutNewsItMovesBy982PlusRandom40) {

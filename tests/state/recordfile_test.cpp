@@ -8,6 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quotara;
 using test::contentOf;
@@ -29,6 +35,33 @@ TEST(FileError, givesTheStandardTexts) {
 
     QTemporaryDir dir;
     EXPECT_EQ(readRecords(dir.path(), 1, 1, {}).text(), "File access denied"); // a folder
+}
+
+// A named pipe in place of a data file would hang the game before its window appears, and a
+// device could feed it endless records: only a regular file is read.
+TEST(ReadRecords, refusesAnythingButARegularFileWithoutBlocking) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("qonews.dat");
+    const QByteArray fifoName = QFile::encodeName(fifo);
+    ASSERT_EQ(::mkfifo(fifoName.constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [&fifo] {
+        return std::pair(readRecords(fifo, 256, 200, {}).text(), fileExists(fifo));
+    });
+    if (read.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        // Let each blocked open return so the test can end.
+        while (read.wait_for(std::chrono::milliseconds(10)) == std::future_status::timeout) {
+            const int writer = ::open(fifoName.constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) ::close(writer);
+        }
+        FAIL() << "reading a named pipe blocked";
+    }
+    EXPECT_EQ(read.get(), std::pair(QStringLiteral("File access denied"), false));
+
+    int records = 0;
+    const auto count = [&records](std::size_t, std::span<const std::uint8_t>) { ++records; };
+    EXPECT_EQ(readRecords(QStringLiteral("/dev/zero"), 256, 200, count).text(),
+              "File access denied");
+    EXPECT_EQ(records, 0);
 }
 
 // A write that fails half-way (the file size limit stands in for a full disk) leaves the old

@@ -157,6 +157,18 @@ TEST_F(Trade, tradesBeyondThirtyTwoBitsAreRefused) {
     EXPECT_EQ(s.owned, 100);
 }
 
+// Loaded records can hold what play never reaches: proceeds beyond 32 bits whose sum with the
+// cash still fits. The sum must be formed whole, not wrapped.
+TEST_F(Trade, sumsThatFitAreFormedWithoutWrapping) {
+    state.money = -2'000'000'000;
+    Tshare& s = at(65535); // sells at 64880p
+    test::hold(s, 5'000'000, 100);
+    EXPECT_TRUE(ok(kSellCaption, "4624000").completed); // proceeds £3,000,051,200
+    EXPECT_EQ(state.money, 1'000'051'200);
+    EXPECT_EQ(said(), QString::fromUtf8("You now have £1000051200 in the bank."));
+    EXPECT_EQ(s.owned, 376'000);
+}
+
 TEST_F(Trade, freeShareIsLimitedOnlyByTheHolding) {
     state.money = 0;
     Tshare& s = at(0);

@@ -82,7 +82,7 @@ FileError openForReading(const QString& path, Fd& fd) {
     if (fd.get() < 0) return FileError::fromErrno(errno);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) return FileError::fromErrno(errno);
-    if (!S_ISREG(st.st_mode)) return FileError::fromErrno(EACCES);
+    if (!S_ISREG(st.st_mode)) return FileError::fromErrno(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return FileError::fromErrno(errno);
@@ -148,13 +148,8 @@ FileError readRecords(const QString& path, std::size_t recordSize, std::size_t c
 FileError readWholeRecords(const QString& path, std::size_t recordSize, std::size_t count,
                            std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    const QByteArray name = QFile::encodeName(path);
-    // Non-blocking, so that opening a pipe does not wait for a writer.
-    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return FileError::fromErrno(errno);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return FileError::fromErrno(errno);
-    if (!S_ISREG(st.st_mode)) return FileError::fromErrno(S_ISDIR(st.st_mode) ? EISDIR : EACCES);
+    Fd fd(-1);
+    if (const FileError e = openForReading(path, fd); e.isError()) return e;
 
     const std::size_t size = recordSize * count;
     std::vector<std::uint8_t> buffer(size);

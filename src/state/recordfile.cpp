@@ -238,8 +238,12 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
 
 bool fileExists(const QString& path) {
     if (path.isEmpty()) return false;
-    Fd fd(-1);
-    return !openForReading(path, fd).isError();
+    const QByteArray name = QFile::encodeName(path);
+    // Non-blocking: a pipe without a writer would wait for ever.
+    Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 } // namespace quotara

@@ -88,7 +88,7 @@ class StagedFile {
 // rewriting it in place would be.
 FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
 
-// True when the name is not empty and names a regular file that can be opened for reading.
+// True when the name is not empty and the file can be opened for reading.
 bool fileExists(const QString& path);
 
 } // namespace quotara

@@ -1,6 +1,6 @@
 #include "app/helpviewer.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "shipped/help.h"
 #include "state/helptopics.h"
 
@@ -25,7 +25,7 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 }
 } // namespace
 
-HelpViewer::HelpViewer(Game&, Windows&, QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     registerShippedHelp();
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Quotara Help"));

@@ -9,14 +9,11 @@ class QToolButton;
 
 namespace quotara {
 
-struct Game;
-struct Windows;
-
 class HelpViewer : public QWidget {
     Q_OBJECT
 
   public:
-    HelpViewer(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit HelpViewer(QWidget* parent = nullptr);
 
     // Opens the page of a context number (1 contents, 2 game editor, 4 share prices) and
     // brings the window to the front.

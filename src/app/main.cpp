@@ -1,11 +1,9 @@
 // Quotara: creates the game and its windows, asks the start-up question and runs the game
 // until the main window closes.
 
-#include "app/look.h"
-#include "app/otherwindows.h"
 #include "app/qtmessages.h"
-#include "app/tmain_screen.h"
-#include "app/windows.h"
+#include "app/shell.h"
+#include "components/look.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
@@ -27,21 +25,12 @@ int main(int argc, char* argv[]) {
     if (!report.isEmpty()) messages.show(Messages::Kind::Error, report);
 
     Game game(clock, messages, folder);
-    Windows windows;
-
-    // The main window's start-up runs before any other window exists; No to its question
-    // ends the program with no window shown.
-    Tmain_screen mainScreen(game, windows);
-    windows.main = &mainScreen;
-    if (!mainScreen.FormCreate()) return 0;
-
-    OtherWindows others(game, windows);
-
-    QObject::connect(&mainScreen, &Tmain_screen::quitRequested, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    QObject::connect(&others.endgame, &Tendgame::quitRequested, &app, &QCoreApplication::quit,
+    // No to the start-up question ends the program with no window shown.
+    Shell shell(game);
+    if (!shell.startUp()) return 0;
+    QObject::connect(&shell, &Shell::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    mainScreen.show();
+    shell.main().show();
     return app.exec();
 }

@@ -1,11 +1,12 @@
 #include "app/taboutbox.h"
 
-#include "app/look.h"
+#include "components/look.h"
+#include "components/pictures.h"
 #include "ui_taboutbox.h"
 
 namespace quotara {
 
-TAboutBox::TAboutBox(Game&, Windows&, QWidget* parent)
+TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),

@@ -12,14 +12,11 @@ class TAboutBox;
 
 namespace quotara {
 
-struct Game;
-struct Windows;
-
 class TAboutBox : public QDialog {
     Q_OBJECT
 
   public:
-    TAboutBox(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit TAboutBox(QWidget* parent = nullptr);
     ~TAboutBox() override;
 
     // Shows the box, or brings the one already shown to the front.

@@ -1,96 +1,43 @@
 #include "app/tmain_screen.h"
 
-#include "app/helpviewer.h"
-#include "app/look.h"
-#include "app/taboutbox.h"
-#include "app/windows.h"
-#include "components/tticker.h"
-#include "editor/newsfile.h"
+#include "components/look.h"
 #include "market/calendar.h"
 #include "market/figures.h"
-#include "setup/startup.h"
-#include "setup/tendgame.h"
-#include "setup/tnewgame.h"
+#include "setup/session.h"
 #include "state/game.h"
 #include "state/helptopics.h"
-#include "trading/lookup.h"
-#include "trading/portfolio.h"
-#include "trading/pricepages.h"
-#include "trading/tbuysell.h"
 #include "ui_tmain_screen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QScreen>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTimer>
 
 namespace quotara {
 
 namespace {
 
-const QString kDisclaimer = QStringLiteral(
-    "DISCLAIMER : Neither TARNVALE software nor does the author VENNER accepts any "
-    "responsibility for any monetary loss. This program is NOT a stockmarket predictor, it is "
-    "a GAME. Continue?");
 const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
 
 // The client area below the menu bar, status bar included.
 constexpr int kClientWidth = 511, kClientHeight = 276;
 
-void setText(QLabel* label, const QString& text, Tone tone) {
-    label->setText(text);
-    setTone(label, tone);
-}
-
 } // namespace
 
-Tmain_screen::Tmain_screen(Game& game, Windows& windows, QWidget* parent)
+Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::Tmain_screen>()), game_(game), windows_(windows) {
+      ui(std::make_unique<Ui::Tmain_screen>()), session_(session), game_(session.game()),
+      dayViews_(dayViews) {
     ui->setupUi(this);
+    ui->TabSheet1->setGame(game_);
+    ui->TabSheet2->setGame(game_);
+    ui->TabSheet6->setGame(game_);
     usePixelFonts(this);
     useCompactTabs(ui->PageControl1);
-    // The first headline ends short of the glyph button in the page's corner.
-    ui->headlines1->setContentsMargins(
-        0, 0, ui->headlines1->width() - (ui->BitBtn7->x() - 4 - ui->headlines1->x()), 0);
-    // Captions a little wider than the room the page leaves them.
-    for (QLabel* caption :
-         {ui->infounemployedcap, ui->infochangelastmonth, ui->forecastunemployedcap})
-        setFittedText(caption, caption->text());
-    useClassicFrame(ui->Forecasts);
     setupStatusBar();
-    setupGlyphs();
-
-    for (int k = 1; k <= 20; ++k) {
-        const QString n = QString::number(k);
-        priceNames_[k - 1] = findChild<QLabel*>(k == 1 ? QStringLiteral("Pricesname1")
-                                                       : QStringLiteral("pricesname") + n);
-        priceValues_[k - 1] = findChild<QLabel*>(QStringLiteral("prices") + n);
-        priceChanges_[k - 1] = findChild<QLabel*>(QStringLiteral("priceschange") + n);
-    }
-    rowShare_.fill(-1);
-    {
-        const QSignalBlocker block(ui->pricespage);
-        ui->pricespage->addItems(pricePageNames());
-    }
-
-    popup_ = new QMenu(this);
-    popup_->setObjectName(QStringLiteral("popup"));
-    const auto addItem = [this](const char* name, const QString& text,
-                                void (Tmain_screen::*slot)()) {
-        QAction* a = popup_->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, slot);
-    };
-    addItem("Buy1", QStringLiteral("Buy"), &Tmain_screen::buyclicked);
-    addItem("Sell1", QStringLiteral("Sell"), &Tmain_screen::sellclicked);
-    addItem("Shareinfo1", QStringLiteral("Share info"), &Tmain_screen::infoclicked);
-    addItem("Help2", QStringLiteral("Help"), &Tmain_screen::priceshelpclicked);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -138,20 +85,6 @@ void Tmain_screen::setupStatusBar() {
     }
 }
 
-void Tmain_screen::setupGlyphs() {
-    QStyle* st = style();
-    ui->lookupbuy->setIcon(st->standardIcon(QStyle::SP_DialogApplyButton));
-    ui->lookupsell->setIcon(st->standardIcon(QStyle::SP_DialogCancelButton));
-    ui->BitBtn4->setIcon(st->standardIcon(QStyle::SP_FileDialogContentsView));
-    ui->pricesleft->setIcon(st->standardIcon(QStyle::SP_ArrowLeft));
-    ui->pricesright->setIcon(st->standardIcon(QStyle::SP_ArrowRight));
-    ui->BitBtn5->setIcon(st->standardIcon(QStyle::SP_FileDialogInfoView));
-    ui->BitBtn6->setIcon(st->standardIcon(QStyle::SP_FileDialogDetailedView));
-    ui->BitBtn7->setIcon(st->standardIcon(QStyle::SP_MessageBoxInformation));
-    ui->BitBtn8->setIcon(st->standardIcon(QStyle::SP_ComputerIcon));
-    ui->BitBtn9->setIcon(st->standardIcon(QStyle::SP_DirHomeIcon));
-}
-
 void Tmain_screen::connectHandlers() {
     connect(ui->NewGame1, &QAction::triggered, this, &Tmain_screen::NewGame1Click);
     connect(ui->LoadGame1, &QAction::triggered, this, &Tmain_screen::LoadGame1Click);
@@ -164,7 +97,6 @@ void Tmain_screen::connectHandlers() {
     connect(ui->About1, &QAction::triggered, this, &Tmain_screen::About1Click);
 
     connect(ui->Button1, &QPushButton::clicked, this, &Tmain_screen::endofday);
-    connect(ui->Button6, &QPushButton::clicked, this, &Tmain_screen::Button6Click);
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &Tmain_screen::dataload);
     // Entering the page control from elsewhere refreshes it too.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -174,19 +106,14 @@ void Tmain_screen::connectHandlers() {
         if (inside(now) && !inside(old)) dataload();
     });
 
-    // Only the player's own choices run the handlers; choices made here in code do not.
-    connect(ui->name, &QComboBox::activated, this, &Tmain_screen::lookupsel);
-    connect(ui->lookupbuy, &QPushButton::clicked, this, &Tmain_screen::lookupbuyClick);
-    connect(ui->lookupsell, &QPushButton::clicked, this, &Tmain_screen::lookupsellClick);
-    connect(ui->BitBtn4, &QPushButton::clicked, this, &Tmain_screen::BitBtn4Click);
-
-    connect(ui->pricespage, &QComboBox::activated, this, &Tmain_screen::pricespageChange);
-    connect(ui->pricesleft, &QToolButton::clicked, this, &Tmain_screen::pricesleftClick);
-    connect(ui->pricesright, &QToolButton::clicked, this, &Tmain_screen::pricesrightClick);
-    for (QLabel* label : priceNames_)
-        connect(label, &QWidget::customContextMenuRequested, this,
-                [this, label](const QPoint& pos) { openPopup(label, label->mapToGlobal(pos)); });
-    connect(popup_, &QMenu::aboutToShow, this, &Tmain_screen::popupcheck);
+    LookupPage* lookup = ui->TabSheet1;
+    connect(lookup, &LookupPage::tradeRequested, this, &Tmain_screen::tradeRequested);
+    connect(lookup, &LookupPage::graphRequested, this, &Tmain_screen::graphRequested);
+    PricesPage* prices = ui->TabSheet2;
+    connect(prices, &PricesPage::shareChosen, this, &Tmain_screen::selectShare);
+    connect(prices, &PricesPage::tradeRequested, this, &Tmain_screen::tradeRequested);
+    connect(prices, &PricesPage::lookupRequested, this, &Tmain_screen::selectLookupPage);
+    connect(prices, &PricesPage::helpRequested, this, &Tmain_screen::helpRequested);
 
     connect(timer1_, &QTimer::timeout, this, &Tmain_screen::time);
     connect(timer2_, &QTimer::timeout, this, &Tmain_screen::pan);
@@ -203,90 +130,64 @@ bool Tmain_screen::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Tmain_screen::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        emit firstShown();
+    }
+}
+
 // ---------------------------------------------------------------------------------------
-// Start-up
+// The sequences' steps in this window
 
 bool Tmain_screen::FormCreate() {
-    GameState& s = state();
-    if (s.twoplayer == 1) s.player = 1;
+    return session_.startUp();
+}
 
-    if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) return false;
+void Tmain_screen::setPagesVisible(bool visible) {
+    const QSignalBlocker block(ui->PageControl1);
+    for (QWidget* page : std::initializer_list<QWidget*>{
+             ui->TabSheet6, ui->TabSheet1, ui->TabSheet2, ui->TabSheet3, ui->TabSheet4})
+        ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(page), visible);
+}
 
+void Tmain_screen::hideGame() {
     // Nothing that needs a game can be seen or chosen.
     ui->status->hide();
     ui->Label1->hide();
     ui->Button1->hide();
     ui->PageControl1->hide();
+    setPagesVisible(false);
     {
         const QSignalBlocker block(ui->PageControl1);
-        for (QWidget* page : {ui->TabSheet6, ui->TabSheet1, ui->TabSheet2, ui->TabSheet3,
-                              ui->TabSheet4, ui->TabSheet5})
-            ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(page), false);
+        ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet5), false);
     }
-    ui->headlines4->clear();
-    ui->headlines1->clear();
-    ui->headlines2->clear();
-
-    // A news file that cannot be read is reported, and the game goes on without news: the
-    // market still gets its start values and stays playable.
-    Button4Click();
-    portfolioclear();
-    Button6Click();
-
-    {
-        const QSignalBlocker block(ui->pricespage);
-        ui->pricespage->setCurrentIndex(0);
-    }
-    loadStartValues(s);
-
-    {
-        const QSignalBlocker block(ui->name);
-        ui->name->clear();
-        for (int i = 0; i < kShareCount; ++i)
-            ui->name->addItem(s.shares[i].name.toQString());
-        ui->name->setCurrentIndex(0);
-    }
-    lookupsel();
-
-    panels_[0]->setText(moneyPanelText(s.money));
-    panels_[2]->setText(userPanelText(s));
-    panels_[1]->setText(dateText(s));
-    return true;
-}
-
-void Tmain_screen::Button4Click() {
-    const FileError error = loadNewsFile(state(), game_.folder.newsFile());
-    if (error.isError()) game_.messages.show(Messages::Kind::Error, error.text());
+    ui->TabSheet3->clearCaptions();
 }
 
 void Tmain_screen::showGame() {
     ui->PageControl1->setEnabled(true);
     ui->Button1->show();
-    {
-        const QSignalBlocker block(ui->PageControl1);
-        for (QWidget* page :
-             {ui->TabSheet6, ui->TabSheet1, ui->TabSheet2, ui->TabSheet3, ui->TabSheet4})
-            ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(page), true);
-    }
+    setPagesVisible(true);
     ui->PageControl1->show();
     ui->Label1->show();
     ui->status->show();
     show();
-    if (windows_.ticker) {
-        placeTicker();
-        windows_.ticker->show();
-    }
 }
 
-void Tmain_screen::placeTicker() {
-    // The ticker's place suits a 640 x 480 screen, where it sits just under the centred main
-    // window. On a larger screen it would cover the pages, so it moves under the window.
-    QWidget* ticker = windows_.ticker;
-    const QRect frame = frameGeometry();
-    if (!ticker->frameGeometry().intersects(frame)) return;
-    QRect place = ticker->frameGeometry();
-    place.moveTopLeft(QPoint(geometry().left(), frame.bottom() + 6));
-    if (screen() && screen()->availableGeometry().contains(place)) ticker->move(place.topLeft());
+void Tmain_screen::selectFirstPricePage() {
+    ui->TabSheet2->selectFirstPage();
+}
+
+void Tmain_screen::listShares() {
+    ui->TabSheet1->listShares();
+}
+
+void Tmain_screen::showStatusTexts() {
+    panels_[0]->setText(moneyPanelText(state().money));
+    panels_[2]->setText(userPanelText(state()));
+    panels_[1]->setText(dateText(state()));
 }
 
 void Tmain_screen::setUserPanel(const QString& text) {
@@ -295,15 +196,9 @@ void Tmain_screen::setUserPanel(const QString& text) {
 
 void Tmain_screen::resetViews() {
     showHeadlines();
-    {
-        const QSignalBlocker block(ui->pricespage);
-        ui->pricespage->setCurrentIndex(0);
-    }
+    ui->TabSheet2->selectFirstPage();
     lookupsel();
-    const FinancialFigures f = financialFigures(state());
-    ui->infodowprice->setText(f.dow);
-    ui->infoftseprice->setText(f.ftse);
-    ui->infohangprice->setText(f.hang);
+    ui->TabSheet4->showIndexValues(financialFigures(state()));
     showIndexChanges();
 }
 
@@ -312,171 +207,7 @@ void Tmain_screen::selectLookupPage() {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
 }
 
-int Tmain_screen::selectedShare() const {
-    return ui->name->currentIndex();
-}
-
-QLabel* Tmain_screen::statusPanel(int panel) const {
-    return panel >= 0 && panel < 4 ? panels_[panel] : nullptr;
-}
-
-// ---------------------------------------------------------------------------------------
-// The pages
-
-void Tmain_screen::lookupsel() {
-    const int i = selectedShare();
-    if (i < 0 || i >= kShareCount) return;
-    const LookupFigures f = lookupFigures(state(), i);
-    ui->lookuplow->setText(f.low);
-    ui->lookuphigh->setText(f.high);
-    ui->Lookupprice->setText(f.price);
-    setText(ui->lookupchange, f.change, f.changeTone);
-    ui->lookupowned->setText(f.owned);
-    ui->lookupsell->setEnabled(f.sellEnabled);
-    ui->lookupcost->setText(f.cost);
-    ui->lookupvalue->setText(f.value);
-    if (f.sector) setFittedText(ui->lookupsector, *f.sector);
-    ui->lookupbuyprice->setText(f.buyprice);
-    ui->lookupsellprice->setText(f.sellprice);
-}
-
-void Tmain_screen::portfolioclear() {
-    for (int r = 1; r <= kPortfolioRows; ++r)
-        for (const char* column : {"name", "owned", "cost", "value", "price", "profit"})
-            if (auto* label = findChild<QLabel*>(QLatin1String(column) + QString::number(r)))
-                label->clear();
-}
-
-void Tmain_screen::Button6Click() {
-    showPortfolioRows(portfolioFigures(state()));
-}
-
-void Tmain_screen::showPortfolioRows(const PortfolioFigures& f) {
-    int r = 1;
-    for (const PortfolioRow& row : f.rows) {
-        const QString n = QString::number(r++);
-        setFittedText(findChild<QLabel*>(QStringLiteral("name") + n), row.name);
-        findChild<QLabel*>(QStringLiteral("owned") + n)->setText(row.owned);
-        findChild<QLabel*>(QStringLiteral("cost") + n)->setText(row.cost);
-        findChild<QLabel*>(QStringLiteral("value") + n)->setText(row.value);
-        findChild<QLabel*>(QStringLiteral("price") + n)->setText(row.price);
-        setText(findChild<QLabel*>(QStringLiteral("profit") + n), row.profit, row.profitTone);
-    }
-}
-
-void Tmain_screen::dataload() {
-    // One computation serves the rows and the totals.
-    const PortfolioFigures p = portfolioFigures(state());
-    portfolioclear();
-    showPortfolioRows(p);
-    ui->portfoliocost->setText(p.cost);
-    setText(ui->portfolioprofit, p.profit, p.profitTone);
-    ui->portfoliototal->setText(p.total);
-
-    const FinancialFigures f = financialFigures(state());
-    ui->infodowprice->setText(f.dow);
-    ui->infoftseprice->setText(f.ftse);
-    ui->infohangprice->setText(f.hang);
-    ui->infointerest->setText(f.interest);
-    ui->infoinflation->setText(f.inflation);
-    ui->infounemployed->setText(f.unemployed);
-
-    fillPriceRows();
-}
-
-void Tmain_screen::fillPriceRows() {
-    const auto rows = priceRows(state(), ui->pricespage->currentIndex());
-    for (int k = 0; k < kPriceRows; ++k) {
-        rowShare_[k] = rows[k].share;
-        setFittedText(priceNames_[k], rows[k].name);
-        setTone(priceNames_[k], rows[k].nameTone);
-        priceValues_[k]->setText(rows[k].price);
-        setText(priceChanges_[k], rows[k].change, rows[k].changeTone);
-    }
-}
-
-void Tmain_screen::pricespageChange() {
-    fillPriceRows();
-}
-
-void Tmain_screen::pricesleftClick() {
-    ui->pricespage->setCurrentIndex(stepPricePage(ui->pricespage->currentIndex(), -1));
-    pricespageChange();
-}
-
-void Tmain_screen::pricesrightClick() {
-    ui->pricespage->setCurrentIndex(stepPricePage(ui->pricespage->currentIndex(), +1));
-    pricespageChange();
-}
-
-int Tmain_screen::popupRow() const {
-    for (int k = 0; k < kPriceRows; ++k)
-        if (popupComponent_ == priceNames_[k]) return k;
-    return -1;
-}
-
-void Tmain_screen::openPopup(QLabel* over, const QPoint& globalPos) {
-    const int k = static_cast<int>(std::find(priceNames_.begin(), priceNames_.end(), over) -
-                                   priceNames_.begin());
-    // A row without a share has nothing to act on.
-    if (k >= kPriceRows || rowShare_[k] < 0) return;
-    popupComponent_ = over;
-    popup_->popup(globalPos);
-}
-
-void Tmain_screen::popupcheck() {
-    const int k = popupRow();
-    if (k >= 0 && rowShare_[k] >= 0)
-        popup_->findChild<QAction*>(QStringLiteral("Sell1"))
-            ->setEnabled(sellEnabledFor(state(), rowShare_[k]));
-}
-
-bool Tmain_screen::selectPopupShare() {
-    const int k = popupRow();
-    if (k < 0 || rowShare_[k] < 0) return false;
-    ui->name->setCurrentIndex(rowShare_[k]);
-    return true;
-}
-
-void Tmain_screen::buyclicked() {
-    if (selectPopupShare()) lookupbuyClick();
-    lookupsel();
-}
-
-void Tmain_screen::sellclicked() {
-    if (selectPopupShare()) lookupsellClick();
-    lookupsel();
-}
-
-void Tmain_screen::infoclicked() {
-    if (selectPopupShare()) selectLookupPage();
-    lookupsel();
-}
-
-void Tmain_screen::priceshelpclicked() {
-    if (windows_.help) windows_.help->showTopic(kHelpSharePrices);
-}
-
-void Tmain_screen::lookupbuyClick() {
-    if (windows_.buysell) windows_.buysell->open(TradeMode::Buy);
-}
-
-void Tmain_screen::lookupsellClick() {
-    if (windows_.buysell) windows_.buysell->open(TradeMode::Sell);
-}
-
-void Tmain_screen::BitBtn4Click() {
-    notInThisVersion(QStringLiteral("Share graphs are"));
-}
-
-// ---------------------------------------------------------------------------------------
-// End Day and the clocks
-
-void Tmain_screen::endofday() {
-    if (quotara::endofday(game_, *this) == DayResult::DayEnded) showIndexChanges();
-}
-
-void Tmain_screen::refresh() {
+void Tmain_screen::refreshDay() {
     dataload();
     lookupsel();
     // The new date and the day's index moves show before any message box of the close.
@@ -485,35 +216,61 @@ void Tmain_screen::refresh() {
     showHeadlines();
 }
 
-void Tmain_screen::newsDrawn() {
-    showHeadlines();
-    if (windows_.ticker) windows_.ticker->setText(state().tickerText);
-}
-
-void Tmain_screen::levelEnded(const LevelVerdict& verdict) {
-    if (windows_.endgame) windows_.endgame->showVerdict(verdict);
-    if (windows_.ticker) windows_.ticker->hide();
-    hide();
-}
-
 void Tmain_screen::showHeadlines() {
-    const GameState& s = state();
-    ui->headlines1->setText(s.headlines1.caption);
-    ui->headlines1no->setText(s.headlines1.numberText());
-    ui->headlines2->setText(s.headlines2.caption);
-    ui->headlines2no->setText(s.headlines2.numberText());
-    ui->headlines3no->clear();
-    ui->headlines4->setText(s.headlines4.caption);
-    ui->headlines4no->setText(s.headlines4.numberText());
+    ui->TabSheet3->showHeadlines(state());
 }
 
 void Tmain_screen::showIndexChanges() {
-    const FinancialFigures f = financialFigures(state());
-    setText(ui->infodowchange, f.dowchange, f.dowTone);
-    setText(ui->infohangchange, f.hangchange, f.hangTone);
-    setText(ui->infoftsechange, f.ftsechange, f.ftseTone);
-    ui->infounemployed->setText(f.unemployed);
-    ui->infounemployedchange->setText(f.unemployedchange);
+    ui->TabSheet4->showIndexChanges(financialFigures(state()));
+}
+
+int Tmain_screen::selectedShare() const {
+    return ui->TabSheet1->selectedShare();
+}
+
+void Tmain_screen::selectShare(int share) {
+    ui->TabSheet1->select(share);
+    lookupsel();
+}
+
+QLabel* Tmain_screen::statusPanel(int panel) const {
+    return panel >= 0 && panel < 4 ? panels_[panel] : nullptr;
+}
+
+QMenu* Tmain_screen::popupMenu() const {
+    return ui->TabSheet2->popupMenu();
+}
+
+void Tmain_screen::openPopup(QLabel* over, const QPoint& globalPos) {
+    ui->TabSheet2->openPopup(over, globalPos);
+}
+
+// ---------------------------------------------------------------------------------------
+// The pages' handlers
+
+void Tmain_screen::dataload() {
+    ui->TabSheet6->showFigures(portfolioFigures(state()));
+    ui->TabSheet4->showFigures(financialFigures(state()));
+    ui->TabSheet2->fillPriceRows();
+}
+
+void Tmain_screen::lookupsel() {
+    ui->TabSheet1->lookupsel();
+}
+
+void Tmain_screen::portfolioclear() {
+    ui->TabSheet6->portfolioclear();
+}
+
+void Tmain_screen::Button6Click() {
+    ui->TabSheet6->Button6Click();
+}
+
+// ---------------------------------------------------------------------------------------
+// End Day and the clocks
+
+void Tmain_screen::endofday() {
+    if (quotara::endofday(game_, dayViews_) == DayResult::DayEnded) showIndexChanges();
 }
 
 void Tmain_screen::time() {
@@ -525,7 +282,7 @@ void Tmain_screen::time() {
 void Tmain_screen::pan() {
     userpanelflag_ = 1 - userpanelflag_;
     panels_[2]->setText(userpanelflag_ == 1
-                            ? QStringLiteral("Portfolio value - ") + ui->portfoliototal->text()
+                            ? QStringLiteral("Portfolio value - ") + ui->TabSheet6->totalText()
                             : userPanelText(state()));
 }
 
@@ -533,10 +290,7 @@ void Tmain_screen::pan() {
 // Menus
 
 void Tmain_screen::NewGame1Click() {
-    if (!windows_.newgame) return;
-    windows_.newgame->show();
-    windows_.newgame->raise();
-    windows_.newgame->activateWindow();
+    emit newGameRequested();
 }
 
 void Tmain_screen::notInThisVersion(const QString& what) {
@@ -544,6 +298,7 @@ void Tmain_screen::notInThisVersion(const QString& what) {
                         what + QStringLiteral(" not available in this version of Quotara."));
 }
 
+// Loading and saving are Session sequences of their own, called from here.
 void Tmain_screen::LoadGame1Click() {
     notInThisVersion(QStringLiteral("Loading a saved game is"));
 }
@@ -553,13 +308,14 @@ void Tmain_screen::SaveGame1Click() {
 }
 
 void Tmain_screen::Datafiles1Click() {
-    notInThisVersion(QStringLiteral("The data files window is"));
+    emit dataFilesRequested();
 }
 
 void Tmain_screen::Players1Click() {
-    notInThisVersion(QStringLiteral("Setting the player details is"));
+    emit playersRequested();
 }
 
+// The Game Editor page (TabSheet5) is shown and selected from here.
 void Tmain_screen::GameEditor1Click() {
     notInThisVersion(QStringLiteral("The game editor is"));
 }
@@ -569,11 +325,11 @@ void Tmain_screen::Exit1Click() {
 }
 
 void Tmain_screen::Contents1Click() {
-    if (windows_.help) windows_.help->showTopic(kHelpContents);
+    emit helpRequested(kHelpContents);
 }
 
 void Tmain_screen::About1Click() {
-    if (windows_.about) windows_.about->showBox();
+    emit aboutRequested();
 }
 
 void Tmain_screen::closeEvent(QCloseEvent* event) {

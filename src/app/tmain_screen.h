@@ -1,8 +1,10 @@
 #pragma once
-// The main window: menus, the game's pages, the End Day button and the status bar. Its
-// handlers call the engine and copy the texts and colours it computes into the labels.
+// The main window: the frame, the menus, the status bar, the End Day button and the clocks.
+// Each page is a class of its own (trading/, market/); the design's handler names stay here
+// as forwards. What lies outside the window (other windows, help) it asks for by signal.
 
 #include "market/endofday.h"
+#include "trading/trade.h"
 
 #include <QMainWindow>
 
@@ -11,7 +13,6 @@
 
 class QLabel;
 class QMenu;
-class QAction;
 class QTimer;
 
 namespace Ui {
@@ -20,41 +21,55 @@ class Tmain_screen;
 
 namespace quotara {
 
+class Session;
 struct Game;
 struct GameState;
-struct PortfolioFigures;
-struct Windows;
 
-class Tmain_screen : public QMainWindow, private DayViews {
+class Tmain_screen : public QMainWindow {
     Q_OBJECT
 
   public:
-    Tmain_screen(Game& game, Windows& windows, QWidget* parent = nullptr);
+    // End Day refreshes the windows through dayViews.
+    Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent = nullptr);
     ~Tmain_screen() override;
 
-    Game& game() { return game_; }
-
-    // Start-up: the disclaimer, everything that needs a game hidden, the news table, the
-    // start values and the share list. False when the disclaimer was answered No.
+    // The creation handler: start-up, Session::startUp. False when the disclaimer was
+    // answered No.
     bool FormCreate();
 
-    // Start: the pages, tabs, Label1, status bar and End Day shown; the ticker and this window.
-    void showGame();
+    // What the sequences show in this window (SessionViews and DayViews steps).
+    void hideGame();
+    void showGame(); // pages, tabs, Label1, status bar and End Day, then the window
+    void selectFirstPricePage();
+    void listShares();
+    void showStatusTexts();
     void setUserPanel(const QString& text); // status panel 2
     // The window's part of a new game's reset: empty headlines, the first price page, the
     // Share Lookup page and the index figures of the Financial Info page.
     void resetViews();
     void selectLookupPage(); // without the page-change refresh
+    void refreshDay();       // End Day: pages, lookup, date panel, index changes, headlines
+    void showHeadlines();
+    void showIndexChanges();
 
-    int selectedShare() const; // the `name` list's index = share index 0..19, -1 when empty
+    int selectedShare() const;            // the lookup list's index, share 0..19; -1 when empty
+    void selectShare(int share);          // 0..19, then lookupsel
     QLabel* statusPanel(int panel) const; // 0 money, 1 date, 2 user, 3 prices
-    // The name label the price-page menu was last opened over.
-    QWidget* popupComponent() const { return popupComponent_; }
-    QMenu* popupMenu() const { return popup_; }
+    QMenu* popupMenu() const;
+    // Opens the price-page menu over a name label (non-blocking).
+    void openPopup(QLabel* over, const QPoint& globalPos);
 
   signals:
     // File > Exit answered Yes, or the window closed: the program ends.
     void quitRequested();
+    void newGameRequested();
+    void aboutRequested();
+    void helpRequested(int context);
+    void tradeRequested(TradeMode mode, int share);
+    void graphRequested(int share); // Graph on the Share Lookup page
+    void playersRequested();        // Options > Players
+    void dataFilesRequested();      // Options > Datafiles
+    void firstShown();              // the window is on screen for the first time
 
   public slots:
     void dataload();  // the refresh of all pages
@@ -64,21 +79,6 @@ class Tmain_screen : public QMainWindow, private DayViews {
     void endofday();
     void time(); // Timer1, every second
     void pan();  // Timer2, every two seconds
-
-    void lookupbuyClick();
-    void lookupsellClick();
-    void BitBtn4Click(); // Graph
-
-    void pricespageChange(); // the page selector, and the arrows after they moved it
-    void pricesleftClick();
-    void pricesrightClick();
-    // Opens the right-click menu over a price-page name label (non-blocking).
-    void openPopup(QLabel* over, const QPoint& globalPos);
-    void popupcheck();
-    void buyclicked();
-    void sellclicked();
-    void infoclicked();
-    void priceshelpclicked();
 
     void NewGame1Click();
     void LoadGame1Click();
@@ -92,40 +92,25 @@ class Tmain_screen : public QMainWindow, private DayViews {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // End Day's calls into the window.
-    void refresh() override;
-    void newsDrawn() override;
-    void levelEnded(const LevelVerdict& verdict) override;
-
     GameState& state();
-    void Button4Click(); // load the news table
-    void placeTicker();
-    void showHeadlines();
-    void showIndexChanges();
-    void fillPriceRows();
-    void showPortfolioRows(const PortfolioFigures& f);
-    int popupRow() const; // 0..19 for the label the menu was opened over, -1 otherwise
-    // Selects the share of the menu's row on the Share Lookup page; false for an empty row.
-    bool selectPopupShare();
     void notInThisVersion(const QString& what);
     void setupStatusBar();
-    void setupGlyphs();
     void connectHandlers();
+    void setPagesVisible(bool visible);
 
     std::unique_ptr<Ui::Tmain_screen> ui;
+    Session& session_;
     Game& game_;
-    Windows& windows_;
+    DayViews& dayViews_;
     std::array<QLabel*, 4> panels_{};
-    std::array<QLabel*, 20> priceNames_{}, priceValues_{}, priceChanges_{};
-    std::array<int, 20> rowShare_{}; // share shown by each price row, -1 for none
-    QMenu* popup_ = nullptr;
-    QWidget* popupComponent_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     int userpanelflag_ = 0;
+    bool shown_ = false;
 };
 
 } // namespace quotara

@@ -1,6 +1,6 @@
 #include "components/tticker.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "components/tbanner.h"
 #include "state/game.h"
 #include "ui_tticker.h"
@@ -9,7 +9,7 @@
 
 namespace quotara {
 
-Tticker::Tticker(Game& game, Windows&, QWidget* parent)
+Tticker::Tticker(Game& game, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::Tticker>()) {
     ui->setupUi(this);

@@ -13,7 +13,6 @@ class Tticker;
 namespace quotara {
 
 struct Game;
-struct Windows;
 class TBanner;
 
 class Tticker : public QWidget {
@@ -21,7 +20,7 @@ class Tticker : public QWidget {
 
   public:
     // Created hidden; Banner1 scrolls its single space from the start.
-    Tticker(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit Tticker(Game& game, QWidget* parent = nullptr);
     ~Tticker() override;
 
     // Banner1's ScrollText: rendered anew, going on from the current offset.

@@ -1,6 +1,6 @@
 #include "components/ttipoftheday.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "components/ttipofthedayform.h"
 #include "state/messages.h"
 

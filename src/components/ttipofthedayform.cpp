@@ -1,6 +1,6 @@
 #include "components/ttipofthedayform.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "ui_ttipofthedayform.h"
 
 #include <QPainter>

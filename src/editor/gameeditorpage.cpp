@@ -1,6 +1,6 @@
 #include "editor/gameeditorpage.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "editor/sharedata.h"
 #include "state/game.h"
 #include "state/helptopics.h"

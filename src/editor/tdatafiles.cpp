@@ -1,6 +1,6 @@
 #include "editor/tdatafiles.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "ui_tdatafiles.h"
 
 #include <QStyle>

@@ -91,9 +91,7 @@ enum class StartOutcome {
     NameMissing, // message shown, the window stays; the market is still reset
     Started,     // username set: the window hides and the game begins
 };
-// The checks of Start, with its messages. After anything but Refused the caller runs the reset
-// of a new game, selects the Share Lookup page and refreshes all pages; after Started it first
-// hides this window and shows the game with "User - " and the username.
+// The checks of Start, with their messages; Session::start runs them and what follows.
 // p1caption, p2caption: the texts of `player1name` and `player2name`.
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
                         const QString& p2caption);

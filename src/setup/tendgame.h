@@ -7,9 +7,8 @@
 #include <memory>
 
 namespace quotara {
-struct Game;
+class Session;
 struct LevelVerdict;
-struct Windows;
 } // namespace quotara
 
 namespace Ui {
@@ -22,7 +21,7 @@ class Tendgame : public QWidget {
     Q_OBJECT
 
   public:
-    Tendgame(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit Tendgame(Session& session, QWidget* parent = nullptr);
     ~Tendgame() override;
 
     // Copies the verdict's texts into endtext and goldbars and shows the window.
@@ -42,8 +41,7 @@ class Tendgame : public QWidget {
 
   private:
     std::unique_ptr<Ui::Tendgame> ui;
-    Game& game_;
-    Windows& windows_;
+    Session& session_;
 };
 
 } // namespace quotara

@@ -1,7 +1,6 @@
 #pragma once
-// The new-game window: name, mode, level and Start. The level table, the mode values and the
-// Start checks are the engine's; this window copies the texts it is given and runs Start's
-// window steps on the main window.
+// The new-game window: name, mode, level and Start. The level table, the mode values and
+// Start itself are the engine's; this window copies the texts it is given.
 
 #include "setup/levels.h"
 
@@ -9,22 +8,20 @@
 
 #include <memory>
 
-namespace quotara {
-struct Windows;
-} // namespace quotara
-
 namespace Ui {
 class Tnewgame;
 }
 
 namespace quotara {
 
+class Session;
+
 class Tnewgame : public QWidget {
     Q_OBJECT
 
   public:
     // Applies the default level configuration, as the window does when it is created.
-    Tnewgame(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit Tnewgame(Session& session, QWidget* parent = nullptr);
     ~Tnewgame() override;
 
   public slots:
@@ -37,6 +34,9 @@ class Tnewgame : public QWidget {
     void browseClick();  // Edit names
     void Button1Click(); // Start
 
+  signals:
+    void editNamesRequested(); // Edit names: the player-details window
+
   protected:
     // The count may have grown at the end of a level since the window was last shown.
     void showEvent(QShowEvent* event) override;
@@ -45,8 +45,8 @@ class Tnewgame : public QWidget {
     void showView(); // copies the engine's view into the controls
 
     std::unique_ptr<Ui::Tnewgame> ui;
+    Session& session_;
     Game& game_;
-    Windows& windows_;
     NewGame ng_; // mode, level and gold-bar bookkeeping for the whole run
     bool placed_ = false;
 };

@@ -1,8 +1,6 @@
 #include "trading/tbuysell.h"
 
-#include "app/look.h"
-#include "app/tmain_screen.h"
-#include "app/windows.h"
+#include "components/look.h"
 #include "state/game.h"
 #include "ui_tbuysell.h"
 
@@ -10,10 +8,10 @@
 
 namespace quotara {
 
-Tbuysell::Tbuysell(Game& game, Windows& windows, QWidget* parent)
+Tbuysell::Tbuysell(Game& game, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      ui(std::make_unique<Ui::Tbuysell>()), game_(game), windows_(windows) {
+      ui(std::make_unique<Ui::Tbuysell>()), game_(game) {
     ui->setupUi(this);
     usePixelFonts(this);
     setFixedSize(size());
@@ -26,18 +24,10 @@ Tbuysell::Tbuysell(Game& game, Windows& windows, QWidget* parent)
 
 Tbuysell::~Tbuysell() = default;
 
-void Tbuysell::open(TradeMode mode) {
-    const TradeDialogFigures f = openTrade(game_.state, mode, windows_.main->selectedShare());
-    ui->name->setText(f.name);
-    setWindowTitle(f.caption);
-    // The figures end at the dialog's edge; a long one is drawn smaller rather than cut.
-    setFittedText(ui->owned, f.owned);
-    setFittedText(ui->price, f.price);
-    setFittedText(ui->playermoney, f.money);
-    ui->Label5->setText(f.label5);
-    setFittedText(ui->afford, f.afford);
-    ui->button1->setText(f.button1);
-    ui->Label4->setText(f.label4);
+void Tbuysell::open(TradeMode mode, int share) {
+    mode_ = mode;
+    share_ = share;
+    refreshFigures();
     if (!placed_) {
         centreOnScreen(this);
         placed_ = true;
@@ -48,15 +38,28 @@ void Tbuysell::open(TradeMode mode) {
     ui->noshares->setFocus();
 }
 
+void Tbuysell::refreshFigures() {
+    const TradeDialogFigures f = openTrade(game_.state, mode_, share_);
+    ui->name->setText(f.name);
+    setWindowTitle(f.caption);
+    // The figures end at the dialog's edge; a long one is drawn smaller rather than cut.
+    setFittedText(ui->owned, f.owned);
+    setFittedText(ui->price, f.price);
+    setFittedText(ui->playermoney, f.money);
+    ui->Label5->setText(f.label5);
+    setFittedText(ui->afford, f.afford);
+    ui->button1->setText(f.button1);
+    ui->Label4->setText(f.label4);
+}
+
 void Tbuysell::Button1Click() {
-    // The mode is the caption; the share is whatever the lookup list shows now.
-    const TradeOutcome outcome =
-        tradeOk(game_, windowTitle(), windows_.main->selectedShare(), ui->noshares->text());
+    // The mode is the caption.
+    const TradeOutcome outcome = tradeOk(game_, windowTitle(), share_, ui->noshares->text());
     if (outcome.completed) {
         hide();
-        windows_.main->lookupsel();
+        emit traded();
     }
-    if (outcome.converted) windows_.main->dataload();
+    if (outcome.converted) emit quantityTaken();
 }
 
 void Tbuysell::button2Click() {

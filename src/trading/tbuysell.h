@@ -1,7 +1,7 @@
 #pragma once
-// The trade dialog: opened in buy or sell mode for the share selected on the Share Lookup
-// page, it copies the engine's figures and hands the typed quantity to the engine. Non-modal
-// and on top, so the player can keep looking at the pages while it is open.
+// The trade dialog: opened in buy or sell mode for one share, it copies the engine's figures
+// and hands the typed quantity to the engine. Non-modal and on top, so the player can keep
+// looking at the pages while it is open; it always trades the share it was opened for.
 
 #include "trading/trade.h"
 
@@ -11,7 +11,6 @@
 
 namespace quotara {
 struct Game;
-struct Windows;
 } // namespace quotara
 
 namespace Ui {
@@ -24,16 +23,25 @@ class Tbuysell : public QDialog {
     Q_OBJECT
 
   public:
-    Tbuysell(Game& game, Windows& windows, QWidget* parent = nullptr);
+    explicit Tbuysell(Game& game, QWidget* parent = nullptr);
     ~Tbuysell() override;
 
-    // Fills the labels for the main window's selected share and shows the dialog. The
-    // quantity field keeps what was last typed.
-    void open(TradeMode mode);
+    // Fills the labels for share 0..19 and shows the dialog. The quantity field keeps what
+    // was last typed.
+    void open(TradeMode mode, int share);
+    // The figures again from the game state, as after an End Day while the dialog is open.
+    void refreshFigures();
+    int share() const { return share_; }
 
   public slots:
-    void Button1Click(); // OK: trade the share selected at this moment
+    void Button1Click(); // OK: trade the dialog's share
     void button2Click(); // Cancel
+
+  signals:
+    // A trade took place: the Share Lookup page shows the share again.
+    void traded();
+    // The quantity was a number, whether or not the trade went through: all pages refresh.
+    void quantityTaken();
 
   protected:
     void reject() override; // Escape and closing act as Cancel
@@ -41,7 +49,8 @@ class Tbuysell : public QDialog {
   private:
     std::unique_ptr<Ui::Tbuysell> ui;
     Game& game_;
-    Windows& windows_;
+    TradeMode mode_ = TradeMode::Buy;
+    int share_ = 0; // 0..19
     bool placed_ = false;
 };
 

@@ -1,6 +1,6 @@
 #include "trading/tgraph.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "state/game.h"
 #include "ui_tgraph.h"
 

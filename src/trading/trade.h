@@ -49,7 +49,7 @@ struct TradeOutcome {
     bool completed; // a trade took place: hide the dialog and run lookupsel
 };
 
-// The OK press for share 0..19 (the lookup list's selection at this moment). Shows every
+// The OK press for share 0..19 (the share the dialog was opened for). Shows every
 // refusal and confirmation through game.messages. Whenever converted, the caller refreshes
 // all pages (dataload) afterwards, refusals included.
 TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,

@@ -1,8 +1,7 @@
 // The banner control and the ticker window: the property rules a form or the game relies on,
 // and what actually reaches the screen.
 
-#include "app/look.h"
-#include "app/windows.h"
+#include "components/look.h"
 #include "components/tbanner.h"
 #include "components/tticker.h"
 #include "state/game.h"
@@ -253,8 +252,7 @@ class BannerTest : public QObject {
         test::FakeClock clock;
         test::RecordingMessages messages;
         Game game(clock, messages, DataFolder(QStringLiteral("unused")));
-        Windows windows;
-        Tticker ticker(game, windows);
+        Tticker ticker(game);
         QCOMPARE(ticker.windowTitle(), QStringLiteral("News headlines"));
         QCOMPARE(ticker.size(), QSize(511, 31));
         QCOMPARE(ticker.banner()->geometry(), QRect(0, 0, 511, 31));

@@ -2,7 +2,7 @@
 // window, "Next tip" through all eight tips, the failures in the error box, the Help button
 // and the remembered check box.
 
-#include "app/look.h"
+#include "components/look.h"
 #include "components/ttipoftheday.h"
 #include "shipped/tips.h"
 #include "support/fakes.h"

@@ -1,11 +1,9 @@
 #pragma once
-// The whole game for window tests: every window created in the game's order over a temporary
-// data folder, with recorded message boxes (Yes unless scripted) and the main window's clocks
-// stopped so they never rewrite a label mid-test.
+// The whole game for window tests: the shell's windows created in the game's order over a
+// temporary data folder, with recorded message boxes (Yes unless scripted) and the main
+// window's clocks stopped so they never rewrite a label mid-test.
 
-#include "app/otherwindows.h"
-#include "app/tmain_screen.h"
-#include "app/windows.h"
+#include "app/shell.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
@@ -22,8 +20,7 @@
 
 namespace quotara::test {
 
-// The registry's pointers (main, newgame, ...) are the windows the test drives.
-class GameWindows : public Windows {
+class GameWindows {
   public:
     // Only the game over an empty data folder: the test prepares the folder and the answers,
     // then calls startUp.
@@ -46,16 +43,23 @@ class GameWindows : public Windows {
     // The main window's start-up first, then the other windows; false, and no other window,
     // after No to its question.
     bool startUp() {
-        mainScreen = std::make_unique<Tmain_screen>(*game, *this);
-        main = mainScreen.get();
+        shell = std::make_unique<Shell>(*game);
+        main = &shell->main();
         for (const char* timer : {"Timer1", "Timer2"})
             find<QTimer>(main, timer)->stop();
-        if (!main->FormCreate()) return false;
-        others = std::make_unique<OtherWindows>(*game, *this);
+        if (!shell->startUp()) return false;
+        OtherWindows& w = *shell->others();
+        newgame = &w.newgame;
+        about = &w.about;
+        buysell = &w.buysell;
+        ticker = &w.ticker;
+        endgame = &w.endgame;
+        help = &w.help;
         return true;
     }
 
     GameState& s() { return game->state; }
+    Session& session() { return shell->session(); }
 
     // A control of a window by its component name; fails the test when there is none.
     template <class T = QLabel> static T* find(QWidget* window, const char* name) {
@@ -78,9 +82,15 @@ class GameWindows : public Windows {
     RecordingMessages messages;
     std::unique_ptr<Game> game;
     bool started = false;
-    // Declared in creation order, so the other windows go before the main window.
-    std::unique_ptr<Tmain_screen> mainScreen;
-    std::unique_ptr<OtherWindows> others;
+    std::unique_ptr<Shell> shell;
+    // The windows the test drives; null until startUp has made them.
+    Tmain_screen* main = nullptr;
+    Tnewgame* newgame = nullptr;
+    TAboutBox* about = nullptr;
+    Tbuysell* buysell = nullptr;
+    Tticker* ticker = nullptr;
+    Tendgame* endgame = nullptr;
+    HelpViewer* help = nullptr;
 };
 
 } // namespace quotara::test

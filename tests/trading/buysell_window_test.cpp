@@ -152,14 +152,17 @@ class BuysellWindowTest : public QObject {
     }
 
     // The share traded is the one selected when OK is pressed, at its own price.
-    void okTradesTheShareSelectedNow() {
-        select(7);
+    // Choosing another share on the lookup page while the dialog is open must not change
+    // what OK buys: the dialog still names the share it was opened for.
+    void okTradesTheShareTheDialogShows() {
+        select(7); // Br Steel, 101p + 1p
         onMain<QPushButton>("lookupbuy")->click();
-        select(9); // Centrica, 116p + 1p
+        select(9);
+        QCOMPARE(find("name")->text(), QStringLiteral("Br Steel"));
         typeAndEnter(QStringLiteral("10"));
-        QCOMPARE(share(7).owned, 0);
-        QCOMPARE(share(9).owned, 10);
-        QCOMPARE(g->messages.log.back().text, QStringLiteral("The shares cost £12"));
+        QCOMPARE(share(7).owned, 10);
+        QCOMPARE(share(9).owned, 0);
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("The shares cost £10"));
     }
 
     void cancelAndEscapeChangeNothing() {

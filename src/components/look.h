@@ -1,13 +1,17 @@
 #pragma once
 // How the game's windows look on this platform: the fonts its forms name, their sizes in
-// pixels, and the program picture.
+// pixels, colours, fitted texts and window placement.
 
 #include "state/money.h"
 
 #include <QColor>
-#include <QIcon>
-#include <QPixmap>
+#include <QStyle>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
+class QAbstractButton;
 class QApplication;
 class QGroupBox;
 class QLabel;
@@ -27,6 +31,8 @@ void usePixelFonts(QWidget* root);
 QColor colourOf(Tone tone);
 // Sets the text colour of a label (or any widget drawing with its window-text colour).
 void setTone(QWidget* widget, Tone tone);
+// A figure and its colour.
+void setToned(QLabel* label, const QString& text, Tone tone);
 
 // Sets a label's text in the label's own face, made smaller only when the text would not fit
 // the label's width (a long share or sector name next to another column).
@@ -40,17 +46,15 @@ void useCompactTabs(QTabWidget* tabs);
 // expect: a control placed just under the caption is inside the frame, not on its line.
 void useClassicFrame(QGroupBox* box);
 
+// Gives buttons the style's standard pictures when the page first comes into view, then runs
+// `more` (measuring in the page's final fonts); pages the player never opens decode none.
+using ButtonIcon = std::pair<QAbstractButton*, QStyle::StandardPixmap>;
+void setIconsWhenShown(QWidget* page, std::initializer_list<ButtonIcon> icons,
+                       std::function<void()> more = {});
+
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 // Shows a top-level window in front and active; one that was hidden comes up centred.
 void bringToFront(QWidget* window);
-
-// The night-blue band the title pictures of the new-game and end-of-level windows are drawn
-// on.
-QPixmap titleBand(QSize size);
-
-// The program picture (a rising price line), drawn rather than loaded so it is never blank.
-QPixmap programPicture(int size);
-QIcon programIcon();
 
 } // namespace quotara

@@ -1,13 +1,15 @@
-#include "app/look.h"
+#include "components/look.h"
 
+#include "components/pictures.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
@@ -16,6 +18,7 @@
 #include <QWidget>
 
 #include <cmath>
+#include <vector>
 
 namespace quotara {
 
@@ -58,12 +61,24 @@ QColor colourOf(Tone tone) {
 }
 
 void setTone(QWidget* widget, Tone tone) {
+    const QColor colour = colourOf(tone);
+    // A new palette re-polishes the widget; most figures keep their colour from day to day.
+    if (widget->palette().color(QPalette::WindowText) == colour) return;
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colourOf(tone));
+    pal.setColor(QPalette::WindowText, colour);
     widget->setPalette(pal);
 }
 
+void setToned(QLabel* label, const QString& text, Tone tone) {
+    label->setText(text);
+    setTone(label, tone);
+}
+
 void setFittedText(QLabel* label, const QString& text) {
+    // Measuring is the costly part; the same text in the same room needs none.
+    const char* fitted = "fittedWidth";
+    if (label->text() == text && label->property(fitted).toInt() == label->width()) return;
+    label->setProperty(fitted, label->width());
     const char* key = "formPixelSize";
     QFont f = label->font();
     if (!label->property(key).isValid())
@@ -106,6 +121,39 @@ void useClassicFrame(QGroupBox* box) {
     box->setStyle(classic);
 }
 
+namespace {
+
+// Removes itself after the first show of the page it watches.
+class FirstShow final : public QObject {
+  public:
+    FirstShow(QWidget* page, std::vector<ButtonIcon> icons, std::function<void()> more)
+        : QObject(page), icons_(std::move(icons)), more_(std::move(more)) {
+        page->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* page = static_cast<QWidget*>(watched);
+            for (const auto& [button, pixmap] : icons_)
+                button->setIcon(page->style()->standardIcon(pixmap));
+            if (more_) more_();
+            page->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::vector<ButtonIcon> icons_;
+    std::function<void()> more_;
+};
+
+} // namespace
+
+void setIconsWhenShown(QWidget* page, std::initializer_list<ButtonIcon> icons,
+                       std::function<void()> more) {
+    new FirstShow(page, std::vector<ButtonIcon>(icons), std::move(more));
+}
+
 void centreOnScreen(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
@@ -119,57 +167,6 @@ void bringToFront(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-QPixmap titleBand(QSize size) {
-    QPixmap pm(size);
-    QPainter p(&pm);
-    QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, QColor(16, 32, 96));
-    sky.setColorAt(1, QColor(4, 8, 40));
-    p.fillRect(pm.rect(), sky);
-    return pm;
-}
-
-QPixmap programPicture(int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = size / 32.0;
-    p.scale(s, s);
-    // A dark-blue board with a grid and a price line climbing to a gold bar.
-    p.setPen(QPen(QColor(20, 30, 80), 1));
-    p.setBrush(QColor(0, 40, 120));
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
-    p.setPen(QPen(QColor(70, 100, 170), 0.6));
-    for (int i = 8; i < 32; i += 8) {
-        p.drawLine(QPointF(3, i), QPointF(29, i));
-        p.drawLine(QPointF(i, 3), QPointF(i, 29));
-    }
-    QPainterPath line;
-    line.moveTo(4, 25);
-    line.lineTo(10, 19);
-    line.lineTo(14, 22);
-    line.lineTo(20, 13);
-    line.lineTo(24, 15);
-    line.lineTo(28, 6);
-    p.setPen(QPen(QColor(90, 230, 110), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(line);
-    p.setPen(QPen(QColor(150, 110, 0), 0.8));
-    p.setBrush(QColor(240, 190, 40));
-    QPolygonF bar;
-    bar << QPointF(17, 27) << QPointF(29, 27) << QPointF(27, 23) << QPointF(19, 23);
-    p.drawPolygon(bar);
-    return pm;
-}
-
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(programPicture(size));
-    return icon;
 }
 
 } // namespace quotara

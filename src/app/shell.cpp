@@ -1,0 +1,162 @@
+#include "app/shell.h"
+
+#include "components/look.h"
+#include "market/calendar.h"
+
+#include <QScreen>
+
+namespace quotara {
+
+OtherWindows::OtherWindows(Session& session)
+    : newgame(session), about(), buysell(session.game()), ticker(session.game()), endgame(session),
+      help() {}
+
+Shell::Shell(Game& game)
+    : game_(game), session_(game, *this),
+      main_(std::make_unique<Tmain_screen>(session_, static_cast<DayViews&>(*this))) {}
+
+Shell::~Shell() = default;
+
+bool Shell::startUp() {
+    // The main window's start-up runs before any other window exists.
+    if (!main_->FormCreate()) return false;
+    others_ = std::make_unique<OtherWindows>(session_);
+    connectWindows();
+    return true;
+}
+
+void Shell::notInThisVersion(const QString& what) {
+    game_.messages.show(Messages::Kind::Information,
+                        what + QStringLiteral(" not available in this version of Quotara."));
+}
+
+void Shell::connectWindows() {
+    Tmain_screen* m = main_.get();
+    OtherWindows* w = others_.get();
+    connect(m, &Tmain_screen::quitRequested, this, &Shell::quitRequested);
+    connect(&w->endgame, &Tendgame::quitRequested, this, &Shell::quitRequested);
+
+    connect(m, &Tmain_screen::newGameRequested, this, [w] {
+        w->newgame.show();
+        w->newgame.raise();
+        w->newgame.activateWindow();
+    });
+    connect(m, &Tmain_screen::aboutRequested, &w->about, &TAboutBox::showBox);
+    connect(m, &Tmain_screen::helpRequested, &w->help, &HelpViewer::showTopic);
+    connect(m, &Tmain_screen::tradeRequested, &w->buysell, &Tbuysell::open);
+    connect(&w->buysell, &Tbuysell::traded, m, &Tmain_screen::lookupsel);
+    connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
+
+    // Windows still to come open here.
+    connect(m, &Tmain_screen::graphRequested, this,
+            [this] { notInThisVersion(QStringLiteral("Share graphs are")); });
+    connect(m, &Tmain_screen::playersRequested, this,
+            [this] { notInThisVersion(QStringLiteral("Setting the player details is")); });
+    connect(&w->newgame, &Tnewgame::editNamesRequested, this, [this] {
+        // The two-player game cannot be started yet, so there is nothing to name.
+        notInThisVersion(QStringLiteral("Editing the player names is"));
+    });
+    connect(m, &Tmain_screen::dataFilesRequested, this,
+            [this] { notInThisVersion(QStringLiteral("The data files window is")); });
+}
+
+void Shell::placeTicker() {
+    // The ticker's place suits a 640 x 480 screen, where it sits just under the centred main
+    // window. On a larger screen it would cover the pages, so it moves under the window.
+    QWidget& ticker = others_->ticker;
+    const QRect frame = main_->frameGeometry();
+    if (!ticker.frameGeometry().intersects(frame)) return;
+    QRect place = ticker.frameGeometry();
+    place.moveTopLeft(QPoint(main_->geometry().left(), frame.bottom() + 6));
+    if (main_->screen() && main_->screen()->availableGeometry().contains(place))
+        ticker.move(place.topLeft());
+}
+
+// ---------------------------------------------------------------------------------------
+// SessionViews
+
+void Shell::hideGame() {
+    main_->hideGame();
+}
+
+void Shell::clearPortfolio() {
+    main_->portfolioclear();
+    main_->Button6Click();
+}
+
+void Shell::selectFirstPricePage() {
+    main_->selectFirstPricePage();
+}
+
+void Shell::listShares() {
+    main_->listShares();
+}
+
+void Shell::showStatusTexts() {
+    main_->showStatusTexts();
+}
+
+void Shell::closeNewGame() {
+    if (others_) others_->newgame.hide();
+}
+
+void Shell::openNewGame() {
+    if (others_) others_->newgame.show();
+}
+
+void Shell::showGame() {
+    main_->showGame();
+    if (others_) {
+        placeTicker();
+        others_->ticker.show();
+    }
+}
+
+void Shell::showUser() {
+    main_->setUserPanel(userPanelText(game_.state));
+}
+
+void Shell::resetViews() {
+    main_->resetViews();
+}
+
+void Shell::selectLookupPage() {
+    main_->selectLookupPage();
+}
+
+void Shell::refreshPages() {
+    main_->dataload();
+}
+
+void Shell::hideTicker() {
+    if (others_) others_->ticker.hide();
+}
+
+void Shell::closeEndOfLevel() {
+    if (others_) others_->endgame.hide();
+}
+
+// ---------------------------------------------------------------------------------------
+// DayViews
+
+void Shell::refresh() {
+    main_->refreshDay();
+}
+
+void Shell::newsDrawn() {
+    main_->showHeadlines();
+    if (others_) others_->ticker.setText(game_.state.tickerText);
+}
+
+void Shell::levelEnded(const LevelVerdict& verdict) {
+    if (others_) {
+        // The level is over: Continue and Exit are the only ways on, so no trade dialog stays
+        // up showing holdings that Continue is about to clear.
+        others_->buysell.hide();
+        others_->endgame.showVerdict(verdict);
+        others_->ticker.hide();
+    }
+    main_->hide();
+}
+
+} // namespace quotara

@@ -1,0 +1,177 @@
+#include "components/pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace quotara {
+
+namespace {
+
+QFont serif(int px, bool bold = false) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+void person(QPainter& p, QPointF head, QColor colour) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(head, 5, 5);
+    QPainterPath body;
+    body.moveTo(head.x() - 9, head.y() + 22);
+    body.cubicTo(head.x() - 9, head.y() + 6, head.x() + 9, head.y() + 6, head.x() + 9,
+                 head.y() + 22);
+    body.closeSubpath();
+    p.drawPath(body);
+}
+
+} // namespace
+
+QPixmap titleBand(QSize size) {
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, QColor(16, 32, 96));
+    sky.setColorAt(1, QColor(4, 8, 40));
+    p.fillRect(pm.rect(), sky);
+    return pm;
+}
+
+QPixmap programPicture(int size) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 32.0;
+    p.scale(s, s);
+    // A dark-blue board with a grid and a price line climbing to a gold bar.
+    p.setPen(QPen(QColor(20, 30, 80), 1));
+    p.setBrush(QColor(0, 40, 120));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
+    p.setPen(QPen(QColor(70, 100, 170), 0.6));
+    for (int i = 8; i < 32; i += 8) {
+        p.drawLine(QPointF(3, i), QPointF(29, i));
+        p.drawLine(QPointF(i, 3), QPointF(i, 29));
+    }
+    QPainterPath line;
+    line.moveTo(4, 25);
+    line.lineTo(10, 19);
+    line.lineTo(14, 22);
+    line.lineTo(20, 13);
+    line.lineTo(24, 15);
+    line.lineTo(28, 6);
+    p.setPen(QPen(QColor(90, 230, 110), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+    p.setPen(QPen(QColor(150, 110, 0), 0.8));
+    p.setBrush(QColor(240, 190, 40));
+    QPolygonF bar;
+    bar << QPointF(17, 27) << QPointF(29, 27) << QPointF(27, 23) << QPointF(19, 23);
+    p.drawPolygon(bar);
+    return pm;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(programPicture(size));
+    return icon;
+}
+
+QPixmap newGameTitle(QSize size) {
+    QPixmap pm = titleBand(size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 64, 140), 1));
+    for (int x = 8; x < size.width(); x += 24)
+        p.drawLine(x, 4, x, size.height() - 4);
+    // A price line that ends higher than it starts.
+    const int n = 12;
+    const int ys[n] = {44, 40, 46, 36, 38, 30, 34, 24, 28, 18, 22, 10};
+    QPolygonF line;
+    for (int i = 0; i < n; ++i)
+        line << QPointF(8 + i * (size.width() - 16) / (n - 1.0), ys[i]);
+    p.setPen(QPen(QColor(64, 220, 96), 2));
+    p.drawPolyline(line);
+    p.setFont(serif(36, true));
+    p.setPen(QColor(4, 8, 40));
+    p.drawText(pm.rect().translated(2, 2), Qt::AlignCenter, QStringLiteral("Quotara"));
+    p.setPen(QColor(255, 214, 64));
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("Quotara"));
+    return pm;
+}
+
+QIcon modePicture(int mode, QSize size) {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor blue(32, 64, 160), red(176, 32, 32);
+    switch (mode) {
+    case 1: { // one player climbing the levels
+        person(p, {12, 8}, blue);
+        p.setPen(QPen(QColor(196, 140, 20), 3));
+        p.setBrush(Qt::NoBrush);
+        QPolygonF steps;
+        steps << QPointF(26, 34) << QPointF(34, 34) << QPointF(34, 26) << QPointF(42, 26)
+              << QPointF(42, 18) << QPointF(50, 18) << QPointF(50, 10);
+        p.drawPolyline(steps);
+        break;
+    }
+    case 2: { // an open-ended chart
+        p.setPen(QPen(Qt::gray, 1));
+        p.drawLine(4, 34, 52, 34);
+        p.drawLine(4, 34, 4, 2);
+        p.setPen(QPen(QColor(0, 140, 48), 2));
+        p.drawPolyline(QPolygonF{{QPointF(6, 28), QPointF(16, 22), QPointF(24, 26), QPointF(34, 14),
+                                  QPointF(42, 18), QPointF(52, 6)}});
+        break;
+    }
+    default: // two players
+        person(p, {18, 8}, blue);
+        person(p, {38, 8}, red);
+        break;
+    }
+    return QIcon(pm);
+}
+
+// A stack of three gold bars on a night-blue band with the game's name.
+QPixmap endOfLevelTitle(QSize size) {
+    QPixmap pm = titleBand(size);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    auto bar = [&p](QPointF at) {
+        const qreal w = 40, h = 14, lip = 6;
+        QPainterPath path;
+        path.moveTo(at.x() + lip, at.y());
+        path.lineTo(at.x() + w - lip, at.y());
+        path.lineTo(at.x() + w, at.y() + h);
+        path.lineTo(at.x(), at.y() + h);
+        path.closeSubpath();
+        QLinearGradient gold(at, at + QPointF(0, h));
+        gold.setColorAt(0, QColor(255, 236, 140));
+        gold.setColorAt(1, QColor(196, 140, 20));
+        p.setPen(QPen(QColor(120, 80, 0), 1));
+        p.setBrush(gold);
+        p.drawPath(path);
+    };
+    const qreal base = size.height() - 8;
+    bar({12, base - 14});
+    bar({54, base - 14});
+    bar({33, base - 28});
+
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPixelSize(30);
+    f.setBold(true);
+    f.setItalic(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 214, 64));
+    p.drawText(QRect(104, 0, size.width() - 112, size.height()), Qt::AlignCenter,
+               QStringLiteral("Quotara"));
+    return pm;
+}
+
+} // namespace quotara

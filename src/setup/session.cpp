@@ -1,0 +1,71 @@
+#include "setup/session.h"
+
+#include "editor/newsfile.h"
+#include "setup/newgamereset.h"
+#include "setup/startup.h"
+
+namespace quotara {
+
+namespace {
+
+const QString kDisclaimer = QStringLiteral(
+    "DISCLAIMER : Neither TARNVALE software nor does the author VENNER accepts any "
+    "responsibility for any monetary loss. This program is NOT a stockmarket predictor, it is "
+    "a GAME. Continue?");
+
+} // namespace
+
+bool Session::startUp() {
+    GameState& s = game_.state;
+    if (s.twoplayer == 1) s.player = 1;
+
+    if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) return false;
+
+    views_.hideGame();
+    // A news file that cannot be read is reported, and the game goes on without news: the
+    // market still gets its start values and stays playable.
+    loadNews();
+    views_.clearPortfolio();
+    views_.selectFirstPricePage();
+    loadStartValues(s);
+    views_.listShares();
+    views_.showStatusTexts();
+    return true;
+}
+
+void Session::loadNews() {
+    const FileError error = loadNewsFile(game_.state, game_.folder.newsFile());
+    if (error.isError()) game_.messages.show(Messages::Kind::Error, error.text());
+}
+
+StartOutcome Session::start(const StartNames& names) {
+    const StartOutcome outcome =
+        startCheck(game_, names.playername, names.p1caption, names.p2caption);
+    if (outcome == StartOutcome::Refused) return outcome;
+    if (outcome == StartOutcome::Started) {
+        views_.closeNewGame();
+        views_.showGame();
+        views_.showUser();
+    }
+    newgamereset(game_.state);
+    views_.resetViews();
+    views_.selectLookupPage();
+    views_.refreshPages();
+    return outcome;
+}
+
+bool Session::continueAfterLevel() {
+    newgamereset(game_.state);
+    views_.resetViews();
+    views_.refreshPages();
+    views_.openNewGame();
+    views_.hideTicker();
+    views_.closeEndOfLevel();
+    if (!startUp()) {
+        views_.closeNewGame();
+        return false;
+    }
+    return true;
+}
+
+} // namespace quotara

@@ -1,0 +1,135 @@
+// The game's sequences in their order: start-up, Start and Continue, each step where the game
+// needs it, with the windows replaced by a recording fake.
+
+#include "setup/session.h"
+#include "shipped/news.h"
+#include "state/install.h"
+#include "support/sessionviews.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+using test::RecordingSessionViews;
+using test::StepMessages;
+
+namespace {
+
+const QString kStartUpSteps[] = {"ask DISCLAIMER",
+                                 "hideGame",
+                                 "clearPortfolio",
+                                 "selectFirstPricePage",
+                                 "listShares Abbey National",
+                                 "showStatusTexts 1/1"};
+
+QStringList startUpSteps() {
+    return QStringList(std::begin(kStartUpSteps), std::end(kStartUpSteps));
+}
+
+class SessionTest : public ::testing::Test {
+  protected:
+    SessionTest() { installDataFolder(folder(), shippedNewsFile()); }
+    DataFolder folder() const { return DataFolder(tmp.path() + "/quotara"); }
+
+    QTemporaryDir tmp;
+    QStringList steps;
+    test::FakeClock clock;
+    StepMessages messages{steps};
+    Game game{clock, messages, folder()};
+    GameState& s = game.state;
+    RecordingSessionViews views{steps, s};
+    Session session{game, views};
+};
+
+TEST_F(SessionTest, startUpAsksFirstThenHidesLoadsAndLists) {
+    EXPECT_TRUE(session.startUp());
+    EXPECT_EQ(steps, startUpSteps());
+    EXPECT_EQ(s.newsitems[1].text.toQString().isEmpty(), false) << "the news file was loaded";
+    EXPECT_EQ(s.daycount, 0) << "no game has begun";
+}
+
+TEST_F(SessionTest, noToTheDisclaimerDoesNothingElse) {
+    messages.answers = {false};
+    EXPECT_FALSE(session.startUp());
+    EXPECT_EQ(steps, QStringList{"ask DISCLAIMER"});
+    EXPECT_EQ(s.year, 0);
+}
+
+// A two-player game that comes back to start-up begins again with player 1, whatever the
+// answer.
+TEST_F(SessionTest, startUpGivesATwoPlayerGameToPlayerOne) {
+    s.twoplayer = 1;
+    s.player = 2;
+    messages.answers = {false};
+    session.startUp();
+    EXPECT_EQ(s.player, 1);
+    s.twoplayer = 0;
+    s.player = 2;
+    session.startUp();
+    EXPECT_EQ(s.player, 2);
+}
+
+// The report comes between hiding the game and clearing the portfolio, and the market still
+// gets its start values.
+TEST_F(SessionTest, startUpReportsAMissingNewsFileAndGoesOn) {
+    QFile::remove(folder().newsFile());
+    EXPECT_TRUE(session.startUp());
+    QStringList expected = startUpSteps();
+    expected.insert(2, "show File not found");
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(s.ftse, 5217);
+}
+
+TEST_F(SessionTest, startWithANameShowsTheGameThenResetsAndRefreshes) {
+    session.startUp();
+    s.shares[0].owned = 10;
+    steps.clear();
+    EXPECT_EQ(session.start({"Ann", {}, {}}), StartOutcome::Started);
+    EXPECT_EQ(steps, QStringList({"closeNewGame", "showGame", "showUser Ann",
+                                  "resetViews day 1 owned 0", "selectLookupPage", "refreshPages"}));
+}
+
+TEST_F(SessionTest, startWithoutANameStillResetsTheMarket) {
+    session.startUp();
+    steps.clear();
+    EXPECT_EQ(session.start({{}, {}, {}}), StartOutcome::NameMissing);
+    EXPECT_EQ(steps, QStringList({"show Please type in a player name.", "resetViews day 1 owned 0",
+                                  "selectLookupPage", "refreshPages"}));
+}
+
+TEST_F(SessionTest, startOfATwoPlayerGameIsRefusedAndChangesNothing) {
+    session.startUp();
+    s.twoplayer = 1;
+    s.shares[0].owned = 10;
+    steps.clear();
+    EXPECT_EQ(session.start({"Ann", "Bo", "Cy"}), StartOutcome::Refused);
+    ASSERT_EQ(steps.size(), 1);
+    EXPECT_TRUE(steps[0].startsWith("show Sorry but the multiplayer"));
+    EXPECT_EQ(s.shares[0].owned, 10);
+}
+
+// Continue: the market reset and shown, the new-game window up, then start-up again.
+TEST_F(SessionTest, continueResetsOpensTheNewGameWindowAndStartsUpAgain) {
+    session.startUp();
+    session.start({"Ann", {}, {}});
+    s.shares[0].owned = 10;
+    s.shares[3].name.assign(QStringLiteral("Loaded Co"));
+    steps.clear();
+    EXPECT_TRUE(session.continueAfterLevel());
+    QStringList expected = {"resetViews day 1 owned 0", "refreshPages", "openNewGame", "hideTicker",
+                            "closeEndOfLevel"};
+    expected << startUpSteps();
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(s.shares[3].name.toQString(), "BAA") << "start-up restores the built-in names";
+}
+
+TEST_F(SessionTest, continueThenNoToTheDisclaimerClosesTheNewGameWindow) {
+    session.startUp();
+    steps.clear();
+    messages.answers = {false};
+    EXPECT_FALSE(session.continueAfterLevel());
+    EXPECT_EQ(steps.mid(5), QStringList({"ask DISCLAIMER", "closeNewGame"}));
+}
+
+} // namespace

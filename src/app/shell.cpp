@@ -8,8 +8,8 @@
 namespace quotara {
 
 OtherWindows::OtherWindows(Session& session)
-    : newgame(session), about(), buysell(session.game()), ticker(session.game()), endgame(session),
-      help() {}
+    : newgame(session), about(), buysell(session.game()), datafiles(), ticker(session.game()),
+      endgame(session), help() {}
 
 Shell::Shell(Game& game)
     : game_(game), session_(game, *this),
@@ -46,6 +46,7 @@ void Shell::connectWindows() {
     connect(m, &Tmain_screen::tradeRequested, &w->buysell, &Tbuysell::open);
     connect(&w->buysell, &Tbuysell::traded, m, &Tmain_screen::lookupsel);
     connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
+    connect(m, &Tmain_screen::dataFilesRequested, &w->datafiles, &Tdatafiles::showWindow);
 
     // Windows still to come open here.
     connect(m, &Tmain_screen::graphRequested, this,
@@ -56,8 +57,6 @@ void Shell::connectWindows() {
         // The two-player game cannot be started yet, so there is nothing to name.
         notInThisVersion(QStringLiteral("Editing the player names is"));
     });
-    connect(m, &Tmain_screen::dataFilesRequested, this,
-            [this] { notInThisVersion(QStringLiteral("The data files window is")); });
 }
 
 void Shell::placeTicker() {

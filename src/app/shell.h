@@ -9,6 +9,7 @@
 #include "app/taboutbox.h"
 #include "app/tmain_screen.h"
 #include "components/tticker.h"
+#include "editor/tdatafiles.h"
 #include "market/endofday.h"
 #include "setup/session.h"
 #include "setup/tendgame.h"
@@ -28,6 +29,7 @@ struct OtherWindows {
     Tnewgame newgame;
     TAboutBox about;
     Tbuysell buysell;
+    Tdatafiles datafiles;
     Tticker ticker;
     Tendgame endgame;
     HelpViewer help;

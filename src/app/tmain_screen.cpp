@@ -35,6 +35,7 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     ui->TabSheet1->setGame(game_);
     ui->TabSheet2->setGame(game_);
     ui->TabSheet6->setGame(game_);
+    ui->TabSheet5->setGame(game_);
     usePixelFonts(this);
     useCompactTabs(ui->PageControl1);
     setupStatusBar();
@@ -114,6 +115,13 @@ void Tmain_screen::connectHandlers() {
     connect(prices, &PricesPage::tradeRequested, this, &Tmain_screen::tradeRequested);
     connect(prices, &PricesPage::lookupRequested, this, &Tmain_screen::selectLookupPage);
     connect(prices, &PricesPage::helpRequested, this, &Tmain_screen::helpRequested);
+    GameEditorPage* editor = ui->TabSheet5;
+    connect(editor, &GameEditorPage::helpRequested, this, &Tmain_screen::helpRequested);
+    // The loaded shares show at once, not from the next refresh on.
+    connect(editor, &GameEditorPage::sharesLoaded, this, [this] {
+        dataload();
+        lookupsel();
+    });
 
     connect(timer1_, &QTimer::timeout, this, &Tmain_screen::time);
     connect(timer2_, &QTimer::timeout, this, &Tmain_screen::pan);
@@ -152,6 +160,15 @@ void Tmain_screen::setPagesVisible(bool visible) {
         ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(page), visible);
 }
 
+bool Tmain_screen::editorVisible() const {
+    return ui->PageControl1->isTabVisible(ui->PageControl1->indexOf(ui->TabSheet5));
+}
+
+void Tmain_screen::setEditorVisible(bool visible) {
+    const QSignalBlocker block(ui->PageControl1);
+    ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet5), visible);
+}
+
 void Tmain_screen::hideGame() {
     // Nothing that needs a game can be seen or chosen.
     ui->status->hide();
@@ -159,10 +176,7 @@ void Tmain_screen::hideGame() {
     ui->Button1->hide();
     ui->PageControl1->hide();
     setPagesVisible(false);
-    {
-        const QSignalBlocker block(ui->PageControl1);
-        ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet5), false);
-    }
+    setEditorVisible(false);
     ui->TabSheet3->clearCaptions();
 }
 
@@ -170,6 +184,8 @@ void Tmain_screen::showGame() {
     ui->PageControl1->setEnabled(true);
     ui->Button1->show();
     setPagesVisible(true);
+    // A game started while editing starts with the editor switched off.
+    setEditorVisible(false);
     ui->PageControl1->show();
     ui->Label1->show();
     ui->status->show();
@@ -315,9 +331,28 @@ void Tmain_screen::Players1Click() {
     emit playersRequested();
 }
 
-// The Game Editor page (TabSheet5) is shown and selected from here.
+// The editor and the five game pages take turns; no day can end while editing.
 void Tmain_screen::GameEditor1Click() {
-    notInThisVersion(QStringLiteral("The game editor is"));
+    if (ui->PageControl1->isHidden()) {
+        game_.messages.show(Messages::Kind::Plain,
+                            QStringLiteral("You must start a new game first!"));
+        return;
+    }
+    if (!editorVisible()) {
+        setPagesVisible(false);
+        setEditorVisible(true);
+        {
+            const QSignalBlocker block(ui->PageControl1);
+            ui->PageControl1->setCurrentWidget(ui->TabSheet5);
+        }
+        ui->Button1->hide();
+        ui->TabSheet5->loadeditor();
+    } else {
+        ui->Button1->show();
+        setPagesVisible(true);
+        setEditorVisible(false);
+        selectLookupPage();
+    }
 }
 
 void Tmain_screen::Exit1Click() {

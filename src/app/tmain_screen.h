@@ -101,6 +101,8 @@ class Tmain_screen : public QMainWindow {
     void setupStatusBar();
     void connectHandlers();
     void setPagesVisible(bool visible);
+    bool editorVisible() const; // the Game Editor's tab
+    void setEditorVisible(bool visible);
 
     std::unique_ptr<Ui::Tmain_screen> ui;
     Session& session_;

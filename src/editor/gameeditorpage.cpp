@@ -12,12 +12,11 @@
 
 namespace quotara {
 
-GameEditorPage::GameEditorPage(Game& game, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::GameEditorPage>()), game_(game), editor_(game) {
+GameEditorPage::GameEditorPage(QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::GameEditorPage>()) {
     ui->setupUi(this);
-    usePixelFonts(this);
     useClassicFrame(ui->GroupBox2);
-    ui->BitBtn3->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    setIconsWhenShown(this, {{ui->BitBtn3, QStyle::SP_MessageBoxQuestion}});
     // The page's buttons answer Enter themselves when they have the focus.
     for (QPushButton* b : {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->Button2, ui->Button3,
                            ui->Button4, ui->Button5})
@@ -37,8 +36,12 @@ GameEditorPage::GameEditorPage(Game& game, QWidget* parent)
     connect(ui->BitBtn1, &QPushButton::clicked, this, &GameEditorPage::BitBtn1Click);
     connect(ui->BitBtn2, &QPushButton::clicked, this, &GameEditorPage::BitBtn2Click);
     connect(ui->BitBtn3, &QPushButton::clicked, this, &GameEditorPage::BitBtn3Click);
+}
 
-    showItem(editor_.editloadtoscreen());
+void GameEditorPage::setGame(Game& game) {
+    game_ = &game;
+    editor_.emplace(game);
+    showItem(editor_->editloadtoscreen());
 }
 
 GameEditorPage::~GameEditorPage() = default;
@@ -63,56 +66,56 @@ void GameEditorPage::showSpecial(bool visible) {
 }
 
 void GameEditorPage::loadeditor() {
-    showItem(editor_.loadeditor());
+    showItem(editor_->loadeditor());
 }
 
 void GameEditorPage::Button2Click() {
-    savegamedata(game_);
+    savegamedata(*game_);
 }
 
 void GameEditorPage::Button3Click() {
-    if (loadgamedata(game_)) emit sharesLoaded();
+    if (loadgamedata(*game_)) emit sharesLoaded();
 }
 
 void GameEditorPage::Button4Click() {
-    if (const auto view = editor_.Button4Click()) showItem(*view);
+    if (const auto view = editor_->Button4Click()) showItem(*view);
 }
 
 void GameEditorPage::Button5Click() {
-    editor_.Button5Click();
+    editor_->Button5Click();
 }
 
 void GameEditorPage::newsupdate() {
-    editor_.newsupdate(ui->news->text());
+    editor_->newsupdate(ui->news->text());
 }
 
 void GameEditorPage::updateftsetag() {
-    editor_.updateftsetag(ui->ftseaffect->currentIndex());
+    editor_->updateftsetag(ui->ftseaffect->currentIndex());
 }
 
 void GameEditorPage::sectorchange() {
-    if (const auto index = editor_.sectorchange(ui->sector->currentIndex()))
+    if (const auto index = editor_->sectorchange(ui->sector->currentIndex()))
         ui->sectoraffect->setCurrentIndex(*index);
 }
 
 void GameEditorPage::updatesectortag() {
-    editor_.updatesectortag(ui->sector->currentIndex(), ui->sectoraffect->currentIndex());
+    editor_->updatesectortag(ui->sector->currentIndex(), ui->sectoraffect->currentIndex());
 }
 
 void GameEditorPage::special() {
-    showSpecial(editor_.special(ui->probability->currentIndex()));
+    showSpecial(editor_->special(ui->probability->currentIndex()));
 }
 
 void GameEditorPage::specialeval() {
-    if (ui->probability->currentIndex() == kSpecialIndex) editor_.specialeval(ui->spec->text());
+    if (ui->probability->currentIndex() == kSpecialIndex) editor_->specialeval(ui->spec->text());
 }
 
 void GameEditorPage::BitBtn1Click() {
-    showItem(editor_.next());
+    showItem(editor_->next());
 }
 
 void GameEditorPage::BitBtn2Click() {
-    showItem(editor_.last());
+    showItem(editor_->last());
 }
 
 void GameEditorPage::BitBtn3Click() {

@@ -1,13 +1,14 @@
 #pragma once
-// The main window's "Game Editor" page: the news editor and the four buttons that load and save
-// the news file and the share data file. It copies what the engine's NewsEditor computes into
-// its controls and hands every choice straight back to it.
+// The main window's "Game Editor" page (`TabSheet5`): the news editor and the four buttons that
+// load and save the news file and the share data file. It copies what the engine's NewsEditor
+// computes into its controls and hands every choice straight back to it.
 
 #include "editor/newseditor.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class GameEditorPage;
@@ -21,10 +22,11 @@ class GameEditorPage : public QWidget {
     Q_OBJECT
 
   public:
-    explicit GameEditorPage(Game& game, QWidget* parent = nullptr);
+    explicit GameEditorPage(QWidget* parent = nullptr);
     ~GameEditorPage() override;
 
-    const NewsEditor& editor() const { return editor_; }
+    // The game whose news and shares the page edits; set once, before anything is shown.
+    void setGame(Game& game);
 
   public slots:
     void loadeditor(); // the editor switched on: item 1
@@ -59,8 +61,8 @@ class GameEditorPage : public QWidget {
     void showSpecial(bool visible);
 
     std::unique_ptr<Ui::GameEditorPage> ui;
-    Game& game_;
-    NewsEditor editor_;
+    Game* game_ = nullptr;
+    std::optional<NewsEditor> editor_;
 };
 
 } // namespace quotara

@@ -64,7 +64,8 @@ class EditorWindowTest : public QObject {
         QCOMPARE(installDataFolder(game->folder, shippedNewsFile()), QString());
         startFreePlay(game->state);
         messages.log.clear();
-        page = std::make_unique<GameEditorPage>(*game);
+        page = std::make_unique<GameEditorPage>();
+        page->setGame(*game);
         page->show();
     }
     void cleanup() {

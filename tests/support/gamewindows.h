@@ -52,6 +52,7 @@ class GameWindows {
         newgame = &w.newgame;
         about = &w.about;
         buysell = &w.buysell;
+        datafiles = &w.datafiles;
         ticker = &w.ticker;
         endgame = &w.endgame;
         help = &w.help;
@@ -88,6 +89,7 @@ class GameWindows {
     Tnewgame* newgame = nullptr;
     TAboutBox* about = nullptr;
     Tbuysell* buysell = nullptr;
+    Tdatafiles* datafiles = nullptr;
     Tticker* ticker = nullptr;
     Tendgame* endgame = nullptr;
     HelpViewer* help = nullptr;

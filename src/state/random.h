@@ -19,6 +19,24 @@ class SystemClock final : public Clock {
     std::uint32_t msOfDay() override;
 };
 
+// A deterministic clock: the first read gives start, each further read step milliseconds more,
+// modulo one day. The simulator's clock and the tests' fake; nothing asks the system.
+class SteppingClock final : public Clock {
+  public:
+    explicit SteppingClock(std::uint32_t start = 0, std::uint32_t step = 0)
+        : next_(start), step_(step) {}
+    std::uint32_t msOfDay() override {
+        const auto now = static_cast<std::uint32_t>(next_ % kMsPerDay);
+        next_ = std::uint64_t{now} + step_;
+        return now;
+    }
+    static constexpr std::uint32_t kMsPerDay = 86'400'000;
+
+  private:
+    std::uint64_t next_;
+    std::uint32_t step_;
+};
+
 // 32-bit linear congruential generator: seed' = seed * 134775813 + 1 (mod 2^32).
 class Random {
   public:

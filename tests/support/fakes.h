@@ -20,22 +20,18 @@ inline Random seeded(std::uint32_t seed) {
     return r;
 }
 
-// First read returns start, each further read start + k * step, modulo one day.
+// The engine's stepping clock, counting its reads.
 class FakeClock final : public Clock {
   public:
-    explicit FakeClock(std::uint32_t start = 0, std::uint32_t step = 0)
-        : next_(start), step_(step) {}
+    explicit FakeClock(std::uint32_t start = 0, std::uint32_t step = 0) : clock_(start, step) {}
     std::uint32_t msOfDay() override {
-        const auto now = next_ % 86'400'000u;
-        next_ = now + step_;
         ++reads;
-        return now;
+        return clock_.msOfDay();
     }
     int reads = 0;
 
   private:
-    std::uint32_t next_;
-    std::uint32_t step_;
+    SteppingClock clock_;
 };
 
 class RecordingMessages final : public Messages {

@@ -19,23 +19,6 @@
 namespace quotara::sim {
 namespace {
 
-constexpr std::uint32_t kDayMs = 86'400'000;
-
-// --clock-ms: the first read gives MS, each further read S more, modulo one day.
-class SteppingClock final : public Clock {
-  public:
-    SteppingClock(std::uint32_t start, std::uint32_t step) : next_(start), step_(step) {}
-    std::uint32_t msOfDay() override {
-        const auto now = static_cast<std::uint32_t>(next_ % kDayMs);
-        next_ = std::uint64_t{now} + step_;
-        return now;
-    }
-
-  private:
-    std::uint64_t next_;
-    std::uint32_t step_;
-};
-
 template <typename T> std::optional<T> parseNumber(const QString& text) {
     const std::string s = text.toStdString();
     T value{};
@@ -210,9 +193,10 @@ ParsedArgs parseArgs(const QStringList& args) {
 }
 
 int run(const Options& options, std::FILE* out, std::FILE* err) {
-    SystemClock systemClock;
-    SteppingClock steppingClock(options.clockMs.value_or(0), options.clockStepMs);
-    Clock& clock = options.clockMs ? static_cast<Clock&>(steppingClock) : systemClock;
+    // The real time of day is read once: asking the system at every draw costs more than the
+    // day's market (it looks up the time zone each time).
+    SteppingClock clock(options.clockMs ? *options.clockMs : SystemClock().msOfDay(),
+                        options.clockStepMs);
     SilentMessages messages;
     Game game(clock, messages, DataFolder(QString()));
     GameState& s = game.state;

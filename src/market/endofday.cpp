@@ -72,12 +72,8 @@ LevelVerdict goalcheck(Game& game) {
     GameState& s = game.state;
     LevelVerdict verdict;
 
-    // Each holding rounded on its own, in 64 bits so that no holding can wrap.
-    std::int64_t worth = s.money;
-    for (int i = 0; i < kShareCount; ++i)
-        worth += holdingValue(s.shares[i]);
-    verdict.worth = worth;
-    verdict.profit = worth - s.startmoney;
+    verdict.worth = totalWorth(s);
+    verdict.profit = verdict.worth - s.startmoney;
     verdict.message = (verdict.worth >= s.startmoney ? QStringLiteral("You made a profit of £")
                                                      : QStringLiteral("You made a loss of £")) +
                       QString::number(verdict.profit);

@@ -6,6 +6,13 @@ std::int64_t holdingValue(const Tshare& share) {
     return poundsRound(std::int64_t{share.owned} * share.price);
 }
 
+std::int64_t totalWorth(const GameState& state) {
+    std::int64_t worth = state.money;
+    for (int i = 0; i < kShareCount; ++i)
+        worth += holdingValue(state.shares[i]);
+    return worth;
+}
+
 PortfolioFigures portfolioFigures(const GameState& state) {
     PortfolioFigures f;
     // Sums are 64-bit so that large holdings never wrap into a wrong total.

@@ -37,4 +37,8 @@ PortfolioFigures portfolioFigures(const GameState& state);
 // Round(owned * price / 100) in pounds; 0 for a share not held.
 std::int64_t holdingValue(const Tshare& share);
 
+// Pounds: money plus every holding of shares 0..19 at its price, each rounded on its own (the
+// worth the goal check counts). 64-bit, so no holding can wrap.
+std::int64_t totalWorth(const GameState& state);
+
 } // namespace quotara

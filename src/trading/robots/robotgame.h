@@ -1,0 +1,64 @@
+#pragma once
+// A whole game played by a robot, headless: the level's money, target and deadline, a new-game
+// reset, then each day the robot's trading and End Day, up to the goal check.
+
+#include "market/endofday.h"
+#include "trading/robots/broker.h"
+#include "trading/robots/strategies.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace quotara {
+
+// A level as a robot plays it, or free play for a number of days.
+struct LevelPlan {
+    QString name;                          // "Level 1", "Free play"
+    std::int32_t money = 15000;            // pounds: the starting money
+    std::int32_t target = 0;               // pounds: the worth that wins
+    std::uint8_t endday = 0, endmonth = 0; // the deadline; 0 and 0: free play, no goal check
+    int days = 365; // End Days of free play; with a deadline, the most before giving up
+};
+
+// The 15 rows of the level table, "Level 1" .. "Level 14", "Bonus Level".
+std::vector<LevelPlan> levelPlans();
+LevelPlan freePlayPlan(int days);
+
+struct RunResult {
+    std::int64_t worth = 0;  // pounds at the last close: cash and holdings at their prices
+    std::int64_t profit = 0; // pounds: worth - the starting money
+    bool won = false;        // the goal check awarded the level
+    int days = 0;            // End Days played
+    int trades = 0, refusals = 0, silentRefusals = 0;
+};
+
+// Sees a game day by day, for pictures: the start, then after each End Day.
+class RunObserver {
+  public:
+    virtual ~RunObserver() = default;
+    virtual void started(const GameState& state) = 0;
+    virtual void dayEnded(const GameState& state) = 0;
+};
+
+// One game with its clock and message boxes, replayed as often as wanted. Load the news table
+// into state() first; every play starts from the new-game reset and keeps it.
+class RobotGame {
+  public:
+    RobotGame();
+    GameState& state() { return game_.state; }
+
+    // The clock's first read is clockStart (ms of the day), each further one clockStep more.
+    RunResult play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
+                   std::uint32_t clockStep, RunObserver* observer = nullptr);
+
+  private:
+    SteppingClock clock_;
+    RobotMessages messages_;
+    Game game_;
+    Broker broker_;
+};
+
+} // namespace quotara

@@ -214,8 +214,7 @@ TEST_F(RobotPlay, everyRobotKeepsToThePlayersRulesForTwoYears) {
     for (std::string_view name : kRobotNames) {
         SCOPED_TRACE(std::string(name));
         RuleWatch watch;
-        const RunResult r =
-            rg->play(freePlayPlan(730), *makeRobot(name), 1000 * 3600 * 9, 10'000, &watch);
+        const RunResult r = rg->play(freePlayPlan(730), *makeRobot(name), 1000 * 3600 * 9, &watch);
         EXPECT_EQ(r.days, 730);
         EXPECT_EQ(watch.days, 730);
         EXPECT_EQ(r.refusals, 0);
@@ -228,7 +227,7 @@ TEST_F(RobotPlay, everyRobotKeepsToThePlayersRulesForTwoYears) {
 TEST_F(RobotPlay, aLevelEndsWithTheGoalCheckOnItsDeadline) {
     const std::vector<LevelPlan> plans = levelPlans();
     IdleRobot idle;
-    const RunResult level1 = rg->play(plans[0], idle, 5, 10'000);
+    const RunResult level1 = rg->play(plans[0], idle, 5);
     EXPECT_EQ(level1.days, 31); // 1 January to 1 February
     EXPECT_EQ(level1.worth, 15000);
     EXPECT_EQ(level1.profit, 0);
@@ -236,7 +235,7 @@ TEST_F(RobotPlay, aLevelEndsWithTheGoalCheckOnItsDeadline) {
 
     LevelPlan easy = plans[4]; // a week
     easy.target = 15000;
-    const RunResult r = rg->play(easy, idle, 5, 10'000);
+    const RunResult r = rg->play(easy, idle, 5);
     EXPECT_EQ(r.days, 7);
     EXPECT_TRUE(r.won);
     EXPECT_EQ(rg->state().goldbarcount, 1);
@@ -245,9 +244,9 @@ TEST_F(RobotPlay, aLevelEndsWithTheGoalCheckOnItsDeadline) {
 TEST_F(RobotPlay, theSameClockPlaysTheSameGame) {
     const LevelPlan plan = levelPlans()[2];
     for (std::string_view name : kRobotNames) {
-        const RunResult a = rg->play(plan, *makeRobot(name), 777, 10'000);
-        const RunResult b = rg->play(plan, *makeRobot(name), 777, 10'000);
-        const RunResult c = rg->play(plan, *makeRobot(name), 778, 10'000);
+        const RunResult a = rg->play(plan, *makeRobot(name), 777);
+        const RunResult b = rg->play(plan, *makeRobot(name), 777);
+        const RunResult c = rg->play(plan, *makeRobot(name), 778);
         EXPECT_EQ(a.worth, b.worth) << name;
         EXPECT_EQ(a.trades, b.trades) << name;
         if (name != "idle") {

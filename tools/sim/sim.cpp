@@ -1,5 +1,9 @@
 #include "sim.h"
 
+#include "lab.h"
+#include "plot.h"
+#include "setup/levels.h"
+
 #include "editor/newsfile.h"
 #include "market/endofday.h"
 #include "setup/startup.h"
@@ -9,6 +13,8 @@
 #include "state/sharefile.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <charconv>
@@ -80,6 +86,15 @@ void writeDay(const GameState& s, Line& line, std::FILE* out) {
     line.write(out);
 }
 
+// Shares 0..19 from a share data file; an empty file loads nothing, as in the game.
+FileError loadShares(GameState& state, const QString& path) {
+    const ShareFileContent content = readShareFile(path, EmptyShareFile::ReadsNothing);
+    if (!content.records.empty()) applyShares(state, content.records);
+    return content.error;
+}
+
+} // namespace
+
 // The news table from --news, or the news file the game ships. False after a file error.
 bool loadNews(GameState& state, const Options& options, std::FILE* err) {
     if (options.newsFile) {
@@ -95,19 +110,13 @@ bool loadNews(GameState& state, const Options& options, std::FILE* err) {
     return true;
 }
 
-// Shares 0..19 from a share data file; an empty file loads nothing, as in the game.
-FileError loadShares(GameState& state, const QString& path) {
-    const ShareFileContent content = readShareFile(path, EmptyShareFile::ReadsNothing);
-    if (!content.records.empty()) applyShares(state, content.records);
-    return content.error;
-}
-
-} // namespace
-
 QString usageText() {
     return QStringLiteral(
         "usage: quotara-sim [--news FILE] [--shares FILE] [--days N] [--clock-ms MS]\n"
-        "                   [--clock-step-ms S] [--csv FILE] [--save-shares FILE]\n"
+        "                   [--clock-step-ms S] [--csv FILE] [--save-shares FILE] [--plot FILE]\n"
+        "       quotara-sim --level N --strategy S --runs R [--seed-clock MS] [--summary]\n"
+        "                   [--news FILE] [--csv [FILE]] [--plot FILE]\n"
+        "       quotara-sim --levels --runs R [--seed-clock MS] [--news FILE] [--csv [FILE]]\n"
         "\n"
         "Plays a free-play game from the new-game reset and writes one CSV line per End Day.\n"
         "  --news FILE         news file of 200 records of 256 bytes (default: the game's own)\n"
@@ -118,7 +127,22 @@ QString usageText() {
         "                      real time of day)\n"
         "  --clock-step-ms S   milliseconds the clock moves on at each further read (default 0)\n"
         "  --csv FILE          where the CSV goes ('-': standard output, the default)\n"
-        "  --save-shares FILE  write the share data file after the last day\n");
+        "  --save-shares FILE  write the share data file after the last day\n"
+        "  --plot FILE         also draw the game: the indices, the 20 prices and the days with\n"
+        "                      headlines (and with --level the first run's worth), as PNG or SVG\n"
+        "\n"
+        "The balance lab: robots play the levels of the level table and trade as a player\n"
+        "would, once a day before End Day. Each run has its own clock, read by a player who\n"
+        "ends a day every 5 to 25 seconds.\n"
+        "  --level N           play level N (1..15, 15 is the Bonus Level) R times and print one\n"
+        "                      line per run\n"
+        "  --strategy S        idle, hold, random, momentum or news\n"
+        "  --runs R            runs to play (1..100000)\n"
+        "  --seed-clock MS     the first run's clock in milliseconds of the day; each further\n"
+        "                      run starts 1000003 ms later (default: the real time of day)\n"
+        "  --summary           print the win rate and the mean, 10, 50 and 90 % profit instead\n"
+        "  --levels            the whole table: every level with every strategy, on all cores\n"
+        "  --csv [FILE]        CSV instead of aligned text, to FILE or standard output\n");
 }
 
 QString csvHeader() {
@@ -130,9 +154,41 @@ QString csvHeader() {
     return h;
 }
 
+namespace {
+
+// Options that belong to one kind of run only.
+QString checkModes(const Options& o, const QStringList& given) {
+    const auto has = [&given](const char* name) { return given.contains(QLatin1String(name)); };
+    if (o.level && o.levels) return QStringLiteral("--level and --levels exclude each other");
+    if (!o.lab()) {
+        for (const char* lab : {"--strategy", "--runs", "--seed-clock", "--summary"})
+            if (has(lab)) return QStringLiteral("%1 needs --level or --levels").arg(lab);
+        return {};
+    }
+    for (const char* freePlay :
+         {"--shares", "--days", "--clock-ms", "--clock-step-ms", "--save-shares"})
+        if (has(freePlay)) return QStringLiteral("%1 is not for --level or --levels").arg(freePlay);
+    if (!o.runs) return QStringLiteral("the lab needs --runs");
+    if (o.levels) {
+        for (const char* one : {"--strategy", "--summary", "--plot"})
+            if (has(one)) return QStringLiteral("%1 is for --level, not --levels").arg(one);
+    } else if (!o.strategy) {
+        return QStringLiteral("--level needs --strategy");
+    }
+    return {};
+}
+
+} // namespace
+
 ParsedArgs parseArgs(const QStringList& args) {
     ParsedArgs parsed;
     Options o;
+    QStringList given;
+    // In the lab --csv may stand alone; elsewhere it always names a file.
+    const bool lab = std::any_of(args.begin(), args.end(), [](const QString& a) {
+        return a == QLatin1String("--levels") || a == QLatin1String("--level") ||
+               a.startsWith(QLatin1String("--level="));
+    });
     for (qsizetype i = 0; i < args.size(); ++i) {
         QString name = args[i];
         std::optional<QString> value;
@@ -144,12 +200,27 @@ ParsedArgs parseArgs(const QStringList& args) {
             value = name.mid(eq + 1);
             name = name.left(eq);
         }
-        static const QStringList kKnown = {"--news",       "--shares",        "--days",
-                                           "--clock-ms",   "--clock-step-ms", "--csv",
-                                           "--save-shares"};
+        static const QStringList kKnown = {
+            "--news", "--shares",      "--days",    "--clock-ms",  "--clock-step-ms",
+            "--csv",  "--save-shares", "--plot",    "--level",     "--levels",
+            "--runs", "--strategy",    "--summary", "--seed-clock"};
         if (!kKnown.contains(name)) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(args[i]);
             return parsed;
+        }
+        given << name;
+        if (name == QLatin1String("--levels") || name == QLatin1String("--summary")) {
+            if (value) {
+                parsed.error = QStringLiteral("option '%1' takes no value").arg(name);
+                return parsed;
+            }
+            (name == QLatin1String("--levels") ? o.levels : o.summary) = true;
+            continue;
+        }
+        if (name == QLatin1String("--csv") && lab) {
+            o.labCsv = true;
+            if (!value && (i + 1 >= args.size() || args[i + 1].startsWith(QLatin1String("--"))))
+                continue;
         }
         if (!value) {
             if (i + 1 >= args.size()) {
@@ -174,29 +245,45 @@ ParsedArgs parseArgs(const QStringList& args) {
         } else if (name == QLatin1String("--csv")) {
             if (value->isEmpty()) return bad();
             o.csvFile = *value;
+        } else if (name == QLatin1String("--plot")) {
+            const QString suffix = value->section(QLatin1Char('.'), -1).toLower();
+            if (!value->contains(QLatin1Char('.')) ||
+                (suffix != QLatin1String("png") && suffix != QLatin1String("svg")))
+                return bad();
+            o.plotFile = *value;
+        } else if (name == QLatin1String("--strategy")) {
+            if (!makeRobot(value->toStdString())) return bad();
+            o.strategy = *value;
         } else if (name == QLatin1String("--days")) {
             const auto n = parseNumber<std::int64_t>(*value);
             if (!n || *n < 0 || *n > std::numeric_limits<std::int32_t>::max()) return bad();
             o.days = *n;
-        } else if (name == QLatin1String("--clock-ms")) {
-            const auto n = parseNumber<std::uint32_t>(*value);
-            if (!n) return bad();
-            o.clockMs = *n;
+        } else if (name == QLatin1String("--level") || name == QLatin1String("--runs")) {
+            const auto n = parseNumber<int>(*value);
+            const int most = name == QLatin1String("--level") ? kLevelCount : kMostRuns;
+            if (!n || *n < 1 || *n > most) return bad();
+            (name == QLatin1String("--level") ? o.level : o.runs) = *n;
         } else {
             const auto n = parseNumber<std::uint32_t>(*value);
             if (!n) return bad();
-            o.clockStepMs = *n;
+            if (name == QLatin1String("--clock-ms"))
+                o.clockMs = *n;
+            else if (name == QLatin1String("--seed-clock"))
+                o.seedClock = *n;
+            else
+                o.clockStepMs = *n;
         }
     }
-    parsed.options = o;
+    parsed.error = checkModes(o, given);
+    if (parsed.error.isEmpty()) parsed.options = o;
     return parsed;
 }
 
 int run(const Options& options, std::FILE* out, std::FILE* err) {
     // The real time of day is read once: asking the system at every draw costs more than the
     // day's market (it looks up the time zone each time).
-    SteppingClock clock(options.clockMs ? *options.clockMs : SystemClock().msOfDay(),
-                        options.clockStepMs);
+    const std::uint32_t start = options.clockMs ? *options.clockMs : SystemClock().msOfDay();
+    SteppingClock clock(start, options.clockStepMs);
     SilentMessages messages;
     Game game(clock, messages, DataFolder(QString()));
     GameState& s = game.state;
@@ -223,9 +310,12 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     game.random.reseed(clock);
     NoDayViews views;
     Line line;
+    PlotRecorder plot;
+    if (options.plotFile) plot.started(s);
     for (std::int64_t d = 0; d < options.days; ++d) {
         endofday(game, views);
         writeDay(s, line, csv);
+        if (options.plotFile) plot.dayEnded(s);
     }
 
     const bool written = std::fflush(csv) == 0 && !std::ferror(csv);
@@ -235,6 +325,15 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
         fail(err, toStdout ? QStringLiteral("standard output") : options.csvFile,
              FileError::fromErrno(written ? errno : writeErrno).text());
         return kExitFileError;
+    }
+
+    if (options.plotFile) {
+        plot.data.title =
+            QStringLiteral("Free play, %1 days from clock %2").arg(options.days).arg(start);
+        if (const auto error = writePlot(plot.data, *options.plotFile)) {
+            fail(err, *options.plotFile, *error);
+            return kExitFileError;
+        }
     }
 
     if (options.saveSharesFile) {
@@ -257,6 +356,7 @@ int simMain(const QStringList& args, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "quotara-sim: %s\n%s", qPrintable(parsed.error), qPrintable(usageText()));
         return kExitUsage;
     }
+    if (parsed.options->lab()) return runLab(*parsed.options, out, err);
     return run(*parsed.options, out, err);
 }
 

@@ -2,6 +2,8 @@
 // quotara-sim: plays a free-play game headless from the new-game reset and writes one CSV line
 // per End Day. For balancing a news file and for regression tests.
 
+#include "state/gamestate.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,18 @@ struct Options {
     std::uint32_t clockStepMs = 0;
     QString csvFile = QStringLiteral("-"); // "-": standard output
     std::optional<QString> saveSharesFile;
+    std::optional<QString> plotFile; // a picture of the game: FILE.png or FILE.svg
+
+    // The balance lab: robots play levels.
+    std::optional<int> level;               // --level N, 1..15
+    bool levels = false;                    // --levels: every level with every strategy
+    std::optional<QString> strategy;        // --strategy S
+    std::optional<int> runs;                // --runs R
+    std::optional<std::uint32_t> seedClock; // first run's first clock read; none: time of day
+    bool summary = false;
+    bool labCsv = false; // CSV instead of aligned text
+
+    bool lab() const { return level || levels; }
 };
 
 // Exit codes.
@@ -34,6 +48,10 @@ struct ParsedArgs {
 ParsedArgs parseArgs(const QStringList& args);
 
 QString usageText();
+
+// The news table from --news, or the one the game ships. False after a file error, which goes
+// to err with its standard text.
+bool loadNews(GameState& state, const Options& options, std::FILE* err);
 
 // The CSV header line, without its line end.
 QString csvHeader();

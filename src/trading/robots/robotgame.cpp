@@ -47,8 +47,16 @@ LevelPlan freePlayPlan(int days) {
 RobotGame::RobotGame()
     : game_(clock_, messages_, DataFolder(QString())), broker_(game_, messages_) {}
 
+std::uint32_t PlayerClock::msOfDay() {
+    const std::uint32_t now = next_;
+    pace_ = pace_ * 6364136223846793005u + 1442695040888963407u;
+    const auto step = static_cast<std::uint32_t>(5'000 + (pace_ >> 33) % 20'001);
+    next_ = (now + step) % SteppingClock::kMsPerDay;
+    return now;
+}
+
 RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
-                          std::uint32_t clockStep, RunObserver* observer) {
+                          RunObserver* observer) {
     GameState& s = game_.state;
     // As the new-game window leaves it: the level's values, then Start's reset.
     startFreePlay(s);
@@ -58,7 +66,7 @@ RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clo
     s.endday = plan.endday;
     s.endmonth = plan.endmonth;
     s.goldwon = 0;
-    clock_ = SteppingClock(clockStart, clockStep);
+    clock_ = PlayerClock(clockStart);
     game_.random.reseed(clock_);
     broker_.resetCounts();
     if (observer) observer->started(s);

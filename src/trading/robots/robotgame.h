@@ -43,6 +43,20 @@ class RunObserver {
     virtual void dayEnded(const GameState& state) = 0;
 };
 
+// The clock of a player who ends a day every 5 to 25 seconds, at an irregular pace drawn from
+// its own small generator (never the game's). A steady pace would reseed the game's generator in
+// an arithmetic progression, and the market would rise and fall in regular waves.
+class PlayerClock final : public Clock {
+  public:
+    explicit PlayerClock(std::uint32_t start = 0)
+        : next_(start % SteppingClock::kMsPerDay), pace_(start) {}
+    std::uint32_t msOfDay() override;
+
+  private:
+    std::uint32_t next_;
+    std::uint64_t pace_;
+};
+
 // One game with its clock and message boxes, replayed as often as wanted. Load the news table
 // into state() first; every play starts from the new-game reset and keeps it.
 class RobotGame {
@@ -50,12 +64,12 @@ class RobotGame {
     RobotGame();
     GameState& state() { return game_.state; }
 
-    // The clock's first read is clockStart (ms of the day), each further one clockStep more.
+    // The player's clock first reads clockStart (ms of the day).
     RunResult play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
-                   std::uint32_t clockStep, RunObserver* observer = nullptr);
+                   RunObserver* observer = nullptr);
 
   private:
-    SteppingClock clock_;
+    PlayerClock clock_;
     RobotMessages messages_;
     Game game_;
     Broker broker_;

@@ -1,0 +1,152 @@
+// quotara-sim --level and --levels: the lab's command line, its texts and its files.
+
+#include "lab.h"
+#include "plot.h"
+#include "sim.h"
+#include "state/money.h"
+#include "state/recordfile.h"
+
+#include <QStringList>
+
+#include <unistd.h>
+
+namespace quotara::sim {
+namespace {
+
+void fail(std::FILE* err, const QString& what, const QString& text) {
+    std::fprintf(err, "quotara-sim: %s: %s\n", qPrintable(what), qPrintable(text));
+}
+
+// To standard output, or to the file, which is replaced only once the whole text is written.
+bool writeText(const QString& text, const QString& path, std::FILE* out, std::FILE* err) {
+    const QByteArray bytes = text.toUtf8();
+    if (path == QLatin1String("-")) {
+        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
+        if (std::fflush(out) == 0 && !std::ferror(out)) return true;
+        fail(err, QStringLiteral("standard output"), FileError::fromErrno(errno).text());
+        return false;
+    }
+    const FileError error = writeFileAtomically(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                        std::size_t(bytes.size())));
+    if (error.isError()) fail(err, path, error.text());
+    return !error.isError();
+}
+
+QString runsText(const std::vector<RunResult>& runs, const LabSetup& setup, bool csv) {
+    QString t = csv ? QStringLiteral("run,clockms,days,worth,profit,won,trades,refused\n")
+                    : QStringLiteral("  run     clock  days     worth    profit  won  trades\n");
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        const RunResult& x = runs[r];
+        const std::uint32_t clock = runClock(setup.seedClock, int(r));
+        if (csv) {
+            t += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8\n")
+                     .arg(r + 1)
+                     .arg(clock)
+                     .arg(x.days)
+                     .arg(x.worth)
+                     .arg(x.profit)
+                     .arg(x.won ? 1 : 0)
+                     .arg(x.trades)
+                     .arg(x.refusals);
+        } else {
+            t += QString::number(r + 1).rightJustified(5) +
+                 QString::number(clock).rightJustified(10) +
+                 QString::number(x.days).rightJustified(6) +
+                 poundsText(x.worth).rightJustified(10) + poundsText(x.profit).rightJustified(10) +
+                 QString::fromLatin1(x.won ? "yes" : "no").rightJustified(5) +
+                 QString::number(x.trades).rightJustified(8) + QLatin1Char('\n');
+        }
+    }
+    return t;
+}
+
+QString summaryText(const LevelPlan& plan, std::string_view strategy, const CellSummary& c,
+                    const LabSetup& setup) {
+    return QStringLiteral("%1 played by %2: %3 runs, clock %4 onwards\n"
+                          "starting money %5, target %6, %7 End Days\n"
+                          "won %8 of %3 (%9 %)\n"
+                          "profit: mean %10, 10 % %11, 50 % %12, 90 % %13\n")
+        .arg(plan.name, QString::fromLatin1(strategy))
+        .arg(c.runs)
+        .arg(setup.seedClock)
+        .arg(poundsText(plan.money), poundsText(plan.target))
+        .arg(c.days)
+        .arg(c.wins)
+        .arg(c.winPercent, 0, 'f', 1)
+        .arg(poundsText(std::llround(c.meanProfit)), poundsText(c.p10), poundsText(c.p50),
+             poundsText(c.p90));
+}
+
+void reportRefusals(int refusals, std::FILE* err) {
+    // A robot asks only for what the dialog offers; a refusal is worth a look.
+    if (refusals > 0)
+        std::fprintf(err, "quotara-sim: the game refused %d of the robots' trades\n", refusals);
+}
+
+} // namespace
+
+int runLab(const Options& options, std::FILE* out, std::FILE* err) {
+    auto news = std::make_unique<GameState>();
+    if (!loadNews(*news, options, err)) return kExitFileError;
+    LabSetup setup;
+    setup.seedClock =
+        options.seedClock ? *options.seedClock % SteppingClock::kMsPerDay : SystemClock().msOfDay();
+    setup.news = news.get();
+    const int runs = options.runs.value_or(1);
+
+    if (options.levels) {
+        std::function<void(int, int)> progress;
+        const bool terminal = isatty(fileno(err)) == 1;
+        if (terminal)
+            progress = [err](int done, int total) {
+                std::fprintf(err, "\rquotara-sim: %d of %d runs played", done, total);
+                std::fflush(err);
+            };
+        const LabTable table =
+            playTable(setup, levelPlans(),
+                      std::vector<std::string_view>(kRobotNames.begin(), kRobotNames.end()), runs,
+                      0, progress);
+        if (terminal) std::fputs("\r\033[K", err);
+        int refusals = 0;
+        for (const auto& row : table.cells)
+            for (const CellSummary& c : row)
+                refusals += c.refusals;
+        reportRefusals(refusals, err);
+        const QString text = options.labCsv ? tableCsv(table) : tableText(table, setup.seedClock);
+        return writeText(text, options.csvFile, out, err) ? kExitOk : kExitFileError;
+    }
+
+    const LevelPlan plan = levelPlans().at(std::size_t(*options.level - 1));
+    const std::string strategy = options.strategy->toStdString();
+    PlotRecorder recorder;
+    const std::vector<RunResult> results =
+        playRuns(setup, plan, strategy, runs, options.plotFile ? &recorder : nullptr);
+    const CellSummary summary = summarise(results);
+    reportRefusals(summary.refusals, err);
+    QString text;
+    if (!options.summary)
+        text = runsText(results, setup, options.labCsv);
+    else if (options.labCsv)
+        text = summaryCsvHeader() + QLatin1Char('\n') +
+               summaryCsvLine(plan.name, strategy, summary) + QLatin1Char('\n');
+    else
+        text = summaryText(plan, strategy, summary, setup);
+    if (!writeText(text, options.csvFile, out, err)) return kExitFileError;
+
+    if (options.plotFile) {
+        recorder.data.title =
+            QStringLiteral("%1 played by %2, clock %3: %4")
+                .arg(plan.name, *options.strategy)
+                .arg(setup.seedClock)
+                .arg(results.front().won ? QStringLiteral("won") : QStringLiteral("not won"));
+        recorder.data.showWorth = true;
+        if (const auto error = writePlot(recorder.data, *options.plotFile)) {
+            fail(err, *options.plotFile, *error);
+            return kExitFileError;
+        }
+    }
+    return kExitOk;
+}
+
+} // namespace quotara::sim

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2 clang-format)
+          libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev)
 
 install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 #include "state/money.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace quotara {
 namespace {
@@ -21,8 +22,9 @@ std::int32_t drawMove(Random& random, const Band (&bands)[4]) {
     return static_cast<std::int32_t>(random(b.width)) - b.lean;
 }
 
+// An index stays within 0..2^31 - 1 points: one that wrapped would fall to 0 for good.
 void move(std::int32_t& index, std::int32_t& change, std::int64_t next) {
-    next = std::max<std::int64_t>(next, 0);
+    next = std::clamp<std::int64_t>(next, 0, std::numeric_limits<std::int32_t>::max());
     change = static_cast<std::int32_t>(next - index);
     index = static_cast<std::int32_t>(next);
 }

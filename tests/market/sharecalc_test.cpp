@@ -293,4 +293,18 @@ TEST(Indices, anIndexStopsAtZeroAndNeverWraps) {
     g.game.random.setSeed(1);
     hangsengStep(g.game);
     EXPECT_GT(g.s.hangseng, 65535);
+
+    // Decades of free play take the FTSE to the top of 32 bits; good news holds it there (+3 %
+    // outweighs the drag) instead of wrapping it to 0 for good.
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+    g.s.ftse = kTop - 1000;
+    g.s.dowchange = g.s.hangchange = 0;
+    g.s.newsitems[5].affect[0] = 2;
+    g.s.headlines1.number = g.s.headlines2.number = g.s.headlines4.number = 5;
+    g.s.headline4days = 3;
+    for (int day = 0; day < 3; ++day) {
+        ftseStep(g.game);
+        EXPECT_EQ(g.s.ftse, kTop);
+    }
+    EXPECT_EQ(g.s.ftsechange, 0);
 }

@@ -117,7 +117,8 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
         return writeText(text, options.csvFile, out, err) ? kExitOk : kExitFileError;
     }
 
-    const LevelPlan plan = levelPlans().at(std::size_t(*options.level - 1));
+    const LevelPlan plan = *options.level == 0 ? freePlayPlan(int(options.days))
+                                               : levelPlans().at(std::size_t(*options.level - 1));
     const std::string strategy = options.strategy->toStdString();
     PlotRecorder recorder;
     const std::vector<RunResult> results =
@@ -135,12 +136,14 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
     if (!writeText(text, options.csvFile, out, err)) return kExitFileError;
 
     if (options.plotFile) {
-        recorder.data.title =
-            QStringLiteral("%1 played by %2, clock %3: %4")
-                .arg(plan.name, *options.strategy)
-                .arg(setup.seedClock)
-                .arg(results.front().won ? QStringLiteral("won") : QStringLiteral("not won"));
-        recorder.data.showWorth = true;
+        const QString outcome = plan.endday == 0      ? QStringLiteral("%1 days").arg(plan.days)
+                                : results.front().won ? QStringLiteral("won")
+                                                      : QStringLiteral("not won");
+        recorder.data.title = QStringLiteral("%1 played by %2, clock %3: %4")
+                                  .arg(plan.name, *options.strategy)
+                                  .arg(setup.seedClock)
+                                  .arg(outcome);
+        recorder.data.showWorth = *options.level != 0 || *options.strategy != "idle";
         if (const auto error = writePlot(recorder.data, *options.plotFile)) {
             fail(err, *options.plotFile, *error);
             return kExitFileError;

@@ -282,14 +282,16 @@ void draw(QPainter& p, const PlotData& data) {
     if (data.showWorth) {
         top += kPriceHeight + kGap;
         auto [a, b] = range(data, [](const PlotDay& d) { return double(d.worth); });
-        a = std::min({a, double(data.money), double(data.target)});
-        b = std::max({b, double(data.money), double(data.target)});
+        const double target = data.target > 0 ? double(data.target) : double(data.money);
+        a = std::min({a, double(data.money), target});
+        b = std::max({b, double(data.money), target});
         Panel worthPanel(p, QRectF(kLeft, top, plotWidth, kWorthHeight), n, a, b);
         worthPanel.frame(QStringLiteral("Worth"), QStringLiteral("pounds: cash and shares"));
         worthPanel.level(double(data.money), QPen(Qt::gray, 1.2, Qt::DotLine),
                          QStringLiteral("start £%1").arg(data.money));
-        worthPanel.level(double(data.target), QPen(QColor(0xC0, 0x39, 0x2B), 1.4, Qt::DashLine),
-                         QStringLiteral("target £%1").arg(data.target));
+        if (data.target > 0)
+            worthPanel.level(target, QPen(QColor(0xC0, 0x39, 0x2B), 1.4, Qt::DashLine),
+                             QStringLiteral("target £%1").arg(data.target));
         worthPanel.line([&](std::size_t d) { return double(data.days[d].worth); },
                         QPen(QColor(0x1E, 0x8C, 0x45), 2.2));
         worthPanel.legend(worthPanel.y(double(last.worth)), QColor(0x1E, 0x8C, 0x45),

@@ -135,7 +135,7 @@ QString usageText() {
         "would, once a day before End Day. Each run has its own clock, read by a player who\n"
         "ends a day every 5 to 25 seconds.\n"
         "  --level N           play level N (1..15, 15 is the Bonus Level) R times and print one\n"
-        "                      line per run\n"
+        "                      line per run; level 0 is free play for --days N End Days\n"
         "  --strategy S        idle, hold, random, momentum or news\n"
         "  --runs R            runs to play (1..100000)\n"
         "  --seed-clock MS     the first run's clock in milliseconds of the day; each further\n"
@@ -165,9 +165,9 @@ QString checkModes(const Options& o, const QStringList& given) {
             if (has(lab)) return QStringLiteral("%1 needs --level or --levels").arg(lab);
         return {};
     }
-    for (const char* freePlay :
-         {"--shares", "--days", "--clock-ms", "--clock-step-ms", "--save-shares"})
+    for (const char* freePlay : {"--shares", "--clock-ms", "--clock-step-ms", "--save-shares"})
         if (has(freePlay)) return QStringLiteral("%1 is not for --level or --levels").arg(freePlay);
+    if (has("--days") && o.level != 0) return QStringLiteral("--days is for free play, --level 0");
     if (!o.runs) return QStringLiteral("the lab needs --runs");
     if (o.levels) {
         for (const char* one : {"--strategy", "--summary", "--plot"})
@@ -261,7 +261,8 @@ ParsedArgs parseArgs(const QStringList& args) {
         } else if (name == QLatin1String("--level") || name == QLatin1String("--runs")) {
             const auto n = parseNumber<int>(*value);
             const int most = name == QLatin1String("--level") ? kLevelCount : kMostRuns;
-            if (!n || *n < 1 || *n > most) return bad();
+            const int least = name == QLatin1String("--level") ? 0 : 1;
+            if (!n || *n < least || *n > most) return bad();
             (name == QLatin1String("--level") ? o.level : o.runs) = *n;
         } else {
             const auto n = parseNumber<std::uint32_t>(*value);

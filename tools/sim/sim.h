@@ -24,7 +24,7 @@ struct Options {
     std::optional<QString> plotFile; // a picture of the game: FILE.png or FILE.svg
 
     // The balance lab: robots play levels.
-    std::optional<int> level;               // --level N, 1..15
+    std::optional<int> level;               // --level N, 1..15; 0: free play for days
     bool levels = false;                    // --levels: every level with every strategy
     std::optional<QString> strategy;        // --strategy S
     std::optional<int> runs;                // --runs R

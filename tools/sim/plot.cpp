@@ -43,8 +43,14 @@ double niceStep(double range, int ticks) {
 // One chart: days along, values up.
 class Panel {
   public:
+    // Values that grow more than fifty-fold (decades of free play) go on a log scale, where
+    // everything at 1 or below sits on the floor.
     Panel(QPainter& p, QRectF area, std::size_t days, double lo, double hi)
-        : p_(p), area_(area), days_(days) {
+        : p_(p), area_(area), days_(days), log_(lo >= 0 && hi > 50 * std::max(lo, 1.0)) {
+        if (log_) {
+            lo = std::log10(std::max(lo, 1.0));
+            hi = std::log10(hi);
+        }
         const double pad = std::max((hi - lo) * 0.05, 1e-6);
         lo_ = lo - pad;
         hi_ = hi + pad;
@@ -52,13 +58,17 @@ class Panel {
     double x(std::size_t day) const {
         return area_.left() + (days_ > 1 ? area_.width() * double(day) / double(days_ - 1) : 0);
     }
-    double y(double v) const { return area_.bottom() - (v - lo_) / (hi_ - lo_) * area_.height(); }
+    double y(double v) const {
+        if (log_) v = std::log10(std::max(v, 1.0));
+        return area_.bottom() - (v - lo_) / (hi_ - lo_) * area_.height();
+    }
 
     void frame(const QString& caption, const QString& unit) {
         p_.setPen(QColor(0xDD, 0xDD, 0xDD));
-        const double step = niceStep(hi_ - lo_, 5);
+        const double step = log_ ? 1 : niceStep(hi_ - lo_, 5);
         p_.setFont(small());
-        for (double v = std::ceil(lo_ / step) * step; v <= hi_; v += step) {
+        for (double t = std::ceil(lo_ / step) * step; t <= hi_; t += step) {
+            const double v = log_ ? std::pow(10.0, t) : t;
             p_.setPen(QColor(0xE4, 0xE4, 0xE4));
             p_.drawLine(QPointF(area_.left(), y(v)), QPointF(area_.right(), y(v)));
             p_.setPen(Qt::darkGray);
@@ -72,7 +82,7 @@ class Panel {
         p_.setPen(Qt::darkGray);
         p_.drawText(QPointF(area_.left() + 8 + QFontMetricsF(bold()).horizontalAdvance(caption),
                             area_.top() - 8),
-                    unit);
+                    log_ ? unit + QStringLiteral(", log scale") : unit);
         p_.setPen(Qt::gray);
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(area_);
@@ -126,6 +136,7 @@ class Panel {
     QPainter& p_;
     QRectF area_;
     std::size_t days_;
+    bool log_;
     double lo_, hi_;
 };
 

@@ -179,10 +179,18 @@ TEST_F(LabCli, levelPrintsARunPerLineOrASummary) {
               0);
     l = lines();
     EXPECT_EQ(l.back(), "Bonus Level,idle,4,0,0.0,0,0,0,0,234,0");
+
+    // Level 0: free play for --days, which has no goal to win.
+    ASSERT_EQ(run({"--level", "0", "--days", "20", "--strategy", "hold", "--runs", "2", "--summary",
+                   "--csv"}),
+              0);
+    l = lines();
+    EXPECT_TRUE(l.back().startsWith("Free play,hold,2,0,0.0,")) << l.back().toStdString();
+    EXPECT_TRUE(l.back().endsWith(",20,0"));
 }
 
 TEST_F(LabCli, refusesOptionsThatDoNotBelongTogether) {
-    const QStringList bad[] = {{"--level", "0", "--strategy", "hold", "--runs", "1"},
+    const QStringList bad[] = {{"--level", "-1", "--strategy", "hold", "--runs", "1"},
                                {"--level", "16", "--strategy", "hold", "--runs", "1"},
                                {"--level", "3", "--strategy", "greedy", "--runs", "1"},
                                {"--level", "3", "--strategy", "hold", "--runs", "0"},
@@ -190,6 +198,7 @@ TEST_F(LabCli, refusesOptionsThatDoNotBelongTogether) {
                                {"--level", "3", "--strategy", "hold"},
                                {"--levels", "--runs", "5", "--strategy", "hold"},
                                {"--levels", "--runs", "5", "--days", "9"},
+                               {"--level", "3", "--strategy", "hold", "--runs", "1", "--days", "9"},
                                {"--levels", "--level", "2", "--runs", "5"},
                                {"--levels=yes", "--runs", "5"},
                                {"--runs", "5"},
@@ -198,7 +207,7 @@ TEST_F(LabCli, refusesOptionsThatDoNotBelongTogether) {
                                {"--levels", "--runs", "5", "--plot", "t.png"}};
     for (const auto& args : bad)
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
-    EXPECT_EQ(err.take().count("usage: quotara-sim"), 14);
+    EXPECT_EQ(err.take().count("usage: quotara-sim"), 15);
 }
 
 TEST_F(LabCli, drawsPicturesWithoutChangingTheCsv) {

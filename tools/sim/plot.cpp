@@ -28,7 +28,11 @@ void ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "quotara-sim";
     static char* argv[] = {name, nullptr};
+    // Its start-up complaints (no runtime folder and the like) are no concern of a picture.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static QGuiApplication app(argc, argv);
+    qInstallMessageHandler(previous);
 }
 
 // A step of 1, 2 or 5 times a power of ten giving about `ticks` lines over range.

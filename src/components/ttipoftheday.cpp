@@ -16,9 +16,12 @@ namespace {
 const QString kShowAtStartup = QStringLiteral("Tips/ShowAtStartup");
 } // namespace
 
-TCustomTipOfTheDay::TCustomTipOfTheDay(QWidget* owner, Random& random, Messages& messages)
+TCustomTipOfTheDay::TCustomTipOfTheDay(QWidget* owner, Random& random, Clock& clock,
+                                       Messages& messages)
     : QObject(owner), runModal([](QDialog& d) { d.exec(); }), owner_(owner), random_(random),
-      messages_(messages) {}
+      messages_(messages) {
+    random_.reseed(clock);
+}
 
 TCustomTipOfTheDay::~TCustomTipOfTheDay() = default;
 
@@ -109,8 +112,8 @@ void TCustomTipOfTheDay::DoNextTip() {
     emit OnNextTip(this);
 }
 
-TTipOfTheDay::TTipOfTheDay(QWidget* owner, Random& random, Messages& messages)
-    : TCustomTipOfTheDay(owner, random, messages) {
+TTipOfTheDay::TTipOfTheDay(QWidget* owner, Random& random, Clock& clock, Messages& messages)
+    : TCustomTipOfTheDay(owner, random, clock, messages) {
     form_ = new TTipOfTheDayForm(owner);
     connect(form_->NextBtn(), &QPushButton::clicked, this, &TTipOfTheDay::tryShowNextTip);
 }

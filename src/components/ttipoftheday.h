@@ -28,9 +28,10 @@ class TCustomTipOfTheDay : public QObject {
     Q_OBJECT
 
   public:
-    // The owner is the window whose first show brings up a tip. Picks draw from `random`;
-    // failures are shown through `messages`.
-    TCustomTipOfTheDay(QWidget* owner, Random& random, Messages& messages);
+    // The owner is the window whose first show brings up a tip. Picks draw from `random`,
+    // which the component's start reseeds from `clock`; failures are shown through
+    // `messages`.
+    TCustomTipOfTheDay(QWidget* owner, Random& random, Clock& clock, Messages& messages);
     ~TCustomTipOfTheDay() override;
 
     TTipList Tips;
@@ -94,7 +95,7 @@ class TTipOfTheDay : public TCustomTipOfTheDay {
 
   public:
     // Creates its dialog, which lives as long as the component.
-    TTipOfTheDay(QWidget* owner, Random& random, Messages& messages);
+    TTipOfTheDay(QWidget* owner, Random& random, Clock& clock, Messages& messages);
     ~TTipOfTheDay() override;
 
     bool ShowHelpButton = true;

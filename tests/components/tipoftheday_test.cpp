@@ -32,7 +32,6 @@ QStringList shippedTexts() {
 // A main window with its tip component as the game sets it up.
 struct Owner {
     Owner() : settings(dir.filePath("quotara.conf"), QSettings::IniFormat) {
-        random.setSeed(4242);
         tip.loadTips(shippedTipList());
         tip.rememberIn(&settings);
         tip.runModal = [this](QDialog& d) {
@@ -46,9 +45,10 @@ struct Owner {
     QTemporaryDir dir;
     QSettings settings;
     Random random;
+    test::FakeClock clock{45'296'789};
     test::RecordingMessages messages;
     QWidget window;
-    TTipOfTheDay tip{&window, random, messages};
+    TTipOfTheDay tip{&window, random, clock, messages};
     int opened = 0;
     std::function<void(QDialog&)> player; // what the player does while the dialog is open
 };
@@ -71,6 +71,7 @@ class TipOfTheDayTest : public QObject {
             helpVisible = !o.tip.form()->HelpBtn()->isHidden();
         };
         QCOMPARE(o.opened, 0);
+        QCOMPARE(o.random.seed(), 45'296'789u); // reseeded from the clock when created
         o.window.show();
         QTest::qWait(0);
         QCOMPARE(o.opened, 1);
@@ -135,9 +136,10 @@ class TipOfTheDayTest : public QObject {
         }
         QSettings settings(conf, QSettings::IniFormat);
         Random random;
+        test::FakeClock clock;
         test::RecordingMessages messages;
         QWidget window;
-        TTipOfTheDay later(&window, random, messages);
+        TTipOfTheDay later(&window, random, clock, messages);
         later.rememberIn(&settings);
         QVERIFY(!later.ShowTipsAtStartup);
         later.loadTips(shippedTipList());

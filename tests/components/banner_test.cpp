@@ -133,6 +133,10 @@ class BannerTest : public QObject {
         QVERIFY(!l.banner.scrollingEnabled());
         l.banner.setBitmap(QPixmap()); // an empty picture does not switch on
         QCOMPARE(l.messages.log.size(), 2u);
+        // Lines with no width render an empty image: reported once, not rendered for ever.
+        l.banner.setLines({QString(), QString()});
+        QCOMPARE(l.messages.log.size(), 3u);
+        QVERIFY(!l.banner.scrollingEnabled());
     }
 
     // Switching off frees a rendered image and on renders it again; an assigned picture stays.

@@ -4,13 +4,10 @@
 // alternation and the ticker keep running. Prints the ticker's frames and the CPU time used
 // per second while it ticks, in the form of the bare-Qt ticker_idle baseline.
 
-#include "app/look.h"
-#include "app/otherwindows.h"
-#include "app/tmain_screen.h"
-#include "app/windows.h"
+#include "app/shell.h"
+#include "components/look.h"
 #include "components/tbanner.h"
-#include "components/tticker.h"
-#include "setup/tnewgame.h"
+#include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
@@ -42,20 +39,18 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     SilentMessages messages;
     Game game(clock, messages, folder);
-    Windows windows;
-    Tmain_screen mainScreen(game, windows);
-    windows.main = &mainScreen;
-    if (!mainScreen.FormCreate()) return 1;
-    OtherWindows others(game, windows);
-    mainScreen.show();
+    Shell shell(game);
+    if (!shell.startUp()) return 1;
+    shell.main().TipOfTheDay1->ShowTipsAtStartup = false; // nobody to close it
+    shell.main().show();
 
-    QWidget* newgame = windows.newgame;
-    newgame->show();
-    newgame->findChild<QLineEdit*>(QStringLiteral("playername"))->setText(QStringLiteral("Ann"));
-    newgame->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-    mainScreen.findChild<QPushButton*>(QStringLiteral("Button1"))->click(); // End Day
+    Tnewgame& newgame = shell.others()->newgame;
+    newgame.show();
+    newgame.findChild<QLineEdit*>(QStringLiteral("playername"))->setText(QStringLiteral("Ann"));
+    newgame.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    shell.main().findChild<QPushButton*>(QStringLiteral("Button1"))->click(); // End Day
 
-    TBanner* banner = windows.ticker->banner();
+    TBanner* banner = shell.others()->ticker.banner();
     int frames = 0;
     QElapsedTimer ticking;
     std::clock_t tickingCpu = 0;

@@ -4,11 +4,13 @@
 #include "app/qtmessages.h"
 #include "app/shell.h"
 #include "components/look.h"
+#include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[]) {
     using namespace quotara;
@@ -30,6 +32,11 @@ int main(int argc, char* argv[]) {
     if (!shell.startUp()) return 0;
     QObject::connect(&shell, &Shell::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+
+    // Whether a tip greets the player is the one choice kept from run to run.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quotara"),
+                       QStringLiteral("quotara"));
+    shell.main().TipOfTheDay1->rememberIn(&settings);
 
     shell.main().show();
     return app.exec();

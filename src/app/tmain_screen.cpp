@@ -1,9 +1,11 @@
 #include "app/tmain_screen.h"
 
 #include "components/look.h"
+#include "components/ttipoftheday.h"
 #include "market/calendar.h"
 #include "market/figures.h"
 #include "setup/session.h"
+#include "shipped/tips.h"
 #include "state/game.h"
 #include "state/helptopics.h"
 #include "ui_tmain_screen.h"
@@ -40,6 +42,9 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     useCompactTabs(ui->PageControl1);
     setupStatusBar();
 
+    TipOfTheDay1 = new TTipOfTheDay(this, game_.random, game_.clock, game_.messages);
+    TipOfTheDay1->loadTips(shippedTipList());
+
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1000);
@@ -56,6 +61,8 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
 
     timer1_->start();
     timer2_->start();
+    // The window is loaded: its first show brings up a tip.
+    TipOfTheDay1->loaded();
 }
 
 Tmain_screen::~Tmain_screen() = default;
@@ -95,7 +102,10 @@ void Tmain_screen::connectHandlers() {
     connect(ui->Players1, &QAction::triggered, this, &Tmain_screen::Players1Click);
     connect(ui->GameEditor1, &QAction::triggered, this, &Tmain_screen::GameEditor1Click);
     connect(ui->Contents1, &QAction::triggered, this, &Tmain_screen::Contents1Click);
+    connect(ui->Tipoftheday1, &QAction::triggered, this, &Tmain_screen::Tipoftheday1Click);
     connect(ui->About1, &QAction::triggered, this, &Tmain_screen::About1Click);
+    connect(TipOfTheDay1->form(), &TTipOfTheDayForm::helpRequested, this,
+            &Tmain_screen::helpRequested);
 
     connect(ui->Button1, &QPushButton::clicked, this, &Tmain_screen::endofday);
     connect(ui->PageControl1, &QTabWidget::currentChanged, this, &Tmain_screen::dataload);
@@ -361,6 +371,10 @@ void Tmain_screen::Exit1Click() {
 
 void Tmain_screen::Contents1Click() {
     emit helpRequested(kHelpContents);
+}
+
+void Tmain_screen::Tipoftheday1Click() {
+    TipOfTheDay1->showTips();
 }
 
 void Tmain_screen::About1Click() {

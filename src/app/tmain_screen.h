@@ -22,6 +22,7 @@ class Tmain_screen;
 namespace quotara {
 
 class Session;
+class TTipOfTheDay;
 struct Game;
 struct GameState;
 
@@ -59,6 +60,9 @@ class Tmain_screen : public QMainWindow {
     // Opens the price-page menu over a name label (non-blocking).
     void openPopup(QLabel* over, const QPoint& globalPos);
 
+    // The tip of the day, opened once when this window is first shown.
+    TTipOfTheDay* TipOfTheDay1 = nullptr;
+
   signals:
     // File > Exit answered Yes, or the window closed: the program ends.
     void quitRequested();
@@ -88,6 +92,7 @@ class Tmain_screen : public QMainWindow {
     void Players1Click();
     void GameEditor1Click();
     void Contents1Click();
+    void Tipoftheday1Click(); // Help > Tip of the day
     void About1Click();
 
   protected:

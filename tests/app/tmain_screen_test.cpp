@@ -4,6 +4,7 @@
 #include "components/look.h"
 #include "market/calendar.h"
 #include "setup/newgamereset.h"
+#include "shipped/tips.h"
 #include "state/helptopics.h"
 #include "state/money.h"
 #include "support/gamewindows.h"
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quotara;
@@ -117,10 +119,10 @@ class MainScreenTest : public QObject {
         for (QAction* menu : g->main->menuBar()->actions())
             for (QAction* a : menu->menu()->actions())
                 if (!a->isSeparator()) items << menu->text() + QLatin1Char('/') + a->objectName();
-        QCOMPARE(items,
-                 QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1", "File/Exit1",
-                              "Options/Datafiles1", "Options/Players1", "Options/GameEditor1",
-                              "Options/Status1", "Help/Contents1", "Help/About1"}));
+        QCOMPARE(items, QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1",
+                                     "File/Exit1", "Options/Datafiles1", "Options/Players1",
+                                     "Options/GameEditor1", "Options/Status1", "Help/Contents1",
+                                     "Help/Tipoftheday1", "Help/About1"}));
         const int widths[] = {90, 140, 130};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(g->main->statusPanel(i)->width(), widths[i]);
@@ -447,6 +449,30 @@ class MainScreenTest : public QObject {
         QVERIFY(!g->about->findChild<QLabel*>("ProgramIcon")->pixmap().isNull());
         g->about->findChild<QPushButton*>("OKButton")->click();
         QVERIFY(!g->about->isVisible());
+    }
+
+    // The first show of the main window, after the disclaimer and start-up, greets the
+    // player with one of the eight tips; Help > Tip of the day opens the dialog again.
+    void greetedByATip() {
+        QVERIFY(opened());
+        QCOMPARE(g->tipsShown, 0);
+        g->main->show();
+        QTest::qWait(0);
+        QCOMPARE(g->tipsShown, 1);
+        TTipOfTheDayForm* form = g->main->TipOfTheDay1->form();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tip of the day"));
+        QCOMPARE(form->HeaderLabel()->text(), QStringLiteral("Did you know..."));
+        TTipList tips;
+        tips.ReadTipList(shippedTipList());
+        QVERIFY(std::any_of(tips.tips.begin(), tips.tips.end(),
+                            [&](const TTip& t) { return t.Tip == form->TipLabel()->text(); }));
+        g->main->hide();
+        g->main->show();
+        QTest::qWait(0);
+        QCOMPARE(g->tipsShown, 1);
+        action("Tipoftheday1")->trigger();
+        QCOMPARE(g->tipsShown, 2);
+        QVERIFY(g->messages.log.size() == 1); // the disclaimer only
     }
 
     void helpContents() {

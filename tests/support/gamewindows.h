@@ -4,6 +4,7 @@
 // window's clocks stopped so they never rewrite a label mid-test.
 
 #include "app/shell.h"
+#include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
@@ -45,6 +46,8 @@ class GameWindows {
     bool startUp() {
         shell = std::make_unique<Shell>(*game);
         main = &shell->main();
+        // The tip dialog is recorded instead of run, so no test waits on it.
+        main->TipOfTheDay1->runModal = [this](QDialog&) { ++tipsShown; };
         for (const char* timer : {"Timer1", "Timer2"})
             find<QTimer>(main, timer)->stop();
         if (!shell->startUp()) return false;
@@ -83,6 +86,7 @@ class GameWindows {
     RecordingMessages messages;
     std::unique_ptr<Game> game;
     bool started = false;
+    int tipsShown = 0; // times the tip of the day dialog opened
     std::unique_ptr<Shell> shell;
     // The windows the test drives; null until startUp has made them.
     Tmain_screen* main = nullptr;

@@ -61,6 +61,9 @@ void GameEditorPage::showItem(const EditorView& view) {
 }
 
 void GameEditorPage::showSpecial(bool visible) {
+    // Enter in the number box moves on with Next; the focus then stays with Next rather than
+    // passing to Last, where the next Enter would go back.
+    if (!visible && ui->spec->hasFocus()) ui->BitBtn1->setFocus();
     ui->speclabel->setVisible(visible);
     ui->spec->setVisible(visible);
 }

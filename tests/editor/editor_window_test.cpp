@@ -9,6 +9,7 @@
 #include "state/install.h"
 #include "support/fakes.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,6 +68,8 @@ class EditorWindowTest : public QObject {
         page = std::make_unique<GameEditorPage>();
         page->setGame(*game);
         page->show();
+        page->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
     }
     void cleanup() {
         page.reset();
@@ -148,9 +151,15 @@ class EditorWindowTest : public QObject {
         QCOMPARE(messages.texts(), QStringList({"'7x' is not a valid integer value"}));
         QCOMPARE(item(3).probcode, 107);
 
-        // Away and back: the item shows as stored, the sector list back at Banks.
-        c<QPushButton>("BitBtn1")->click();
+        // Away and back: the item shows as stored, the sector list back at Banks. Enter in the
+        // number box is Next, and a second Enter goes on, not back.
+        c("spec")->setFocus();
+        QTest::keyClick(c("spec"), Qt::Key_Backspace);
+        QTest::keyClick(c("spec"), Qt::Key_Return);
         QVERIFY(!c("spec")->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(c<QLabel>("Label24")->text(), "News item number 5 :");
+        c<QPushButton>("BitBtn2")->click();
         c<QPushButton>("BitBtn2")->click();
         QCOMPARE(c<QLineEdit>("news")->text(), "Gas prices fall");
         QCOMPARE(c<QComboBox>("ftseaffect")->currentIndex(), 4);

@@ -1,0 +1,69 @@
+#include "setup/players.h"
+#include "setup/turnchange.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+
+namespace {
+
+struct Players : ::testing::Test {
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    Game game{clock, messages, DataFolder(QString())};
+    GameState& s = game.state;
+};
+
+const QString kBothNames = QStringLiteral("Please enter a name for both player 1 and player 2!");
+
+} // namespace
+
+TEST_F(Players, optionsPlayersNeedsAGame) {
+    EXPECT_FALSE(playersAvailable(game, false));
+    EXPECT_EQ(messages.texts(), QStringList{"You must start a new game first!"});
+    EXPECT_EQ(messages.log[0].kind, Messages::Kind::Plain);
+    messages.log.clear();
+    EXPECT_TRUE(playersAvailable(game, true));
+    EXPECT_TRUE(messages.log.empty());
+}
+
+TEST_F(Players, theSecondNameIsForATwoPlayerGameOnly) {
+    EXPECT_FALSE(secondNameEnabled(s));
+    s.twoplayer = 1;
+    EXPECT_TRUE(secondNameEnabled(s));
+}
+
+TEST_F(Players, theNamesRoleWantsBothNames) {
+    s.p1name.assign(QStringLiteral("Old"));
+    for (const auto& [one, two] : {std::pair{"", "Bob"}, {"Ann", ""}, {"", ""}}) {
+        messages.log.clear();
+        EXPECT_FALSE(namesOk(game, one, two));
+        EXPECT_EQ(messages.texts(), QStringList{kBothNames});
+        EXPECT_EQ(s.p1name.toQString(), "Old");
+        EXPECT_TRUE(s.p2name.empty());
+    }
+    messages.log.clear();
+    EXPECT_TRUE(namesOk(game, "Ann", "A name of twenty-three"));
+    EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(s.p1name.toQString(), "Ann");
+    EXPECT_EQ(s.p2name.toQString(), "A name of twenty-thr"); // the slot holds 20
+}
+
+TEST_F(Players, thePlayerRoleRenamesTheSinglePlayer) {
+    playerOk(s, "Nineteen characters");
+    EXPECT_EQ(s.username.toQString(), "Nineteen characters");
+    playerOk(s, "");
+    EXPECT_TRUE(s.username.empty());
+}
+
+// The names entered with Edit names are the ones the hand-over of End Day shows.
+TEST_F(Players, theHandOverNamesTheEnteredPlayers) {
+    ASSERT_TRUE(namesOk(game, "Ann", "Bob"));
+    s.twoplayer = 1;
+    s.player = 1;
+    EXPECT_TRUE(turnchange(game));
+    EXPECT_FALSE(turnchange(game));
+    EXPECT_EQ(messages.texts(), (QStringList{"End of Ann's turn and today's trading.",
+                                             "End of Bob's turn and today's trading."}));
+}

@@ -1,6 +1,6 @@
 #include "setup/players.h"
 #include "setup/turnchange.h"
-#include "support/fakes.h"
+#include "market/marketgame.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@ using namespace quotara;
 namespace {
 
 struct Players : ::testing::Test {
-    test::FakeClock clock;
-    test::RecordingMessages messages;
-    Game game{clock, messages, DataFolder(QString())};
-    GameState& s = game.state;
+    test::MarketGame market;
+    Game& game = market.game;
+    GameState& s = market.s;
+    test::RecordingMessages& messages = market.messages;
 };
 
 const QString kBothNames = QStringLiteral("Please enter a name for both player 1 and player 2!");

@@ -137,3 +137,31 @@ TEST_F(Levels, goldwonStaysWithTheLevelThatEarnedIt) {
     load(6);
     EXPECT_EQ(state.goldwon, 1);
 }
+
+// A loaded game's level and mode come back without the gold-bar gate, with the view they give.
+TEST_F(Levels, aLoadedGamesLevelAndModeComeBack) {
+    restoreLevel(ng, state, 1, 9); // no bars, yet a saved level-10 game
+    EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(ng.appliedLevel, 9);
+    EXPECT_EQ(ng.view.listRow, 9);
+    EXPECT_EQ(ng.view.targetText, levelTable()[9].targetText);
+    EXPECT_EQ(chosenMode(ng), 1);
+
+    restoreLevel(ng, state, 1, kFreePlayLevel); // free play chosen, then single play
+    EXPECT_EQ(ng.appliedLevel, kFreePlayLevel);
+    EXPECT_EQ(ng.view.targetText, "Play for as long as you like!");
+    EXPECT_TRUE(ng.view.sel1 && ng.view.levelsVisible);
+
+    restoreLevel(ng, state, 1, kDefaultLevel);
+    expectDefaultConfiguration();
+
+    restoreLevel(ng, state, 2, kFreePlayLevel);
+    EXPECT_EQ(chosenMode(ng), 2);
+    EXPECT_FALSE(ng.view.levelsVisible);
+    EXPECT_EQ(state.twoplayer, 0);
+
+    restoreLevel(ng, state, 3, kFreePlayLevel);
+    EXPECT_EQ(chosenMode(ng), 3);
+    EXPECT_TRUE(ng.view.namesVisible);
+    EXPECT_EQ(state.twoplayer, 1);
+}

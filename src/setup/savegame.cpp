@@ -19,7 +19,7 @@ const QString kDamaged = QStringLiteral(
     "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was changed.");
 const QString kOtherShares = QStringLiteral(
     "The saved game cannot be loaded: savegame.ply and savegame.sta are not from the same "
-    "save (the last save was interrupted). Nothing was changed.");
+    "save (a save may have been interrupted). Nothing was changed.");
 
 // ---- savegame.sta ------------------------------------------------------------------------
 //

@@ -234,7 +234,7 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
              put("savegame.ply", ply);
          },
          "The saved game cannot be loaded: savegame.ply and savegame.sta are not from the same "
-         "save (the last save was interrupted). Nothing was changed."},
+         "save (a save may have been interrupted). Nothing was changed."},
     };
     for (const Case& c : cases) {
         QDir(dir.path()).rmdir("savegame.ply");

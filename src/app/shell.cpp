@@ -8,8 +8,8 @@
 namespace quotara {
 
 OtherWindows::OtherWindows(Session& session)
-    : newgame(session), about(), buysell(session.game()), datafiles(), ticker(session.game()),
-      endgame(session), help() {}
+    : newgame(session), about(), buysell(session.game()), players(session.game()), datafiles(),
+      ticker(session.game()), endgame(session), help() {}
 
 Shell::Shell(Game& game)
     : game_(game), session_(game, *this),
@@ -48,15 +48,14 @@ void Shell::connectWindows() {
     connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
     connect(m, &Tmain_screen::dataFilesRequested, &w->datafiles, &Tdatafiles::showWindow);
 
+    connect(m, &Tmain_screen::playersRequested, this, [w] { w->players.showRole(false); });
+    connect(&w->newgame, &Tnewgame::editNamesRequested, this, [w] { w->players.showRole(true); });
+    connect(&w->players, &Tplayerdetails::namesEntered, &w->newgame, &Tnewgame::showNames);
+    connect(&w->players, &Tplayerdetails::playerRenamed, this, &Shell::showUser);
+
     // Windows still to come open here.
     connect(m, &Tmain_screen::graphRequested, this,
             [this] { notInThisVersion(QStringLiteral("Share graphs are")); });
-    connect(m, &Tmain_screen::playersRequested, this,
-            [this] { notInThisVersion(QStringLiteral("Setting the player details is")); });
-    connect(&w->newgame, &Tnewgame::editNamesRequested, this, [this] {
-        // The two-player game cannot be started yet, so there is nothing to name.
-        notInThisVersion(QStringLiteral("Editing the player names is"));
-    });
 }
 
 void Shell::placeTicker() {
@@ -133,6 +132,18 @@ void Shell::hideTicker() {
 
 void Shell::closeEndOfLevel() {
     if (others_) others_->endgame.hide();
+}
+
+void Shell::showLoaded() {
+    main_->showLoaded();
+    if (others_) {
+        others_->ticker.setText(game_.state.tickerText);
+        others_->newgame.refreshView();
+    }
+}
+
+void Shell::closePlayerDetails() {
+    if (others_) others_->players.hide();
 }
 
 // ---------------------------------------------------------------------------------------

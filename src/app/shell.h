@@ -14,6 +14,7 @@
 #include "setup/session.h"
 #include "setup/tendgame.h"
 #include "setup/tnewgame.h"
+#include "setup/tplayerdetails.h"
 #include "trading/tbuysell.h"
 
 #include <QObject>
@@ -29,6 +30,7 @@ struct OtherWindows {
     Tnewgame newgame;
     TAboutBox about;
     Tbuysell buysell;
+    Tplayerdetails players;
     Tdatafiles datafiles;
     Tticker ticker;
     Tendgame endgame;
@@ -76,6 +78,8 @@ class Shell : public QObject, private SessionViews, private DayViews {
     void refreshPages() override;
     void hideTicker() override;
     void closeEndOfLevel() override;
+    void showLoaded() override;
+    void closePlayerDetails() override;
 
     // DayViews
     void refresh() override;

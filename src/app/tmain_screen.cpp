@@ -4,6 +4,7 @@
 #include "components/ttipoftheday.h"
 #include "market/calendar.h"
 #include "market/figures.h"
+#include "setup/players.h"
 #include "setup/session.h"
 #include "shipped/tips.h"
 #include "state/game.h"
@@ -242,6 +243,20 @@ void Tmain_screen::refreshDay() {
     showHeadlines();
 }
 
+void Tmain_screen::showLoaded() {
+    dataload();
+    panels_[0]->setText(moneyPanelText(state().money));
+    panels_[1]->setText(dateText(state()));
+    ui->TabSheet4->showIndexValues(financialFigures(state()));
+    showIndexChanges();
+    showHeadlines();
+    lookupsel();
+}
+
+bool Tmain_screen::gameShown() const {
+    return !ui->PageControl1->isHidden();
+}
+
 void Tmain_screen::showHeadlines() {
     ui->TabSheet3->showHeadlines(state());
 }
@@ -324,13 +339,12 @@ void Tmain_screen::notInThisVersion(const QString& what) {
                         what + QStringLiteral(" not available in this version of Quotara."));
 }
 
-// Loading and saving are Session sequences of their own, called from here.
 void Tmain_screen::LoadGame1Click() {
-    notInThisVersion(QStringLiteral("Loading a saved game is"));
+    session_.loadGame();
 }
 
 void Tmain_screen::SaveGame1Click() {
-    notInThisVersion(QStringLiteral("Saving the game is"));
+    session_.saveGame();
 }
 
 void Tmain_screen::Datafiles1Click() {
@@ -338,7 +352,7 @@ void Tmain_screen::Datafiles1Click() {
 }
 
 void Tmain_screen::Players1Click() {
-    emit playersRequested();
+    if (playersAvailable(game_, gameShown())) emit playersRequested();
 }
 
 // The editor and the five game pages take turns; no day can end while editing.

@@ -50,6 +50,9 @@ class Tmain_screen : public QMainWindow {
     void resetViews();
     void selectLookupPage(); // without the page-change refresh
     void refreshDay();       // End Day: pages, lookup, date panel, index changes, headlines
+    // A loaded game: pages, money and date panels, Financial Info figures, headlines, lookup.
+    void showLoaded();
+    bool gameShown() const; // the pages are shown: a game was started or loaded
     void showHeadlines();
     void showIndexChanges();
 

@@ -338,59 +338,73 @@ bool savegame(Game& game, const NewGame& ng) {
     return true;
 }
 
-bool loadgame(Game& game, NewGame& ng, LoadViews& views) {
-    const DataFolder& folder = game.folder;
-    GameState& s = game.state;
-
-    // 1-4. Both share files present and whole, checked before anything changes.
-    ShareFileContent ply;
+SavedGameRead readSavedGame(const DataFolder& folder) {
+    using Outcome = SavedGameRead::Outcome;
+    SavedGameRead read;
+    // Both share files present and whole. savegame.ply is read last; its records are the ones
+    // a load keeps.
     for (const QString& path : {folder.savedSharesFile(), folder.savedPlayersFile()}) {
         if (!fileexists(path)) {
-            game.messages.show(Kind::Information, kNoSaveFile);
-            return false;
+            read.outcome = Outcome::NoSaveFile;
+            return read;
         }
-        // savegame.ply is read last; its records are the ones a load keeps.
-        ply = readShareFile(path, EmptyShareFile::IsShort);
-        if (ply.error.isError()) {
-            showError(game, ply.error);
-            return false;
+        ShareFileContent content = readShareFile(path, EmptyShareFile::IsShort);
+        if (content.error.isError()) {
+            read.outcome = Outcome::FileError;
+            read.error = content.error;
+            return read;
+        }
+        read.shares = std::move(content.records);
+        if (path == folder.savedPlayersFile()) {
+            // The rest of the game, when the save was ours.
+            std::vector<std::uint8_t> staBytes;
+            const FileError staError = readStateFile(folder.savedStateFile(), staBytes);
+            read.hasState = staError.kind() != FileError::Kind::NotFound;
+            if (read.hasState && staError.isError()) {
+                read.outcome = Outcome::FileError;
+                read.error = staError;
+                return read;
+            }
+            if (read.hasState) {
+                read.state = checkStateFile(staBytes, content.image);
+                if (read.state.result != StateFileCheck::Result::Valid) {
+                    read.outcome = read.state.result == StateFileCheck::Result::OtherShares
+                                       ? Outcome::OtherShares
+                                       : Outcome::Damaged;
+                    return read;
+                }
+            }
         }
     }
+    read.outcome = Outcome::Ready;
+    return read;
+}
 
-    // The rest of the game, when the save was ours.
-    std::vector<std::uint8_t> staBytes;
-    const FileError staError = readStateFile(folder.savedStateFile(), staBytes);
-    const bool hasState = staError.kind() != FileError::Kind::NotFound;
-    StateFileCheck state;
-    if (hasState) {
-        if (staError.isError()) {
-            showError(game, staError);
-            return false;
-        }
-        state = checkStateFile(staBytes, ply.image);
-        if (state.result != StateFileCheck::Result::Valid) {
-            game.messages.show(Kind::Information,
-                               state.result == StateFileCheck::Result::OtherShares ? kOtherShares
-                                                                                   : kDamaged);
-            return false;
-        }
+void reportRefusal(Messages& messages, const SavedGameRead& read) {
+    using Outcome = SavedGameRead::Outcome;
+    switch (read.outcome) {
+    case Outcome::Ready:
+        return;
+    case Outcome::NoSaveFile:
+        messages.show(Kind::Information, kNoSaveFile);
+        return;
+    case Outcome::FileError:
+        messages.show(Kind::Error, read.error.text());
+        return;
+    case Outcome::Damaged:
+        messages.show(Kind::Information, kDamaged);
+        return;
+    case Outcome::OtherShares:
+        messages.show(Kind::Information, kOtherShares);
+        return;
     }
+}
 
-    // Only now does the game change. savegame.ply's records are the ones that stay.
-    applyShares(s, ply.records);
-    if (hasState) {
-        restoreLevel(ng, s, state.level.mode, state.level.level);
-        applyStateFile(state, s);
-    }
-
-    // 5. The refresh.
-    loadRefresh(s, hasState);
-    views.showLoaded();
-    // 6. Playing state.
-    views.showPlaying();
-    // 7.
-    game.messages.show(Kind::Information, QStringLiteral("Game loaded successfully."));
-    return true;
+void applySavedGame(const SavedGameRead& read, GameState& s, NewGame& ng) {
+    applyShares(s, read.shares);
+    if (!read.hasState) return;
+    restoreLevel(ng, s, read.state.level.mode, read.state.level.level);
+    applyStateFile(read.state, s);
 }
 
 } // namespace quotara

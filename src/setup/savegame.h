@@ -67,28 +67,34 @@ void applyStateFile(const StateFileCheck& check, GameState& to);
 // number is 0 left empty, and the ticker text as it was.
 void loadRefresh(GameState& state, bool slotsRestored);
 
-// The window steps of a load.
-class LoadViews {
-  public:
-    virtual ~LoadViews() = default;
-    // After the refresh figures: dataload, the date panel, the Financial Info figures with the
-    // index changes, the World News captions and numbers, lookupsel; the ticker text when
-    // the game's own state came back.
-    virtual void showLoaded() = 0;
-    // Playing state: pages, tabs, End Day, status bar with "User - " and the name, the ticker;
-    // the player-details window hidden.
-    virtual void showPlaying() = 0;
-};
-
 // File > Save Game. Writes the three files, each complete, and replaces the old ones only
 // once all three are written; then "Game saved successfully.". A file error is shown in the
 // error box and leaves the old files as they were. Works before any game has begun.
 bool savegame(Game& game, const NewGame& ng);
 
-// File > Load Game. Both share files are read and checked whole, and the state file when
-// there is one, before anything in the game changes; any failure shows its message and
-// changes nothing. Then the shares from savegame.ply, the state file's fields and level when
-// present, the refresh, playing state and "Game loaded successfully.". True when loaded.
-bool loadgame(Game& game, NewGame& ng, LoadViews& views);
+// The first steps of File > Load Game: both share files, and the state file when there is one,
+// read and checked whole. Nothing in the game has changed yet.
+struct SavedGameRead {
+    enum class Outcome {
+        Ready,
+        NoSaveFile,  // "There is no save game file to load!"
+        FileError,   // the standard file-error text of `error`
+        Damaged,     // savegame.sta is damaged
+        OtherShares, // savegame.sta was written for other shares than savegame.ply's
+    };
+    Outcome outcome = Outcome::NoSaveFile;
+    FileError error;
+    std::vector<Tshare> shares; // savegame.ply's records, made safe
+    bool hasState = false;      // there is a savegame.sta
+    StateFileCheck state;       // its content, valid when Ready and hasState
+};
+SavedGameRead readSavedGame(const DataFolder& folder);
+
+// A refused load's message box.
+void reportRefusal(Messages& messages, const SavedGameRead& read);
+
+// A Ready read into the game: shares 0..19 from savegame.ply; with a state file, also the
+// level and mode in the new-game window's bookkeeping and every field the file holds.
+void applySavedGame(const SavedGameRead& read, GameState& state, NewGame& ng);
 
 } // namespace quotara

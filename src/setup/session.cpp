@@ -2,6 +2,7 @@
 
 #include "editor/newsfile.h"
 #include "setup/newgamereset.h"
+#include "setup/savegame.h"
 #include "setup/startup.h"
 
 namespace quotara {
@@ -65,6 +66,33 @@ bool Session::continueAfterLevel() {
         views_.closeNewGame();
         return false;
     }
+    return true;
+}
+
+bool Session::saveGame() {
+    return savegame(game_, newGame_);
+}
+
+bool Session::loadGame() {
+    // 1-4. Both share files and the state file, read and checked before anything changes.
+    const SavedGameRead read = readSavedGame(game_.folder);
+    if (read.outcome != SavedGameRead::Outcome::Ready) {
+        reportRefusal(game_.messages, read);
+        return false;
+    }
+    applySavedGame(read, game_.state, newGame_);
+
+    // 5. The refresh.
+    loadRefresh(game_.state, read.hasState);
+    views_.showLoaded();
+
+    // 6. Playing state, also when no game had been started.
+    views_.showUser();
+    views_.closePlayerDetails();
+    views_.showGame();
+
+    // 7.
+    game_.messages.show(Messages::Kind::Information, QStringLiteral("Game loaded successfully."));
     return true;
 }
 

@@ -43,6 +43,12 @@ class SessionViews {
     virtual void refreshPages() = 0;     // dataload
     virtual void hideTicker() = 0;
     virtual void closeEndOfLevel() = 0;
+
+    // Load Game
+    // The refresh of a loaded game: dataload, the date panel, the Financial Info figures with
+    // the index changes, the World News captions and numbers, lookupsel, the ticker's text.
+    virtual void showLoaded() = 0;
+    virtual void closePlayerDetails() = 0;
 };
 
 // What the new-game window's Start hands over.
@@ -59,6 +65,9 @@ class Session {
     Session& operator=(const Session&) = delete;
 
     Game& game() { return game_; }
+    // The new-game window's mode, level and gold-bar bookkeeping, kept for the whole run; a
+    // saved game holds its level and mode.
+    NewGame& newGame() { return newGame_; }
 
     // FormCreate: the disclaimer, everything that needs a game hidden, the news table, the
     // start values and the share list. False when the disclaimer was answered No: the program
@@ -73,8 +82,13 @@ class Session {
     // the disclaimer was answered No: the program ends.
     bool continueAfterLevel();
 
-    // Load Game goes here as its own sequence: read and check the files first, then apply
-    // and call the views in the game's order.
+    // File > Save Game: the saved game written whole, or the old one kept (savegame).
+    bool saveGame();
+
+    // File > Load Game: every file read and checked first; a refusal shows its message and
+    // changes nothing. Then the saved game into memory, the refresh, playing state and
+    // "Game loaded successfully.". True when loaded.
+    bool loadGame();
 
     // Button4Click: the news file into the news table; an unreadable file is reported.
     void loadNews();
@@ -82,6 +96,7 @@ class Session {
   private:
     Game& game_;
     SessionViews& views_;
+    NewGame newGame_;
 };
 
 } // namespace quotara

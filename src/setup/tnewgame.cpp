@@ -9,7 +9,8 @@ namespace quotara {
 
 Tnewgame::Tnewgame(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      ui(std::make_unique<Ui::Tnewgame>()), session_(session), game_(session.game()) {
+      ui(std::make_unique<Ui::Tnewgame>()), session_(session), game_(session.game()),
+      ng_(session.newGame()) {
     ui->setupUi(this);
     usePixelFonts(this);
     ui->Image1->setPixmap(newGameTitle(ui->Image1->size()));
@@ -91,6 +92,15 @@ void Tnewgame::browseClick() {
 
 void Tnewgame::Button1Click() {
     session_.start({ui->playername->text(), ui->player1name->text(), ui->player2name->text()});
+}
+
+void Tnewgame::showNames(const QString& player1, const QString& player2) {
+    ui->player1name->setText(player1);
+    ui->player2name->setText(player2);
+}
+
+void Tnewgame::refreshView() {
+    showView();
 }
 
 void Tnewgame::showEvent(QShowEvent* event) {

@@ -34,6 +34,12 @@ class Tnewgame : public QWidget {
     void browseClick();  // Edit names
     void Button1Click(); // Start
 
+    // OK in the player-details window's names role: the texts of `player1name` and
+    // `player2name`.
+    void showNames(const QString& player1, const QString& player2);
+    // A loaded game brought its own mode and level: show them.
+    void refreshView();
+
   signals:
     void editNamesRequested(); // Edit names: the player-details window
 
@@ -47,7 +53,7 @@ class Tnewgame : public QWidget {
     std::unique_ptr<Ui::Tnewgame> ui;
     Session& session_;
     Game& game_;
-    NewGame ng_; // mode, level and gold-bar bookkeeping for the whole run
+    NewGame& ng_; // the session's: mode, level and gold-bar bookkeeping for the whole run
     bool placed_ = false;
 };
 

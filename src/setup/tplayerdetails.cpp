@@ -1,6 +1,6 @@
 #include "setup/tplayerdetails.h"
 
-#include "app/look.h"
+#include "components/look.h"
 #include "setup/players.h"
 #include "state/game.h"
 #include "ui_tplayerdetails.h"

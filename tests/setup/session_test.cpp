@@ -133,3 +133,25 @@ TEST_F(SessionTest, continueThenNoToTheDisclaimerClosesTheNewGameWindow) {
 }
 
 } // namespace
+
+// Load Game: the files first, then the refresh with the loaded figures, playing state and the
+// message last; a refusal shows only its message.
+TEST_F(SessionTest, loadReadsFirstThenRefreshesThenPlays) {
+    EXPECT_FALSE(session.loadGame());
+    EXPECT_EQ(steps, QStringList{"show There is no save game file to load!"});
+
+    ASSERT_TRUE(session.startUp());
+    s.day = 3, s.month = 3, s.money = 40000, s.headline1item = 7;
+    s.headlines1.caption = s.newsitems[7].text.toQString();
+    s.headlines1.number = 7;
+    s.username.assign(QStringLiteral("Petra"));
+    ASSERT_TRUE(session.saveGame());
+    s.day = 1, s.month = 1, s.money = 15000;
+    s.headlines1.clear();
+    steps.clear();
+
+    EXPECT_TRUE(session.loadGame());
+    EXPECT_EQ(steps, (QStringList{"showLoaded 3/3 £40000 " + s.newsitems[7].text.toQString(),
+                                  "showUser Petra", "closePlayerDetails", "showGame",
+                                  "show Game loaded successfully."}));
+}

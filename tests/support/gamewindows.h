@@ -55,6 +55,7 @@ class GameWindows {
         newgame = &w.newgame;
         about = &w.about;
         buysell = &w.buysell;
+        players = &w.players;
         datafiles = &w.datafiles;
         ticker = &w.ticker;
         endgame = &w.endgame;
@@ -93,6 +94,7 @@ class GameWindows {
     Tnewgame* newgame = nullptr;
     TAboutBox* about = nullptr;
     Tbuysell* buysell = nullptr;
+    Tplayerdetails* players = nullptr;
     Tdatafiles* datafiles = nullptr;
     Tticker* ticker = nullptr;
     Tendgame* endgame = nullptr;

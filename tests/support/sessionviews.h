@@ -54,6 +54,15 @@ class RecordingSessionViews final : public SessionViews {
     void refreshPages() override { steps_ << "refreshPages"; }
     void hideTicker() override { steps_ << "hideTicker"; }
     void closeEndOfLevel() override { steps_ << "closeEndOfLevel"; }
+    // What a load shows: the date and cash that came back, and the first headline.
+    void showLoaded() override {
+        steps_ << QStringLiteral("showLoaded %1/%2 £%3 %4")
+                      .arg(s_.day)
+                      .arg(s_.month)
+                      .arg(s_.money)
+                      .arg(s_.headlines1.caption);
+    }
+    void closePlayerDetails() override { steps_ << "closePlayerDetails"; }
 
   private:
     QStringList& steps_;

@@ -1,6 +1,6 @@
+#include "market/marketgame.h"
 #include "setup/players.h"
 #include "setup/turnchange.h"
-#include "market/marketgame.h"
 
 #include <gtest/gtest.h>
 

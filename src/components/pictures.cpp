@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 
 namespace quotara {
 
@@ -172,6 +173,57 @@ QPixmap endOfLevelTitle(QSize size) {
     p.drawText(QRect(104, 0, size.width() - 112, size.height()), Qt::AlignCenter,
                QStringLiteral("Quotara"));
     return pm;
+}
+
+QPixmap tipPicture() {
+    QPixmap pix(33, 33);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Rays around the glass.
+    p.setPen(QPen(QColor(230, 170, 0), 1.5, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre(16.5, 12.5);
+    for (int i = 0; i < 7; ++i) {
+        const QLineF ray = QLineF::fromPolar(13, 180 - i * 30).translated(centre);
+        p.drawLine(QLineF(ray.pointAt(0.78), ray.p2()));
+    }
+    // The glass, lit from the upper left.
+    QRadialGradient glow(QPointF(14, 10), 10);
+    glow.setColorAt(0, QColor(255, 255, 220));
+    glow.setColorAt(1, QColor(255, 210, 40));
+    p.setPen(QPen(QColor(150, 110, 0), 1));
+    p.setBrush(glow);
+    QPainterPath glass;
+    glass.addEllipse(centre, 8, 8);
+    glass.addRect(QRectF(12.5, 17, 8, 6));
+    p.drawPath(glass.simplified());
+    // The screw base.
+    p.setPen(QPen(QColor(70, 70, 70), 1));
+    p.setBrush(QColor(160, 160, 170));
+    p.drawRoundedRect(QRectF(12.5, 23, 8, 6), 1.5, 1.5);
+    p.drawLine(QPointF(12.5, 25), QPointF(20.5, 25));
+    p.drawLine(QPointF(12.5, 27), QPointF(20.5, 27));
+    return pix;
+}
+
+QIcon nextTipGlyph() {
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath arrow;
+    arrow.moveTo(2, 6);
+    arrow.lineTo(8, 6);
+    arrow.lineTo(8, 2);
+    arrow.lineTo(14, 8);
+    arrow.lineTo(8, 14);
+    arrow.lineTo(8, 10);
+    arrow.lineTo(2, 10);
+    arrow.closeSubpath();
+    p.setPen(QPen(QColor(0, 96, 0), 1));
+    p.setBrush(QColor(0, 160, 0));
+    p.drawPath(arrow);
+    return QIcon(pix);
 }
 
 } // namespace quotara

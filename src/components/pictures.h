@@ -16,6 +16,11 @@ QIcon modePicture(int mode, QSize size);
 // The end-of-level window's title: three gold bars and the game's name.
 QPixmap endOfLevelTitle(QSize size);
 
+// The tip of the day's picture: a lit bulb, 33 x 33.
+QPixmap tipPicture();
+// The "Next tip" button's glyph: a green arrow pointing right, 16 x 16.
+QIcon nextTipGlyph();
+
 // The program picture (a rising price line), square.
 QPixmap programPicture(int size);
 QIcon programIcon();

@@ -44,7 +44,4 @@ class TTipOfTheDayForm : public QDialog {
     std::unique_ptr<Ui::TTipOfTheDayForm> ui;
 };
 
-// The dialog's picture: a lit bulb, 33 x 33.
-QPixmap tipPicture();
-
 } // namespace quotara

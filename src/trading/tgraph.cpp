@@ -38,6 +38,15 @@ Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
 
 Tgraph::~Tgraph() = default;
 
+void Tgraph::open() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
 int Tgraph::lookedAtMonth() const {
     return graphMonth(game_.state.month, monthOffset_);
 }

@@ -32,6 +32,10 @@ class Tgraph : public QWidget {
     Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent = nullptr);
     ~Tgraph() override;
 
+    // The Graph button: shows the window (which draws it) or brings it back to the front,
+    // where activation redraws it at the next tick.
+    void open();
+
     // What the window paints: the drawing made at the last redraw.
     const GraphDrawing& drawing() const { return drawing_; }
     // The month (1..12) the six-month and one-month views end in.

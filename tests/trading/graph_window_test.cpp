@@ -160,12 +160,20 @@ class GraphWindowTest : public QObject {
         QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
     }
 
-    void showingTheWindowRedrawsIt() {
+    void openingTheWindowRedrawsIt() {
         find<QRadioButton>("RadioButton2")->setChecked(true);
-        graph->show();
+        graph->open();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QCOMPARE(find<QLabel>("Label1")->text(), QString("Six month history"));
         QCOMPARE(graph->drawing().caption, QString("Six month history"));
+        // Opening it again while it is up does not draw it there and then.
+        selected = 5;
+        graph->open();
+        QCOMPARE(graph->drawing().top, 200);
+        graph->close(); // the close box hides it
+        QVERIFY(!graph->isVisible());
+        graph->open();
+        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
         graph->hide();
     }
 

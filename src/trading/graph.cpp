@@ -118,7 +118,10 @@ GraphDrawing graphDrawing(const Tshare& share, GraphRange range, int month) {
 GraphDrawing graphDrawing(const GameState& state, int share, GraphRange range, int month) {
     static const Tshare none{};
     const Tshare& s = share >= 0 && share < kShareCount ? state.shares[share] : none;
-    return graphDrawing(s, range, month);
+    GraphDrawing g = graphDrawing(s, range, month);
+    g.name = s.name.toQString();
+    g.year = state.year;
+    return g;
 }
 
 std::optional<GraphPoint> graphPointNear(const GraphDrawing& drawing, QPoint pos) {

@@ -43,6 +43,8 @@ struct GraphPoint {
 
 struct GraphDrawing {
     QString caption; // Label1: "One year history", "Six month history", "One month history"
+    QString name;    // the share's; empty for a share outside the game
+    int year = 0;    // of the history drawn
     int top = 20;    // the price in pence at the top of the scale: high + 20
     // In drawing order: the axes, the x-axis ticks, the curve (red), the y-axis ticks.
     std::vector<GraphLine> lines;

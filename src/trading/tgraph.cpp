@@ -107,7 +107,8 @@ void Tgraph::showPointAt(QPoint pos, QPoint globalPos) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(globalPos, graphPointText(shareName_, point->day, year_, point->price), this,
+    QToolTip::showText(globalPos,
+                       graphPointText(drawing_.name, point->day, drawing_.year, point->price), this,
                        QRect(point->at - QPoint(3, 3), QSize(7, 7)));
 }
 

@@ -263,11 +263,16 @@ TEST_F(Graph, theGraphsMonthWrapsAndNeverLeavesTheCalendar) {
 TEST_F(Graph, aShareOutsideTheGameIsAnEmptyScale) {
     GameState state;
     test::fillBuiltinShares(state);
+    state.year = 2001;
     state.shares[2].history[1] = state.shares[2].history[2] = 500;
-    EXPECT_EQ(linesOf(graphDrawing(state, 2, GraphRange::OneYear, 1), Tone::Red).size(), 1u);
+    const GraphDrawing anglian = graphDrawing(state, 2, GraphRange::OneYear, 1);
+    EXPECT_EQ(linesOf(anglian, Tone::Red).size(), 1u);
+    EXPECT_EQ(anglian.name, "Anglian");
+    EXPECT_EQ(anglian.year, 2001);
     for (int share : {-1, 20}) {
         const GraphDrawing g = graphDrawing(state, share, GraphRange::OneYear, 1);
         EXPECT_EQ(g.top, 20);
+        EXPECT_EQ(g.name, "");
         EXPECT_TRUE(linesOf(g, Tone::Red).empty());
     }
 }

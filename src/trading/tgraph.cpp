@@ -61,13 +61,10 @@ GraphRange Tgraph::range() const {
 void Tgraph::Button1Click() {
     const int share = selectedShare_ ? selectedShare_() : -1;
     drawing_ = graphDrawing(game_.state, share, range(), lookedAtMonth());
-    shareName_ =
-        share >= 0 && share < kShareCount ? game_.state.shares[share].name.toQString() : QString();
-    year_ = game_.state.year;
     ui->Label1->setText(drawing_.caption);
-    setAccessibleDescription(shareName_.isEmpty()
+    setAccessibleDescription(drawing_.name.isEmpty()
                                  ? drawing_.caption
-                                 : shareName_ + QStringLiteral(": ") + drawing_.caption);
+                                 : drawing_.name + QStringLiteral(": ") + drawing_.caption);
     update();
 }
 

@@ -61,8 +61,6 @@ class Tgraph : public QWidget {
     SelectedShare selectedShare_;
     QTimer* timer_;
     GraphDrawing drawing_;
-    QString shareName_;   // of the share drawn
-    int year_ = 0;        // of the history drawn
     int monthOffset_ = 0; // months "testing" has moved on from the calendar's, 0..11
     bool needRedraw_ = false;
     bool placed_ = false;

@@ -7,9 +7,10 @@
 
 namespace quotara {
 
-OtherWindows::OtherWindows(Session& session)
+OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare)
     : newgame(session), about(), buysell(session.game()), players(session.game()), datafiles(),
-      ticker(session.game()), endgame(session), help() {}
+      ticker(session.game()), endgame(session), help(),
+      graph(session.game(), std::move(selectedShare)) {}
 
 Shell::Shell(Game& game)
     : game_(game), session_(game, *this),
@@ -20,14 +21,10 @@ Shell::~Shell() = default;
 bool Shell::startUp() {
     // The main window's start-up runs before any other window exists.
     if (!main_->FormCreate()) return false;
-    others_ = std::make_unique<OtherWindows>(session_);
+    others_ =
+        std::make_unique<OtherWindows>(session_, [m = main_.get()] { return m->selectedShare(); });
     connectWindows();
     return true;
-}
-
-void Shell::notInThisVersion(const QString& what) {
-    game_.messages.show(Messages::Kind::Information,
-                        what + QStringLiteral(" not available in this version of Quotara."));
 }
 
 void Shell::connectWindows() {
@@ -47,15 +44,12 @@ void Shell::connectWindows() {
     connect(&w->buysell, &Tbuysell::traded, m, &Tmain_screen::lookupsel);
     connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
     connect(m, &Tmain_screen::dataFilesRequested, &w->datafiles, &Tdatafiles::showWindow);
+    connect(m, &Tmain_screen::graphRequested, &w->graph, &Tgraph::open);
 
     connect(m, &Tmain_screen::playersRequested, this, [w] { w->players.showRole(false); });
     connect(&w->newgame, &Tnewgame::editNamesRequested, this, [w] { w->players.showRole(true); });
     connect(&w->players, &Tplayerdetails::namesEntered, &w->newgame, &Tnewgame::showNames);
     connect(&w->players, &Tplayerdetails::playerRenamed, this, &Shell::showUser);
-
-    // Windows still to come open here.
-    connect(m, &Tmain_screen::graphRequested, this,
-            [this] { notInThisVersion(QStringLiteral("Share graphs are")); });
 }
 
 void Shell::placeTicker() {
@@ -163,6 +157,7 @@ void Shell::levelEnded(const LevelVerdict& verdict) {
         // The level is over: Continue and Exit are the only ways on, so no trade dialog stays
         // up showing holdings that Continue is about to clear.
         others_->buysell.hide();
+        others_->graph.hide(); // likewise the year's prices
         others_->endgame.showVerdict(verdict);
         others_->ticker.hide();
     }

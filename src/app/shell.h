@@ -16,6 +16,7 @@
 #include "setup/tnewgame.h"
 #include "setup/tplayerdetails.h"
 #include "trading/tbuysell.h"
+#include "trading/tgraph.h"
 
 #include <QObject>
 
@@ -26,7 +27,8 @@ namespace quotara {
 // The windows made after the main window's start-up, in the game's order. They go in the
 // opposite order, before the main window.
 struct OtherWindows {
-    explicit OtherWindows(Session& session);
+    // selectedShare: the Share Lookup page's choice, which the graph draws.
+    OtherWindows(Session& session, Tgraph::SelectedShare selectedShare);
     Tnewgame newgame;
     TAboutBox about;
     Tbuysell buysell;
@@ -35,6 +37,7 @@ struct OtherWindows {
     Tticker ticker;
     Tendgame endgame;
     HelpViewer help;
+    Tgraph graph;
 };
 
 class Shell : public QObject, private SessionViews, private DayViews {
@@ -60,7 +63,6 @@ class Shell : public QObject, private SessionViews, private DayViews {
 
   private:
     void connectWindows();
-    void notInThisVersion(const QString& what);
     void placeTicker();
 
     // SessionViews

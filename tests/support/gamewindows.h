@@ -60,6 +60,7 @@ class GameWindows {
         ticker = &w.ticker;
         endgame = &w.endgame;
         help = &w.help;
+        graph = &w.graph;
         return true;
     }
 
@@ -99,6 +100,7 @@ class GameWindows {
     Tticker* ticker = nullptr;
     Tendgame* endgame = nullptr;
     HelpViewer* help = nullptr;
+    Tgraph* graph = nullptr;
 };
 
 } // namespace quotara::test

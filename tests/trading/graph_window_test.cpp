@@ -4,9 +4,11 @@
 #include "market.h"
 #include "state/game.h"
 #include "support/fakes.h"
+#include "support/gamewindows.h"
 #include "trading/tgraph.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -211,6 +213,32 @@ class GraphWindowTest : public QObject {
         point({75, 160}); // away from the curve
         QTRY_VERIFY(!QToolTip::isVisible());
         graph->hide();
+    }
+
+    // In the game: the Share Lookup page's Graph button opens the graph of the share chosen
+    // there, with the days played so far.
+    void theGraphButtonOpensTheChosenSharesGraph() {
+        test::GameWindows g;
+        QVERIFY(g.started);
+        g.startGame();
+        for (int i = 0; i < 5; ++i)
+            g.find<QPushButton>(g.main, "Button1")->click(); // End Day
+        QCOMPARE(g.s().daycount, std::uint16_t(6));
+        auto* list = g.find<QComboBox>(g.main, "name");
+        list->setCurrentIndex(7);
+        QVERIFY(!g.graph->isVisible());
+        g.find<QPushButton>(g.main, "BitBtn4")->click();
+        QVERIFY(g.graph->isVisible());
+        QCOMPARE(g.graph->drawing().name, g.s().shares[7].name.toQString());
+        QCOMPARE(g.graph->drawing().points.size(), std::size_t(6)); // days 1..6
+        QCOMPARE(g.graph->drawing().points.back().price, g.s().shares[7].price);
+        // Another share is drawn at the next redraw, not before.
+        list->setCurrentIndex(2);
+        QCOMPARE(g.graph->drawing().name, g.s().shares[7].name.toQString());
+        g.find<QPushButton>(g.graph, "Button1")->click();
+        QCOMPARE(g.graph->drawing().name, g.s().shares[2].name.toQString());
+        for (const QString& text : g.messages.texts())
+            QVERIFY2(!text.contains("not available"), qPrintable(text));
     }
 };
 

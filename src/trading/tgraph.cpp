@@ -26,6 +26,12 @@ Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
     ui->setupUi(this);
     usePixelFonts(this);
     setFixedSize(460, 312);
+    // The buttons keep to the strip right of the curve, which ends at x 416.
+    for (QPushButton* b : {ui->Button1, ui->Button2}) {
+        QFont f = b->font();
+        f.setPixelSize(10);
+        b->setFont(f);
+    }
     connect(ui->Button1, &QPushButton::clicked, this, &Tgraph::Button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &Tgraph::Button2Click);
     for (QRadioButton* r : {ui->RadioButton1, ui->RadioButton2, ui->RadioButton3})

@@ -128,6 +128,17 @@ class GraphWindowTest : public QObject {
         QCOMPARE(rgb(img, 600, 200), kSilver);
     }
 
+    // In January the six-month view draws the days of the year at its right end, where the
+    // highest prices come close to the top: the buttons keep clear of them.
+    void theButtonsLeaveTheLatestPricesInSight() {
+        s().month = 1;
+        s().shares[4].history[28] = s().shares[4].history[29] = 180; // the high: y 40
+        find<QRadioButton>("RadioButton2")->click();
+        const QImage img = grab();
+        QCOMPARE(rgb(img, 412, 40), kRed);
+        QCOMPARE(rgb(img, 416, 40), kSilver);
+    }
+
     void theOneYearViewDrawsThePricesOfTheYear() {
         graph->Button1Click();
         const QImage img = grab();

@@ -1,5 +1,6 @@
 #include "editor/newseditor.h"
 #include "editor/newsfile.h"
+#include "market/sharecalc.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "support/fakes.h"
@@ -144,6 +145,19 @@ TEST_F(EditorTest, everySectorEffectIsStoredWaterIncluded) {
     // Water's effect lives in the record beside probcode and used, which keep their values.
     EXPECT_EQ(item(9).probcode, 104);
     EXPECT_EQ(item(9).used, 1);
+}
+
+// An edit is the live item: once it is in force as a headline, the price engine reads the new
+// effects, Water's included, from the next End Day on.
+TEST_F(EditorTest, editsMovePricesFromTheNextEndDay) {
+    moveTo(4);
+    editor.updateftsetag(0);
+    editor.updatesectortag(11, 4);
+    editor.updatesectortag(0, 1);
+    game.state.headlines1.number = 4;
+    EXPECT_EQ(newsScore(game.state, 0), -2);
+    EXPECT_EQ(newsScore(game.state, 12), 2);
+    EXPECT_EQ(newsScore(game.state, 1), -1);
 }
 
 // The designer's round trip: every field changed, saved, and loaded into a new game the same.

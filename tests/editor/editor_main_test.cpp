@@ -75,20 +75,6 @@ class EditorMainTest : public QObject {
         QVERIFY(endDay->isVisible());
     }
 
-    // A headline typed in the editor is the live news item: the next draw can show it.
-    void editsReachTheGameAtOnce() {
-        g->startGame();
-        toggle();
-        auto* news = find<QLineEdit>("news");
-        news->selectAll();
-        QTest::keyClicks(news, "Banks lend more");
-        QCOMPARE(g->s().newsitems[1].text.toQString(), "Banks lend more");
-        find<QComboBox>("ftseaffect")->setFocus();
-        QTest::keyClick(find<QComboBox>("ftseaffect"), Qt::Key_End);
-        QCOMPARE(g->s().newsitems[1].affect[0], 2);
-        toggle();
-    }
-
     // After "Load shares data" the pages show the loaded figures at once.
     void loadedSharesShowAtOnce() {
         g->startGame();

@@ -1,7 +1,6 @@
 // The Game Editor page and the Data files window, driven as a player does.
 
 #include "editor/gameeditorpage.h"
-#include "editor/sharedata.h"
 #include "editor/tdatafiles.h"
 #include "setup/startup.h"
 #include "shipped/news.h"
@@ -15,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,7 +72,6 @@ class EditorWindowTest : public QObject {
     void cleanup() {
         page.reset();
         game.reset();
-        QFile::remove(tmp.path() + "/quotara/qoshares.dat");
     }
 
     void theControlsAreThoseOfTheGameEditor() {
@@ -173,24 +170,6 @@ class EditorWindowTest : public QObject {
         QVERIFY(!c("spec")->isVisible());
         page->loadeditor();
         QCOMPARE(c<QLabel>("Label24")->text(), "News item number 1 :");
-    }
-
-    void helpAndShareButtons() {
-        QSignalSpy help(page.get(), &GameEditorPage::helpRequested);
-        QSignalSpy loaded(page.get(), &GameEditorPage::sharesLoaded);
-        c<QPushButton>("BitBtn3")->click();
-        QCOMPARE(help.size(), 1);
-        QCOMPARE(help[0][0].toInt(), 2);
-
-        c<QPushButton>("Button3")->click(); // no file yet
-        QCOMPARE(messages.texts(), QStringList({"File not found"}));
-        QCOMPARE(loaded.size(), 0);
-        game->state.shares[0].price = 777;
-        c<QPushButton>("Button2")->click();
-        game->state.shares[0].price = 1;
-        c<QPushButton>("Button3")->click();
-        QCOMPARE(loaded.size(), 1);
-        QCOMPARE(game->state.shares[0].price, 777);
     }
 
     void theDataFilesWindowOnlyInforms() {

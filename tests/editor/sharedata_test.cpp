@@ -91,14 +91,6 @@ TEST_F(ShareDataTest, badFilesChangeNothing) {
     EXPECT_EQ(messages.log[1].kind, Messages::Kind::Error);
 }
 
-TEST_F(ShareDataTest, anOverlongNameReadsAs40Characters) {
-    QByteArray file = table();
-    file[0] = char(200);
-    writeFile(dir, "qoshares.dat", file);
-    EXPECT_TRUE(loadgamedata(game));
-    EXPECT_EQ(game.state.shares[0].name.len, 40);
-}
-
 TEST_F(ShareDataTest, failedSaveIsReported) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("qoshares.dat"));
     savegamedata(game);

@@ -113,6 +113,17 @@ TEST(LabTable, theSameClockGivesTheSameTableOnAnyNumberOfThreads) {
     ASSERT_EQ(one.cells[0].size(), kRobotNames.size());
     EXPECT_TRUE(sameCells(one, two));
     EXPECT_EQ(tableCsv(one), tableCsv(two));
+    int reports = 0, lastDone = -1, lastTotal = -1;
+    const LabTable shown = playTable(setup, plans, allStrategies(), 8, 2, [&](int done, int total) {
+        ++reports;
+        EXPECT_GE(done, lastDone);
+        lastDone = done;
+        lastTotal = total;
+    });
+    EXPECT_TRUE(sameCells(one, shown));
+    EXPECT_GE(reports, 1);
+    EXPECT_EQ(lastDone, 6 * 5 * 8);
+    EXPECT_EQ(lastTotal, 6 * 5 * 8);
 
     setup.seedClock = 4'322;
     EXPECT_FALSE(sameCells(one, playTable(setup, plans, allStrategies(), 8, 2)));

@@ -116,18 +116,18 @@ LabTable playTable(const LabSetup& setup, std::vector<LevelPlan> plans,
         }
     };
     if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    // With progress to show, this thread only reports (it mostly sleeps); otherwise it plays.
     std::vector<std::thread> pool;
-    for (unsigned i = 1; i < threads; ++i)
+    for (unsigned i = progress ? 0 : 1; i < threads; ++i)
         pool.emplace_back(work);
     if (progress) {
-        // This thread reports while the others play, then lends a hand.
         const int total = static_cast<int>(levels * kinds) * runs;
-        while (!pool.empty() && done < total && next < tasks.size()) {
+        for (; done < total; std::this_thread::sleep_for(std::chrono::milliseconds(100)))
             progress(done, total);
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
+        progress(total, total);
+    } else {
+        work();
     }
-    work();
     for (std::thread& t : pool)
         t.join();
 

@@ -250,6 +250,14 @@ class GraphWindowTest : public QObject {
         QCOMPARE(g.graph->drawing().name, g.s().shares[2].name.toQString());
         for (const QString& text : g.messages.texts())
             QVERIFY2(!text.contains("not available"), qPrintable(text));
+
+        // At the level's deadline the graph goes with the main window: Continue clears the
+        // prices it shows.
+        g.s().endday = g.s().day + 1;
+        g.s().endmonth = g.s().month;
+        g.find<QPushButton>(g.main, "Button1")->click();
+        QVERIFY(g.endgame->isVisible());
+        QVERIFY(!g.graph->isVisible());
     }
 };
 

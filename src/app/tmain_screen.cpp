@@ -357,7 +357,7 @@ void Tmain_screen::Players1Click() {
 
 // The editor and the five game pages take turns; no day can end while editing.
 void Tmain_screen::GameEditor1Click() {
-    if (ui->PageControl1->isHidden()) {
+    if (!gameShown()) {
         game_.messages.show(Messages::Kind::Plain,
                             QStringLiteral("You must start a new game first!"));
         return;

@@ -1,6 +1,7 @@
 // Quotara: creates the game and its windows, asks the start-up question and runs the game
 // until the main window closes.
 
+#include "app/appidentity.h"
 #include "app/qtmessages.h"
 #include "app/shell.h"
 #include "components/look.h"
@@ -15,8 +16,7 @@
 int main(int argc, char* argv[]) {
     using namespace quotara;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quotara"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    setApplicationIdentity();
     applyLook(app);
 
     QtMessages messages;

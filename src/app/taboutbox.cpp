@@ -1,7 +1,7 @@
 #include "app/taboutbox.h"
 
+#include "app/appidentity.h"
 #include "components/look.h"
-#include "components/pictures.h"
 #include "ui_taboutbox.h"
 
 namespace quotara {
@@ -14,7 +14,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     ui->setupUi(this);
     usePixelFonts(this);
     setFixedSize(size());
-    ui->ProgramIcon->setPixmap(programPicture(48));
+    ui->ProgramIcon->setPixmap(applicationIcon().pixmap(48));
     connect(ui->OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
 }
 

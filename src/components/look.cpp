@@ -1,7 +1,5 @@
 #include "components/look.h"
 
-#include "components/pictures.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -29,7 +27,6 @@ void applyLook(QApplication& app) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     app.setFont(font);
-    app.setWindowIcon(programIcon());
 }
 
 namespace {

@@ -40,47 +40,6 @@ QPixmap titleBand(QSize size) {
     return pm;
 }
 
-QPixmap programPicture(int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double s = size / 32.0;
-    p.scale(s, s);
-    // A dark-blue board with a grid and a price line climbing to a gold bar.
-    p.setPen(QPen(QColor(20, 30, 80), 1));
-    p.setBrush(QColor(0, 40, 120));
-    p.drawRoundedRect(QRectF(1, 1, 30, 30), 4, 4);
-    p.setPen(QPen(QColor(70, 100, 170), 0.6));
-    for (int i = 8; i < 32; i += 8) {
-        p.drawLine(QPointF(3, i), QPointF(29, i));
-        p.drawLine(QPointF(i, 3), QPointF(i, 29));
-    }
-    QPainterPath line;
-    line.moveTo(4, 25);
-    line.lineTo(10, 19);
-    line.lineTo(14, 22);
-    line.lineTo(20, 13);
-    line.lineTo(24, 15);
-    line.lineTo(28, 6);
-    p.setPen(QPen(QColor(90, 230, 110), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(line);
-    p.setPen(QPen(QColor(150, 110, 0), 0.8));
-    p.setBrush(QColor(240, 190, 40));
-    QPolygonF bar;
-    bar << QPointF(17, 27) << QPointF(29, 27) << QPointF(27, 23) << QPointF(19, 23);
-    p.drawPolygon(bar);
-    return pm;
-}
-
-QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(programPicture(size));
-    return icon;
-}
-
 QPixmap newGameTitle(QSize size) {
     QPixmap pm = titleBand(size);
     QPainter p(&pm);

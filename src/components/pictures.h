@@ -21,8 +21,4 @@ QPixmap tipPicture();
 // The "Next tip" button's glyph: a green arrow pointing right, 16 x 16.
 QIcon nextTipGlyph();
 
-// The program picture (a rising price line), square.
-QPixmap programPicture(int size);
-QIcon programIcon();
-
 } // namespace quotara

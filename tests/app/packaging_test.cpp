@@ -82,11 +82,14 @@ class PackagingTest : public QObject {
         QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
         int count = 0;
         for (const auto& m : option.globalMatch(sim::usageText())) {
-            // In the page's source every hyphen is written as \-.
+            // An entry of its own: a tagged paragraph whose tag starts with the option, each
+            // hyphen written as \- in the page's source.
             QString escaped = m.captured(0);
             escaped.replace(QLatin1String("-"), QLatin1String("\\-"));
-            QVERIFY2(manual.contains(QStringLiteral(".BI ") + escaped) ||
-                         manual.contains(QStringLiteral(".BR ") + escaped),
+            const QRegularExpression entry(QStringLiteral("^\\.TP\n\\.B[IR]? %1(\\s|$)")
+                                               .arg(QRegularExpression::escape(escaped)),
+                                           QRegularExpression::MultilineOption);
+            QVERIFY2(entry.match(manual).hasMatch(),
                      qPrintable(
                          QStringLiteral("quotara-sim.6 does not document %1").arg(m.captured(0))));
             ++count;

@@ -198,6 +198,14 @@ TEST_F(LabCli, levelPrintsARunPerLineOrASummary) {
     l = lines();
     EXPECT_TRUE(l.back().startsWith("Free play,hold,2,0,0.0,")) << l.back().toStdString();
     EXPECT_TRUE(l.back().endsWith(",20,0"));
+    ASSERT_EQ(run({"--level", "0", "--days", "20", "--strategy", "hold", "--runs", "2", "--summary",
+                   "--seed-clock", "9"}),
+              0);
+    l = lines();
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_EQ(l[0], "Free play played by hold: 2 runs, clock 9 onwards");
+    EXPECT_EQ(l[1], "starting money £15000, no target, 20 End Days");
+    EXPECT_TRUE(l[2].startsWith("profit: mean £"));
 }
 
 TEST_F(LabCli, refusesOptionsThatDoNotBelongTogether) {

@@ -63,19 +63,24 @@ QString runsText(const std::vector<RunResult>& runs, const LabSetup& setup, bool
 
 QString summaryText(const LevelPlan& plan, std::string_view strategy, const CellSummary& c,
                     const LabSetup& setup) {
-    return QStringLiteral("%1 played by %2: %3 runs, clock %4 onwards\n"
-                          "starting money %5, target %6, %7 End Days\n"
-                          "won %8 of %3 (%9 %)\n"
-                          "profit: mean %10, 10 % %11, 50 % %12, 90 % %13\n")
-        .arg(plan.name, QString::fromLatin1(strategy))
-        .arg(c.runs)
-        .arg(setup.seedClock)
-        .arg(poundsText(plan.money), poundsText(plan.target))
-        .arg(c.days)
-        .arg(c.wins)
-        .arg(c.winPercent, 0, 'f', 1)
-        .arg(poundsText(std::llround(c.meanProfit)), poundsText(c.p10), poundsText(c.p50),
-             poundsText(c.p90));
+    const bool freePlay = plan.endday == 0;
+    QString t = QStringLiteral("%1 played by %2: %3 runs, clock %4 onwards\n"
+                               "starting money %5, %6, %7 End Days\n")
+                    .arg(plan.name, QString::fromLatin1(strategy))
+                    .arg(c.runs)
+                    .arg(setup.seedClock)
+                    .arg(poundsText(plan.money),
+                         freePlay ? QStringLiteral("no target")
+                                  : QStringLiteral("target ") + poundsText(plan.target))
+                    .arg(c.days);
+    if (!freePlay)
+        t += QStringLiteral("won %1 of %2 (%3 %)\n")
+                 .arg(c.wins)
+                 .arg(c.runs)
+                 .arg(c.winPercent, 0, 'f', 1);
+    return t + QStringLiteral("profit: mean %1, 10 % %2, 50 % %3, 90 % %4\n")
+                   .arg(poundsText(std::llround(c.meanProfit)), poundsText(c.p10),
+                        poundsText(c.p50), poundsText(c.p90));
 }
 
 void reportRefusals(int refusals, std::FILE* err) {

@@ -139,26 +139,6 @@ class GraphWindowTest : public QObject {
         QCOMPARE(rgb(img, 416, 40), kSilver);
     }
 
-    void theOneYearViewDrawsThePricesOfTheYear() {
-        graph->Button1Click();
-        const QImage img = grab();
-        QCOMPARE(rgb(img, 50 + 60, 120), kRed);
-        QCOMPARE(rgb(img, 50 + 62, 120), kRed);
-        QCOMPARE(rgb(img, 50 + 63, 120), kSilver);  // the gap at day 63
-        QCOMPARE(rgb(img, 50 + 100, 120), kSilver); // days still to come
-    }
-
-    // The graph keeps the share it drew until the next redraw.
-    void redrawTakesTheShareChosenNow() {
-        graph->Button1Click();
-        QVERIFY(!graph->drawing().points.empty());
-        selected = 5;
-        QVERIFY(!graph->drawing().points.empty());
-        find<QPushButton>("Button1")->click();
-        QVERIFY(graph->drawing().points.empty());
-        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
-    }
-
     // Activation sets the flag; the next tick redraws once and clears it.
     void activationRedrawsAtTheNextTick() {
         graph->Button1Click();

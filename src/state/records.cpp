@@ -6,120 +6,178 @@
 namespace quotara {
 namespace {
 
-// Offsets of Tshare.
-constexpr std::size_t kName = 0, kSector = 41, kHistory1 = 42, kHigh = 2042, kLow = 2044,
-                      kPrice = 2046, kChange = 2048, kCost = 2052, kOwned = 2056, kP1cost = 2060,
-                      kP2cost = 2064, kP1owned = 2068, kP2owned = 2072;
-static_assert(kP2owned + 4 == Tshare::kSize);
-static_assert(kHistory1 + 2 * Tshare::kHistoryDays == kHigh);
-
-// Offsets of Tnewsitem.
-constexpr std::size_t kText = 0, kPad201 = 201, kAffect0 = 204, kProbcode = 252, kUsed = 253,
-                      kWater = 254, kPad255 = 255;
-static_assert(kAffect0 + 4 * 12 == kProbcode);
-static_assert(kPad255 + 1 == Tnewsitem::kSize);
-
-void put16(std::uint8_t* p, std::uint16_t v) {
+// Little-endian values, text and byte runs at a place in a record.
+void put(std::uint8_t* p, std::uint8_t v) {
+    p[0] = v;
+}
+void put(std::uint8_t* p, std::uint16_t v) {
     p[0] = static_cast<std::uint8_t>(v);
     p[1] = static_cast<std::uint8_t>(v >> 8);
 }
-void put32(std::uint8_t* p, std::int32_t value) {
+void put(std::uint8_t* p, std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
     for (int i = 0; i < 4; ++i)
         p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
-std::uint16_t get16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::int32_t get32(const std::uint8_t* p) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i)
-        v |= static_cast<std::uint32_t>(p[i]) << (8 * i);
-    return static_cast<std::int32_t>(v);
-}
-
-template <std::size_t N> void putString(std::uint8_t* p, const PString<N>& s) {
+template <std::size_t N> void put(std::uint8_t* p, const PString<N>& s) {
     p[0] = s.len;
     std::memcpy(p + 1, s.chars.data(), N);
 }
-template <std::size_t N> void getString(const std::uint8_t* p, PString<N>& s) {
+template <std::size_t N> void put(std::uint8_t* p, const std::array<std::uint8_t, N>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), p);
+}
+
+void get(const std::uint8_t* p, std::uint8_t& v) {
+    v = p[0];
+}
+void get(const std::uint8_t* p, std::uint16_t& v) {
+    v = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+void get(const std::uint8_t* p, std::int32_t& v) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(p[i]) << (8 * i);
+    v = static_cast<std::int32_t>(u);
+}
+template <std::size_t N> void get(const std::uint8_t* p, PString<N>& s) {
     s.len = p[0];
     std::memcpy(s.chars.data(), p + 1, N);
 }
+template <std::size_t N> void get(const std::uint8_t* p, std::array<std::uint8_t, N>& bytes) {
+    std::copy_n(p, N, bytes.begin());
+}
+
+template <class T> constexpr std::size_t fileSize = sizeof(T); // uint8, uint16, int32, byte runs
+template <std::size_t N> constexpr std::size_t fileSize<PString<N>> = N + 1;
+
+// One field of a record: where it stands in the file, how many bytes it takes, and how it
+// is written and read. Both directions walk the same table, so a field cannot be read from
+// one place and written to another.
+template <class Record> struct Field {
+    std::size_t offset;
+    std::size_t size;
+    void (*write)(const Record&, std::uint8_t*);
+    void (*read)(Record&, const std::uint8_t*);
+};
+
+template <class> struct MemberOf;
+template <class R, class T> struct MemberOf<T R::*> {
+    using Record = R;
+    using Type = T;
+};
+
+// A member stored as itself.
+template <auto Member, class Record = typename MemberOf<decltype(Member)>::Record>
+constexpr Field<Record> field(std::size_t offset) {
+    using T = typename MemberOf<decltype(Member)>::Type;
+    return {offset, fileSize<T>, [](const Record& r, std::uint8_t* p) { put(p, r.*Member); },
+            [](Record& r, const std::uint8_t* p) { get(p, r.*Member); }};
+}
+
+// Entries First..First+Count-1 of an array member, one after another.
+template <auto Member, std::size_t First, std::size_t Count,
+          class Record = typename MemberOf<decltype(Member)>::Record>
+constexpr Field<Record> run(std::size_t offset) {
+    using Element = typename MemberOf<decltype(Member)>::Type::value_type;
+    return {offset, Count * sizeof(Element),
+            [](const Record& r, std::uint8_t* p) {
+                for (std::size_t i = 0; i < Count; ++i)
+                    put(p + i * sizeof(Element), (r.*Member)[First + i]);
+            },
+            [](Record& r, const std::uint8_t* p) {
+                for (std::size_t i = 0; i < Count; ++i)
+                    get(p + i * sizeof(Element), (r.*Member)[First + i]);
+            }};
+}
+
+// The fields must follow one another without gap or overlap and fill the record.
+template <class Record, std::size_t N>
+constexpr bool coversRecord(const std::array<Field<Record>, N>& fields) {
+    std::size_t at = 0;
+    for (const auto& f : fields) {
+        if (f.offset != at) return false;
+        at += f.size;
+    }
+    return at == Record::kSize;
+}
+
+// Tshare. History entry d (1..1000) stands at kHistory1 + 2 * (d - 1); entry 0 is not stored.
+constexpr std::size_t kHistory1 = 42;
+constexpr std::array kShareFields = {
+    field<&Tshare::name>(0),
+    field<&Tshare::sector>(41),
+    run<&Tshare::history, 1, Tshare::kHistoryDays>(kHistory1),
+    field<&Tshare::high>(2042),
+    field<&Tshare::low>(2044),
+    field<&Tshare::price>(2046),
+    field<&Tshare::change>(2048),
+    field<&Tshare::cost>(2052),
+    field<&Tshare::owned>(2056),
+    field<&Tshare::p1cost>(2060),
+    field<&Tshare::p2cost>(2064),
+    field<&Tshare::p1owned>(2068),
+    field<&Tshare::p2owned>(2072),
+};
+static_assert(coversRecord(kShareFields));
 
 std::int32_t waterEffect(std::uint8_t b) {
     const auto v = static_cast<std::int8_t>(b);
     return (v >= -2 && v <= 2) ? v : 0;
 }
 
+// Byte 254 is the Water effect, affect[12], as a signed byte. The raw byte is kept so that
+// an unreadable one left as it was is written back as it was.
+constexpr Field<Tnewsitem> kWaterField = {
+    254, 1,
+    [](const Tnewsitem& n, std::uint8_t* p) {
+        p[0] = waterEffect(n.waterbyte) == n.affect[12]
+                   ? n.waterbyte
+                   : static_cast<std::uint8_t>(static_cast<std::int8_t>(n.affect[12]));
+    },
+    [](Tnewsitem& n, const std::uint8_t* p) {
+        n.waterbyte = p[0];
+        n.affect[12] = waterEffect(p[0]);
+    }};
+
+// Tnewsitem. affect[0] (FTSE) to affect[11] as 32-bit values; affect[12] is byte 254.
+constexpr std::array kNewsFields = {
+    field<&Tnewsitem::text>(0),          field<&Tnewsitem::pad201>(201),
+    run<&Tnewsitem::affect, 0, 12>(204), field<&Tnewsitem::probcode>(252),
+    field<&Tnewsitem::used>(253),        kWaterField,
+    field<&Tnewsitem::pad255>(255),
+};
+static_assert(coversRecord(kNewsFields));
+
+template <class Record, std::size_t N>
+void encode(const std::array<Field<Record>, N>& fields, const Record& r, std::uint8_t* out) {
+    for (const auto& f : fields)
+        f.write(r, out + f.offset);
+}
+
+template <class Record, std::size_t N>
+Record decode(const std::array<Field<Record>, N>& fields, const std::uint8_t* in) {
+    Record r;
+    for (const auto& f : fields)
+        f.read(r, in + f.offset);
+    return r;
+}
+
 } // namespace
 
 void encodeShare(const Tshare& s, std::span<std::uint8_t, Tshare::kSize> out) {
-    std::uint8_t* p = out.data();
-    putString(p + kName, s.name);
-    p[kSector] = s.sector;
-    for (int d = 1; d <= Tshare::kHistoryDays; ++d)
-        put16(p + 40 + 2 * d, s.history[d]);
-    put16(p + kHigh, s.high);
-    put16(p + kLow, s.low);
-    put16(p + kPrice, s.price);
-    put32(p + kChange, s.change);
-    put32(p + kCost, s.cost);
-    put32(p + kOwned, s.owned);
-    put32(p + kP1cost, s.p1cost);
-    put32(p + kP2cost, s.p2cost);
-    put32(p + kP1owned, s.p1owned);
-    put32(p + kP2owned, s.p2owned);
+    encode(kShareFields, s, out.data());
 }
 
 Tshare decodeShare(std::span<const std::uint8_t, Tshare::kSize> in) {
-    const std::uint8_t* p = in.data();
-    Tshare s;
-    getString(p + kName, s.name);
-    s.sector = p[kSector];
-    for (int d = 1; d <= Tshare::kHistoryDays; ++d)
-        s.history[d] = get16(p + 40 + 2 * d);
-    s.high = get16(p + kHigh);
-    s.low = get16(p + kLow);
-    s.price = get16(p + kPrice);
-    s.change = get32(p + kChange);
-    s.cost = get32(p + kCost);
-    s.owned = get32(p + kOwned);
-    s.p1cost = get32(p + kP1cost);
-    s.p2cost = get32(p + kP2cost);
-    s.p1owned = get32(p + kP1owned);
-    s.p2owned = get32(p + kP2owned);
-    return s;
+    return decode(kShareFields, in.data());
 }
 
 void encodeNewsItem(const Tnewsitem& n, std::span<std::uint8_t, Tnewsitem::kSize> out) {
-    std::uint8_t* p = out.data();
-    putString(p + kText, n.text);
-    std::copy(n.pad201.begin(), n.pad201.end(), p + kPad201);
-    for (int s = 0; s <= 11; ++s)
-        put32(p + kAffect0 + 4 * s, n.affect[s]);
-    p[kProbcode] = n.probcode;
-    p[kUsed] = n.used;
-    // An unreadable Water byte left as it was stays as it was.
-    p[kWater] = waterEffect(n.waterbyte) == n.affect[12]
-                    ? n.waterbyte
-                    : static_cast<std::uint8_t>(static_cast<std::int8_t>(n.affect[12]));
-    p[kPad255] = n.pad255;
+    encode(kNewsFields, n, out.data());
 }
 
 Tnewsitem decodeNewsItem(std::span<const std::uint8_t, Tnewsitem::kSize> in) {
-    const std::uint8_t* p = in.data();
-    Tnewsitem n;
-    getString(p + kText, n.text);
-    std::copy_n(p + kPad201, 3, n.pad201.begin());
-    for (int s = 0; s <= 11; ++s)
-        n.affect[s] = get32(p + kAffect0 + 4 * s);
-    n.probcode = p[kProbcode];
-    n.used = p[kUsed];
-    n.waterbyte = p[kWater];
-    n.affect[12] = waterEffect(n.waterbyte);
-    n.pad255 = p[kPad255];
-    return n;
+    return decode(kNewsFields, in.data());
 }
 
 } // namespace quotara

@@ -1,5 +1,6 @@
 #pragma once
-// The two records of the game's files. Only records.cpp knows their byte layout.
+// The two records of the game's files. Only records.cpp knows their byte layout: one table of
+// fields per record, walked by both the reader and the writer.
 
 #include "state/text.h"
 

@@ -19,6 +19,17 @@ void setMarketExample(GameState& s) {
     s.hangchange = -200;
 }
 
+// The first seed whose first draws give these results (draw out of n, result), to reach the
+// ends of a band through the game's own code.
+std::uint32_t seedDrawing(std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> draws) {
+    for (std::uint32_t seed = 0;; ++seed) {
+        Random r = test::seeded(seed);
+        if (std::all_of(draws.begin(), draws.end(),
+                        [&r](const auto& d) { return r(d.first) == d.second; }))
+            return seed;
+    }
+}
+
 // A game with no news in force and the indices unchanged, share 0 at the given price.
 struct PriceTest : ::testing::Test {
     test::MarketGame g;
@@ -124,48 +135,43 @@ TEST(NewsScore, effectsOutsideTheGradesCountAsNothing) {
 }
 
 TEST_F(PriceTest, at1000pWithoutNewsItMovesBy982PlusRandom40) {
-    int lowest = 100000, highest = 0;
     for (std::uint32_t seed = 0; seed < 3000; ++seed) {
         Random replica = test::seeded(seed * 7919u);
         const int expected = 982 + static_cast<int>(replica(40));
         ASSERT_EQ(moveFrom(seed * 7919u, 1000), expected);
         EXPECT_EQ(share.change, expected - 1000);
         EXPECT_EQ(g.game.random.seed(), replica.seed()); // one draw: no low-price draw
-        lowest = std::min(lowest, expected);
-        highest = std::max(highest, expected);
     }
-    EXPECT_EQ(lowest, 982);
-    EXPECT_EQ(highest, 1021);
+    // The band's ends: a drag of 18 pence below the noise's middle.
+    EXPECT_EQ(moveFrom(seedDrawing({{40, 0}}), 1000), 982);
+    EXPECT_EQ(moveFrom(seedDrawing({{40, 39}}), 1000), 1021);
 }
 
 TEST_F(PriceTest, marketFactorExampleGivesBase1003) {
     setMarketExample(g.s);
     for (std::uint32_t seed : {1u, 99u, 4242u, 0xdeadbeefu}) {
         Random replica = test::seeded(seed);
-        const int price = moveFrom(seed, 1000);
-        EXPECT_EQ(price, 1003 + static_cast<int>(replica(40)) - 18);
-        EXPECT_GE(price, 985);
-        EXPECT_LE(price, 1024);
+        EXPECT_EQ(moveFrom(seed, 1000), 1003 + static_cast<int>(replica(40)) - 18);
     }
+    EXPECT_EQ(moveFrom(seedDrawing({{40, 0}}), 1000), 985);
 }
 
 TEST_F(PriceTest, lowPricedSharesDrawTwiceNoiseFirst) {
-    int lowest = 1000, highest = 0;
     for (std::uint32_t seed = 0; seed < 2000; ++seed) {
         Random replica = test::seeded(seed);
         const int noise = static_cast<int>(replica(4));
         const int expected = 101 + noise - 2 + static_cast<int>(replica(6)) - 2;
         ASSERT_EQ(moveFrom(seed, 101), expected) << seed;
-        lowest = std::min(lowest, expected);
-        highest = std::max(highest, expected);
     }
-    EXPECT_EQ(lowest, 97);
-    EXPECT_EQ(highest, 105);
+    // Noise first, then the low-price draw: the lowest pair and the highest pair.
+    EXPECT_EQ(moveFrom(seedDrawing({{4, 0}, {6, 0}}), 101), 97);
+    EXPECT_EQ(moveFrom(seedDrawing({{4, 3}, {6, 5}}), 101), 105);
+    EXPECT_EQ(moveFrom(seedDrawing({{4, 3}, {6, 0}}), 101), 100);
 }
 
 TEST_F(PriceTest, aShareAt12pDrawsRandom0WhichStillAdvances) {
     Random replica = test::seeded(555);
-    EXPECT_EQ(replica(0), 0u);
+    replica(0);
     const int expected = 12 + static_cast<int>(replica(6)) - 2;
     EXPECT_EQ(moveFrom(555, 12), expected);
     EXPECT_EQ(g.game.random.seed(), replica.seed());
@@ -242,20 +248,20 @@ TEST_F(PriceTest, pricesStayWithinSixteenBits) {
 TEST(Indices, ftseAt5217MovesWithinItsBand) {
     test::MarketGame g;
     g.startFreePlay();
-    int lowest = 100000, highest = 0;
-    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+    const auto stepFrom = [&g](std::uint32_t seed) {
         g.s.ftse = 5217;
-        g.game.random.setSeed(seed * 104729u);
-        Random replica = test::seeded(seed * 104729u);
+        g.game.random.setSeed(seed);
         ftseStep(g.game);
+        return g.s.ftse;
+    };
+    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+        Random replica = test::seeded(seed * 104729u);
         const int expected = 5217 + static_cast<int>(replica(104)) - 47;
-        ASSERT_EQ(g.s.ftse, expected);
+        ASSERT_EQ(stepFrom(seed * 104729u), expected);
         ASSERT_EQ(g.s.ftsechange, expected - 5217);
-        lowest = std::min(lowest, expected);
-        highest = std::max(highest, expected);
     }
-    EXPECT_EQ(lowest, 5170);
-    EXPECT_EQ(highest, 5273);
+    EXPECT_EQ(stepFrom(seedDrawing({{104, 0}})), 5170);
+    EXPECT_EQ(stepFrom(seedDrawing({{104, 103}})), 5273);
 }
 
 TEST(Indices, ftseFollowsTheMarketAndTheFtseNews) {

@@ -1,0 +1,94 @@
+// pages_bench: one End Day with its refresh of every page, repainted, as the player sees it,
+// for each page of the main window in front. Prints the median microseconds per day, in the
+// same manner as the bare relabel baseline, so bench/ratios can set them side by side.
+//
+//   pages_bench DAYS
+//
+// The game is a free-play game over a temporary data folder with eight holdings, answered by
+// silent message boxes.
+
+#include "app/shell.h"
+#include "shipped/news.h"
+#include "state/install.h"
+#include "trading/trade.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace quotara;
+
+class TickingClock final : public Clock {
+  public:
+    std::uint32_t msOfDay() override { return now_ = (now_ + 37) % 86'400'000u; }
+
+  private:
+    std::uint32_t now_ = 12'345'678;
+};
+
+bool waitUntilExposed(QWidget& window) {
+    QTimer wakeUp;
+    wakeUp.start(100);
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed())) {
+        if (waited.elapsed() > 10'000) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const int days = argc > 1 ? std::max(1, QString(argv[1]).toInt()) : 200;
+
+    QTemporaryDir tmp;
+    const DataFolder folder(tmp.path() + QStringLiteral("/quotara"));
+    installDataFolder(folder, shippedNewsFile());
+    TickingClock clock;
+    SilentMessages messages;
+    Game game(clock, messages, folder);
+    Shell shell(game);
+    if (!shell.startUp()) return 1;
+    Tmain_screen& main = shell.main();
+    for (const char* timer : {"Timer1", "Timer2"})
+        main.findChild<QTimer*>(QLatin1String(timer))->stop();
+    shell.others()->newgame.freeplay();
+    shell.session().start({QStringLiteral("Bench"), {}, {}});
+    for (int share : {0, 2, 4, 6, 8, 10, 12, 14})
+        tradeOk(game, kBuyCaption, share, QStringLiteral("10"));
+    main.dataload();
+    if (!waitUntilExposed(main)) return 1;
+
+    auto* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    auto* endDay = main.findChild<QPushButton*>(QStringLiteral("Button1"));
+    for (const char* name : {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6"}) {
+        pages->setCurrentWidget(pages->findChild<QWidget*>(QLatin1String(name)));
+        QCoreApplication::processEvents();
+        std::vector<qint64> each(days);
+        QElapsedTimer timer;
+        for (int d = 0; d < days; ++d) {
+            timer.start();
+            endDay->click();
+            QCoreApplication::processEvents();
+            each[d] = timer.nsecsElapsed();
+        }
+        std::sort(each.begin(), each.end());
+        std::printf("pages_bench: page=%s days=%d median_us=%.1f\n", name, days,
+                    (each[(days - 1) / 2] + each[days / 2]) / 2e3);
+    }
+    return 0;
+}

@@ -22,8 +22,20 @@ import tempfile
 import time
 
 repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def default_bench():
+    # Beside the repository; from a linked worktree, beside its main checkout.
+    here = os.path.join(repo, "..", "shared", "bench")
+    if os.path.isdir(here):
+        return here
+    common = subprocess.run(["git", "-C", repo, "rev-parse", "--path-format=absolute",
+                             "--git-common-dir"], capture_output=True, text=True).stdout.strip()
+    return os.path.join(os.path.dirname(common), "..", "shared", "bench") if common else here
+
+
 parser = argparse.ArgumentParser()
-parser.add_argument("bench", nargs="?", default=os.path.join(repo, "..", "shared", "bench"))
+parser.add_argument("bench", nargs="?", default=default_bench())
 parser.add_argument("--rounds", type=int, default=15)
 parser.add_argument("--days", type=int, default=300)
 args = parser.parse_args()

@@ -12,15 +12,20 @@ OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare
       ticker(session.game()), endgame(session), help(),
       graph(session.game(), std::move(selectedShare)) {}
 
-Shell::Shell(Game& game)
-    : game_(game), session_(game, *this),
-      main_(std::make_unique<Tmain_screen>(session_, static_cast<DayViews&>(*this))) {}
+Shell::Shell(Game& game) : game_(game), session_(game, *this) {}
 
 Shell::~Shell() = default;
 
+Tmain_screen& Shell::main() {
+    // Made when first needed: the start-up question comes before any window, so the player
+    // sees it at once and No leaves no window behind.
+    if (!main_) main_ = std::make_unique<Tmain_screen>(session_, static_cast<DayViews&>(*this));
+    return *main_;
+}
+
 bool Shell::startUp() {
     // The main window's start-up runs before any other window exists.
-    if (!main_->FormCreate()) return false;
+    if (!session_.startUp()) return false;
     others_ =
         std::make_unique<OtherWindows>(session_, [m = main_.get()] { return m->selectedShare(); });
     connectWindows();
@@ -28,7 +33,7 @@ bool Shell::startUp() {
 }
 
 void Shell::connectWindows() {
-    Tmain_screen* m = main_.get();
+    Tmain_screen* m = &main();
     OtherWindows* w = others_.get();
     connect(m, &Tmain_screen::quitRequested, this, &Shell::quitRequested);
     connect(&w->endgame, &Tendgame::quitRequested, this, &Shell::quitRequested);
@@ -56,11 +61,11 @@ void Shell::placeTicker() {
     // The ticker's place suits a 640 x 480 screen, where it sits just under the centred main
     // window. On a larger screen it would cover the pages, so it moves under the window.
     QWidget& ticker = others_->ticker;
-    const QRect frame = main_->frameGeometry();
+    const QRect frame = main().frameGeometry();
     if (!ticker.frameGeometry().intersects(frame)) return;
     QRect place = ticker.frameGeometry();
-    place.moveTopLeft(QPoint(main_->geometry().left(), frame.bottom() + 6));
-    if (main_->screen() && main_->screen()->availableGeometry().contains(place))
+    place.moveTopLeft(QPoint(main().geometry().left(), frame.bottom() + 6));
+    if (main().screen() && main().screen()->availableGeometry().contains(place))
         ticker.move(place.topLeft());
 }
 
@@ -68,24 +73,24 @@ void Shell::placeTicker() {
 // SessionViews
 
 void Shell::hideGame() {
-    main_->hideGame();
+    main().hideGame();
 }
 
 void Shell::clearPortfolio() {
-    main_->portfolioclear();
-    main_->Button6Click();
+    main().portfolioclear();
+    main().Button6Click();
 }
 
 void Shell::selectFirstPricePage() {
-    main_->selectFirstPricePage();
+    main().selectFirstPricePage();
 }
 
 void Shell::listShares() {
-    main_->listShares();
+    main().listShares();
 }
 
 void Shell::showStatusTexts() {
-    main_->showStatusTexts();
+    main().showStatusTexts();
 }
 
 void Shell::closeNewGame() {
@@ -97,7 +102,7 @@ void Shell::openNewGame() {
 }
 
 void Shell::showGame() {
-    main_->showGame();
+    main().showGame();
     if (others_) {
         placeTicker();
         others_->ticker.show();
@@ -105,19 +110,19 @@ void Shell::showGame() {
 }
 
 void Shell::showUser() {
-    main_->setUserPanel(userPanelText(game_.state));
+    main().setUserPanel(userPanelText(game_.state));
 }
 
 void Shell::resetViews() {
-    main_->resetViews();
+    main().resetViews();
 }
 
 void Shell::selectLookupPage() {
-    main_->selectLookupPage();
+    main().selectLookupPage();
 }
 
 void Shell::refreshPages() {
-    main_->dataload();
+    main().dataload();
 }
 
 void Shell::hideTicker() {
@@ -129,7 +134,7 @@ void Shell::closeEndOfLevel() {
 }
 
 void Shell::showLoaded() {
-    main_->showLoaded();
+    main().showLoaded();
     if (others_) {
         others_->ticker.setText(game_.state.tickerText);
         others_->newgame.refreshView();
@@ -144,11 +149,11 @@ void Shell::closePlayerDetails() {
 // DayViews
 
 void Shell::refresh() {
-    main_->refreshDay();
+    main().refreshDay();
 }
 
 void Shell::newsDrawn() {
-    main_->showHeadlines();
+    main().showHeadlines();
     if (others_) others_->ticker.setText(game_.state.tickerText);
 }
 
@@ -161,7 +166,7 @@ void Shell::levelEnded(const LevelVerdict& verdict) {
         others_->endgame.showVerdict(verdict);
         others_->ticker.hide();
     }
-    main_->hide();
+    main().hide();
 }
 
 } // namespace quotara

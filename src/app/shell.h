@@ -44,7 +44,7 @@ class Shell : public QObject, private SessionViews, private DayViews {
     Q_OBJECT
 
   public:
-    // Creates the main window; start-up has not run yet.
+    // No window exists until start-up needs one.
     explicit Shell(Game& game);
     ~Shell() override;
 
@@ -53,7 +53,7 @@ class Shell : public QObject, private SessionViews, private DayViews {
     bool startUp();
 
     Session& session() { return session_; }
-    Tmain_screen& main() { return *main_; }
+    Tmain_screen& main();                            // made on first use
     OtherWindows* others() { return others_.get(); } // null before start-up
 
   signals:

@@ -160,10 +160,6 @@ void Tmain_screen::showEvent(QShowEvent* event) {
 // ---------------------------------------------------------------------------------------
 // The sequences' steps in this window
 
-bool Tmain_screen::FormCreate() {
-    return session_.startUp();
-}
-
 void Tmain_screen::setPagesVisible(bool visible) {
     const QSignalBlocker block(ui->PageControl1);
     for (QWidget* page : std::initializer_list<QWidget*>{

@@ -34,10 +34,6 @@ class Tmain_screen : public QMainWindow {
     Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent = nullptr);
     ~Tmain_screen() override;
 
-    // The creation handler: start-up, Session::startUp. False when the disclaimer was
-    // answered No.
-    bool FormCreate();
-
     // What the sequences show in this window (SessionViews and DayViews steps).
     void hideGame();
     void showGame(); // pages, tabs, Label1, status bar and End Day, then the window

@@ -16,6 +16,9 @@
 int main(int argc, char* argv[]) {
     using namespace quotara;
     QApplication app(argc, argv);
+    // The game ends only when the player says so (File > Exit, an Exit button, the exit
+    // question, or the main window closed), never because the last visible window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
     setApplicationIdentity();
     applyLook(app);
 

@@ -37,6 +37,7 @@ void Shell::connectWindows() {
     OtherWindows* w = others_.get();
     connect(m, &Tmain_screen::quitRequested, this, &Shell::quitRequested);
     connect(&w->endgame, &Tendgame::quitRequested, this, &Shell::quitRequested);
+    connect(&w->newgame, &Tnewgame::quitRequested, this, &Shell::quitRequested);
 
     connect(m, &Tmain_screen::newGameRequested, this, [w] {
         w->newgame.show();
@@ -150,6 +151,8 @@ void Shell::closePlayerDetails() {
 
 void Shell::refresh() {
     main().refreshDay();
+    // An open trade dialog shows the new day's price, spread and what can be afforded.
+    if (others_ && others_->buysell.isVisible()) others_->buysell.refreshFigures();
 }
 
 void Shell::newsDrawn() {

@@ -121,6 +121,19 @@ const LevelRow& defaultLevel() {
     return level;
 }
 
+LevelValues levelValues(const GameState& s) {
+    return {s.money, s.startmoney, s.target, s.endday, s.endmonth, s.goldwon};
+}
+
+void applyLevelValues(GameState& s, const LevelValues& v) {
+    s.money = v.money;
+    s.startmoney = v.startmoney;
+    s.target = v.target;
+    s.endday = v.endday;
+    s.endmonth = v.endmonth;
+    s.goldwon = v.goldwon;
+}
+
 void freePlayValues(GameState& state) {
     state.money = 15000;
     state.startmoney = 0;

@@ -57,6 +57,16 @@ struct NewGame {
     int goldLevel = kNoLevel;
 };
 
+// What a level or mode puts in force: money, start money, target, deadline and whether the
+// level's gold bar was already won.
+struct LevelValues {
+    std::int32_t money = 0, startmoney = 0, target = 0; // pounds
+    std::uint8_t endday = 0, endmonth = 0;
+    std::uint8_t goldwon = 0;
+};
+LevelValues levelValues(const GameState& state);
+void applyLevelValues(GameState& state, const LevelValues& values);
+
 // Free play and two-player: £15000, no target and a deadline that never comes.
 void freePlayValues(GameState& state);
 
@@ -88,7 +98,7 @@ int chosenMode(const NewGame& ng);
 
 enum class StartOutcome {
     Refused,     // two-player: message shown, nothing else happens
-    NameMissing, // message shown, the window stays; the market is still reset
+    NameMissing, // message shown, the window stays; the game is left as it was
     Started,     // username set: the window hides and the game begins
 };
 // The checks of Start, with their messages; Session::start runs them and what follows.

@@ -39,15 +39,35 @@ void Session::loadNews() {
     if (error.isError()) game_.messages.show(Messages::Kind::Error, error.text());
 }
 
+void Session::choose(const std::function<void(GameState&)>& choice) {
+    GameState& s = game_.state;
+    if (!running_) {
+        choice(s);
+        return;
+    }
+    const LevelValues inForce = levelValues(s);
+    // The choice builds on the ones made before it, as the window shows them.
+    if (pending_) applyLevelValues(s, *pending_);
+    choice(s);
+    pending_ = levelValues(s);
+    applyLevelValues(s, inForce);
+}
+
+void Session::applyPendingChoices() {
+    if (pending_) applyLevelValues(game_.state, *pending_);
+    pending_.reset();
+}
+
 StartOutcome Session::start(const StartNames& names) {
     const StartOutcome outcome =
         startCheck(game_, names.playername, names.p1caption, names.p2caption);
-    if (outcome == StartOutcome::Refused) return outcome;
-    if (outcome == StartOutcome::Started) {
-        views_.closeNewGame();
-        views_.showGame();
-        views_.showUser();
-    }
+    // A refused Start leaves the running game as it was.
+    if (outcome != StartOutcome::Started) return outcome;
+    applyPendingChoices();
+    running_ = true;
+    views_.closeNewGame();
+    views_.showGame();
+    views_.showUser();
     newgamereset(game_.state);
     views_.resetViews();
     views_.selectLookupPage();
@@ -56,6 +76,9 @@ StartOutcome Session::start(const StartNames& names) {
 }
 
 bool Session::continueAfterLevel() {
+    // The level is over: what the new-game window shows is in force from here.
+    running_ = false;
+    applyPendingChoices();
     newgamereset(game_.state);
     views_.resetViews();
     views_.refreshPages();
@@ -81,6 +104,8 @@ bool Session::loadGame() {
         return false;
     }
     applySavedGame(read, game_.state, newGame_);
+    pending_.reset();
+    running_ = true;
 
     // 5. The refresh.
     loadRefresh(game_.state, read.hasState);

@@ -9,6 +9,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace quotara {
 
 // What the sequences ask of the windows, each a whole step a player can see.
@@ -74,7 +77,15 @@ class Session {
     // ends with nothing saved.
     bool startUp();
 
-    // Start of the new-game window. After Refused nothing has happened.
+    // A choice of the new-game window (mode, level, name), run on the game state. With no
+    // game running it is in force at once. While one runs it changes only the window and
+    // what Start will put in force, so the game keeps its money, target and deadline;
+    // twoplayer and the gold-bar count still follow at once.
+    void choose(const std::function<void(GameState&)>& choice);
+    bool running() const { return running_; }
+
+    // Start of the new-game window. Every check comes first: after Refused or NameMissing
+    // nothing in the game has changed.
     StartOutcome start(const StartNames& names);
 
     // Continue of the end-of-level window: the market back at its start values (money,
@@ -97,6 +108,9 @@ class Session {
     Game& game_;
     SessionViews& views_;
     NewGame newGame_;
+    bool running_ = false;               // a game was started or loaded and has not ended
+    std::optional<LevelValues> pending_; // choices made while it runs, for the next Start
+    void applyPendingChoices();
 };
 
 } // namespace quotara

@@ -5,6 +5,11 @@
 #include "setup/session.h"
 #include "ui_tnewgame.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+
+#include <algorithm>
+
 namespace quotara {
 
 Tnewgame::Tnewgame(Session& session, QWidget* parent)
@@ -62,27 +67,29 @@ void Tnewgame::goldbars() {
 }
 
 void Tnewgame::singleplay() {
-    quotara::singleplay(ng_, game_.state);
+    session_.choose([this](GameState& s) { quotara::singleplay(ng_, s); });
     showView();
 }
 
 void Tnewgame::freeplay() {
-    quotara::freeplay(ng_, game_.state);
+    session_.choose([this](GameState& s) { quotara::freeplay(ng_, s); });
     showView();
 }
 
 void Tnewgame::multiplayer() {
-    quotara::multiplayer(ng_, game_.state);
+    session_.choose([this](GameState& s) { quotara::multiplayer(ng_, s); });
     showView();
 }
 
 void Tnewgame::levelload() {
-    quotara::levelload(ng_, game_.state, game_.messages, ui->levels->currentRow());
+    const int row = ui->levels->currentRow();
+    session_.choose([this, row](GameState& s) { quotara::levelload(ng_, s, game_.messages, row); });
     showView();
 }
 
 void Tnewgame::cheat() {
-    quotara::cheat(ng_, game_.state, ui->playername->text());
+    const QString name = ui->playername->text();
+    session_.choose([this, &name](GameState& s) { quotara::cheat(ng_, s, name); });
     showView();
 }
 
@@ -101,6 +108,21 @@ void Tnewgame::showNames(const QString& player1, const QString& player2) {
 
 void Tnewgame::refreshView() {
     showView();
+}
+
+void Tnewgame::closeEvent(QCloseEvent* event) {
+    const auto others = QApplication::topLevelWidgets();
+    const bool alone = std::none_of(others.begin(), others.end(), [this](QWidget* w) {
+        return w != this && w->isVisible() &&
+               (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
+    });
+    if (alone && !game_.messages.ask(Messages::Kind::Confirmation,
+                                     QStringLiteral("Are you sure you want to quit Quotara?"))) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (alone) emit quitRequested();
 }
 
 void Tnewgame::showEvent(QShowEvent* event) {

@@ -42,10 +42,14 @@ class Tnewgame : public QWidget {
 
   signals:
     void editNamesRequested(); // Edit names: the player-details window
+    // Closed while no other window of the game is up, and the exit question answered Yes.
+    void quitRequested();
 
   protected:
     // The count may have grown at the end of a level since the window was last shown.
     void showEvent(QShowEvent* event) override;
+    // As the only window on screen (after Continue), closing asks the exit question.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void showView(); // copies the engine's view into the controls

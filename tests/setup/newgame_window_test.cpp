@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -169,17 +170,74 @@ class NewGameWindowTest : public QObject {
 
     // Without a name the window stays, yet the market is reset.
     void startWithoutAName() {
-        g->s().shares[3].price = 999;
-        g->s().day = 9;
         g->startGame(QString());
         QCOMPARE(g->messages.log.back().text, QStringLiteral("Please type in a player name."));
         QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
         QVERIFY(g->newgame->isVisible());
-        QCOMPARE(g->s().shares[3].price, kBuiltinShares[3].price);
-        QCOMPARE(g->s().day, 1);
         auto* pages = GameWindows::find<QTabWidget>(g->main, "PageControl1");
         QVERIFY(pages->isHidden());
         QVERIFY(GameWindows::find<QPushButton>(g->main, "Button1")->isHidden());
+    }
+
+    // A Start refused for a missing name leaves the running game whole: holdings, their
+    // cost, prices and the date.
+    void refusedStartKeepsTheRunningGame() {
+        g->startGame();
+        GameWindows::find<QPushButton>(g->main, "Button1")->click();
+        GameWindows::find<QPushButton>(g->main, "Button1")->click();
+        g->s().shares[0].owned = 10;
+        g->s().shares[0].cost = 113;
+        const auto price = g->s().shares[0].price;
+        QCOMPARE(g->s().day, 3);
+        g->startGame(QString());
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("Please type in a player name."));
+        QCOMPARE(g->s().shares[0].owned, 10);
+        QCOMPARE(g->s().shares[0].cost, 113);
+        QCOMPARE(g->s().shares[0].price, price);
+        QCOMPARE(g->s().day, 3);
+        QVERIFY(g->main->isVisible());
+    }
+
+    // Clicking a mode or a level mid-game changes the window, not the game, until Start.
+    void choicesDuringAGameWaitForStart() {
+        g->startGame();
+        g->s().money = 14886;
+        g->newgame->show();
+        find<QToolButton>("Image3")->click(); // Free play
+        QCOMPARE(text("target"), QStringLiteral("Play for as long as you like!"));
+        g->newgame->close();
+        QCOMPARE(g->s().money, 14886);
+        QCOMPARE(g->s().target, 16000);
+        QCOMPARE(g->s().endmonth, 2);
+
+        g->newgame->show();
+        clickLevel(0);
+        QCOMPARE(g->s().money, 14886);
+        g->startGame();
+        QCOMPARE(g->s().money, 15000);
+        QCOMPARE(g->s().target, 15001);
+    }
+
+    // After Continue the new-game window is the only one up: closing it asks first.
+    void closingTheOnlyWindowAsks() {
+        g->main->hide();
+        g->newgame->show();
+        QSignalSpy quit(g->newgame, &Tnewgame::quitRequested);
+        g->messages.answers = {false};
+        QVERIFY(!g->newgame->close());
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("Are you sure you want to quit Quotara?"));
+        QVERIFY(g->newgame->isVisible());
+        QCOMPARE(quit.count(), 0);
+        QVERIFY(g->newgame->close()); // Yes
+        QCOMPARE(quit.count(), 1);
+        // Beside the main window it simply closes.
+        g->main->show();
+        g->newgame->show();
+        const auto asked = g->messages.log.size();
+        QVERIFY(g->newgame->close());
+        QCOMPARE(g->messages.log.size(), asked);
+        QCOMPARE(quit.count(), 1);
     }
 
     // Start shows the game: pages on Share Lookup, status bar with the name cut to 20

@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 using namespace quotara;
@@ -90,12 +92,46 @@ TEST_F(SessionTest, startWithANameShowsTheGameThenResetsAndRefreshes) {
                                   "resetViews day 1 owned 0", "selectLookupPage", "refreshPages"}));
 }
 
-TEST_F(SessionTest, startWithoutANameStillResetsTheMarket) {
+// A refused Start must not wipe the running game: holdings, prices and date stay.
+TEST_F(SessionTest, startWithoutANameChangesNothing) {
     session.startUp();
+    session.start({"Ann", {}, {}});
+    s.shares[0].owned = 10;
+    s.shares[0].price = 1200;
+    s.day = 3;
     steps.clear();
     EXPECT_EQ(session.start({{}, {}, {}}), StartOutcome::NameMissing);
-    EXPECT_EQ(steps, QStringList({"show Please type in a player name.", "resetViews day 1 owned 0",
-                                  "selectLookupPage", "refreshPages"}));
+    EXPECT_EQ(steps, QStringList{"show Please type in a player name."});
+    EXPECT_EQ(std::tuple(s.shares[0].owned, s.shares[0].price, s.day), std::tuple(10, 1200, 3));
+}
+
+// While a game runs, the new-game window's choices wait for Start; twoplayer follows at once.
+TEST_F(SessionTest, choicesDuringAGameWaitForStart) {
+    NewGame ng;
+    session.startUp();
+    session.choose([&](GameState& st) { goldbars(ng, st); });
+    session.start({"Ann", {}, {}});
+    s.money = 14886;
+    session.choose([&](GameState& st) { freeplay(ng, st); });
+    EXPECT_EQ(std::tuple(s.money, s.target, s.endmonth), std::tuple(14886, 16000, 2));
+    session.choose([&](GameState& st) { multiplayer(ng, st); });
+    EXPECT_EQ(s.twoplayer, 1);
+    session.choose([&](GameState& st) { singleplay(ng, st); });
+    EXPECT_EQ(s.twoplayer, 0);
+    EXPECT_EQ(std::tuple(s.money, s.target, s.endmonth), std::tuple(14886, 16000, 2));
+
+    session.start({"Ann", {}, {}});
+    // Single play keeps the free-play values chosen before it.
+    EXPECT_EQ(std::tuple(s.money, s.startmoney, s.target, s.endmonth), std::tuple(15000, 0, 0, 0));
+}
+
+// With no game running (start-up, after Continue) a choice is in force at once.
+TEST_F(SessionTest, choicesBeforeAnyGameApplyAtOnce) {
+    NewGame ng;
+    session.startUp();
+    session.choose([&](GameState& st) { goldbars(ng, st); });
+    session.choose([&](GameState& st) { freeplay(ng, st); });
+    EXPECT_EQ(std::tuple(s.money, s.target), std::tuple(15000, 0));
 }
 
 TEST_F(SessionTest, startOfATwoPlayerGameIsRefusedAndChangesNothing) {

@@ -2,6 +2,7 @@
 // sale typed into the real controls, a quantity that is not a number, Cancel and Escape.
 
 #include "support/gamewindows.h"
+#include "trading/spread.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -163,6 +164,19 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(share(7).owned, 10);
         QCOMPARE(share(9).owned, 0);
         QCOMPARE(g->messages.log.back().text, QStringLiteral("The shares cost £10"));
+    }
+
+    // An End Day while the dialog is open brings its price up to the new day before OK.
+    void endDayWhileOpenRefreshesTheFigures() {
+        select(0);
+        onMain<QPushButton>("lookupbuy")->click();
+        QCOMPARE(find("price")->text(), QStringLiteral("1145p")); // 1134p + 11p
+        onMain<QPushButton>("Button1")->click();
+        const Tshare& abbey = share(0);
+        QCOMPARE(find("price")->text(), QString::number(abbey.price + spread(abbey.price)) + "p");
+        typeAndEnter(QStringLiteral("1"));
+        QCOMPARE(abbey.owned, 1);
+        QCOMPARE(abbey.cost, (abbey.price + spread(abbey.price) + 50) / 100);
     }
 
     void cancelAndEscapeChangeNothing() {

@@ -58,8 +58,11 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Quotara Help")
-                                       : QStringLiteral("Quotara Help - ") + title);
+        // A page whose title already names the help keeps it as it is.
+        const QString help = QStringLiteral("Quotara Help");
+        setWindowTitle(title.isEmpty()          ? help
+                       : title.startsWith(help) ? title
+                                                : help + QStringLiteral(" - ") + title);
     });
 }
 

@@ -40,8 +40,16 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     ui->TabSheet6->setGame(game_);
     ui->TabSheet5->setGame(game_);
     usePixelFonts(this);
+    pressWithEnter(this);
     useCompactTabs(ui->PageControl1);
     setupStatusBar();
+    // What to do first, while no game runs.
+    hint_ = new QLabel(QStringLiteral("To start a game, choose File > New Game.\n"
+                                      "To go on with a saved game, choose File > Load Game."),
+                       ui->centralwidget);
+    hint_->setObjectName(QStringLiteral("starthint"));
+    hint_->setAlignment(Qt::AlignCenter);
+    hint_->hide();
 
     TipOfTheDay1 = new TTipOfTheDay(this, game_.random, game_.clock, game_.messages);
     TipOfTheDay1->loadTips(shippedTipList());
@@ -142,6 +150,7 @@ bool Tmain_screen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->centralwidget && event->type() == QEvent::Resize) {
         // The pages fill the area above the status bar; End Day sits at the right of the tabs.
         const QRect area = ui->centralwidget->rect();
+        hint_->setGeometry(area);
         ui->PageControl1->setGeometry(area);
         ui->Button1->move(area.width() - ui->Button1->width() - 1, 0);
         ui->Label1->move(ui->Button1->x() - ui->Label1->width() - 6, ui->Label1->y());
@@ -178,6 +187,7 @@ void Tmain_screen::setEditorVisible(bool visible) {
 
 void Tmain_screen::hideGame() {
     // Nothing that needs a game can be seen or chosen.
+    hint_->show();
     ui->status->hide();
     ui->Label1->hide();
     ui->Button1->hide();
@@ -188,6 +198,7 @@ void Tmain_screen::hideGame() {
 }
 
 void Tmain_screen::showGame() {
+    hint_->hide();
     ui->PageControl1->setEnabled(true);
     ui->Button1->show();
     setPagesVisible(true);

@@ -113,6 +113,7 @@ class Tmain_screen : public QMainWindow {
     Game& game_;
     DayViews& dayViews_;
     std::array<QLabel*, 4> panels_{};
+    QLabel* hint_ = nullptr; // what to do first, shown while no game runs
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
     int userpanelflag_ = 0;

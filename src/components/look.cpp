@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTabBar>
@@ -149,6 +150,11 @@ class FirstShow final : public QObject {
 void setIconsWhenShown(QWidget* page, std::initializer_list<ButtonIcon> icons,
                        std::function<void()> more) {
     new FirstShow(page, std::vector<ButtonIcon>(icons), std::move(more));
+}
+
+void pressWithEnter(QWidget* root) {
+    for (auto* button : root->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
 }
 
 void centreOnScreen(QWidget* window) {

@@ -52,6 +52,9 @@ using ButtonIcon = std::pair<QAbstractButton*, QStyle::StandardPixmap>;
 void setIconsWhenShown(QWidget* page, std::initializer_list<ButtonIcon> icons,
                        std::function<void()> more = {});
 
+// Enter on a focused push button presses it, as Space does, in windows that are not dialogs.
+void pressWithEnter(QWidget* root);
+
 // Places a top-level window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);
 // Shows a top-level window in front and active; one that was hidden comes up centred.

@@ -1,5 +1,9 @@
 #include "setup/levels.h"
 
+#include "market/calendar.h"
+
+#include <QLocale>
+
 namespace quotara {
 
 namespace {
@@ -107,6 +111,19 @@ QStringList levelEntries() {
     for (const LevelRow& row : levelTable())
         out << row.entry;
     return out;
+}
+
+QString levelHint(const LevelRow& row, int goldbarcount) {
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QString hint = QStringLiteral("Start with %1; worth £%2 by %3 %4 wins.")
+                       .arg(row.moneyText, english.toString(row.target))
+                       .arg(row.endday)
+                       .arg(monthname(row.endmonth));
+    if (levelLocked(row, goldbarcount))
+        hint += QStringLiteral("\nLocked: needs %1 gold bar%2.")
+                    .arg(row.barsNeeded)
+                    .arg(row.barsNeeded == 1 ? QString() : QStringLiteral("s"));
+    return hint;
 }
 
 const LevelRow& defaultLevel() {

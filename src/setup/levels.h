@@ -28,6 +28,13 @@ struct LevelRow {
 
 const std::array<LevelRow, kLevelCount>& levelTable();
 QStringList levelEntries();
+// A level still locked for this many gold bars.
+inline bool levelLocked(const LevelRow& row, int goldbarcount) {
+    return goldbarcount < row.barsNeeded;
+}
+// The level list's tooltip: "Start with £15,000; worth £15,001 by 1 February wins." and,
+// while locked, "Locked: needs 3 gold bars."
+QString levelHint(const LevelRow& row, int goldbarcount);
 // What the window applies when created and after a refusal. Unlike row 0 it asks for a
 // profit of £1,000 (target 16000); its entry is empty and it needs no bars.
 const LevelRow& defaultLevel();

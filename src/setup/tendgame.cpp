@@ -17,6 +17,7 @@ Tendgame::Tendgame(Session& session, QWidget* parent)
       ui(std::make_unique<Ui::Tendgame>()), session_(session) {
     ui->setupUi(this);
     usePixelFonts(this);
+    pressWithEnter(this);
     setFixedSize(size());
     ui->Image->setPixmap(endOfLevelTitle(ui->Image->size()));
     connect(ui->button1, &QPushButton::clicked, this, &Tendgame::button1Click);

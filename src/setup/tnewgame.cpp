@@ -18,6 +18,7 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
       ng_(session.newGame()) {
     ui->setupUi(this);
     usePixelFonts(this);
+    pressWithEnter(this);
     ui->Image1->setPixmap(newGameTitle(ui->Image1->size()));
     ui->Image4->setIcon(modePicture(1, ui->Image4->iconSize()));
     ui->Image3->setIcon(modePicture(2, ui->Image3->iconSize()));
@@ -44,6 +45,16 @@ Tnewgame::~Tnewgame() = default;
 void Tnewgame::showView() {
     const NewGameView& v = ng_.view;
     ui->Label6->setText(v.goldbarsLabel);
+    // Locked levels greyed, and each level's money, target and deadline on its tooltip.
+    for (int row = 0; row < kLevelCount && row < ui->levels->count(); ++row) {
+        QListWidgetItem* item = ui->levels->item(row);
+        const LevelRow& level = levelTable()[row];
+        const int bars = game_.state.goldbarcount;
+        item->setToolTip(levelHint(level, bars));
+        item->setForeground(levelLocked(level, bars)
+                                ? palette().color(QPalette::Disabled, QPalette::Text)
+                                : palette().color(QPalette::Text));
+    }
     {
         const QSignalBlocker quiet(ui->levels);
         ui->levels->setCurrentRow(v.listRow);

@@ -25,6 +25,15 @@ PricesPage::PricesPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
         changes_[k - 1] = findChild<QLabel*>(QStringLiteral("priceschange") + n);
     }
     rowShare_.fill(-1);
+    // Over the rows of a page that lists no company (a sector with none in the table).
+    empty_ = new QLabel(QStringLiteral("No companies are listed on this page."), this);
+    empty_->setObjectName(QStringLiteral("pricesempty"));
+    empty_->setAlignment(Qt::AlignCenter);
+    QRect rows;
+    for (int k = 0; k < kPriceRows; ++k)
+        rows |= names_[k]->geometry() | changes_[k]->geometry();
+    empty_->setGeometry(rows);
+    empty_->hide();
     {
         const QSignalBlocker block(ui->pricespage);
         ui->pricespage->addItems(pricePageNames());
@@ -67,6 +76,7 @@ void PricesPage::fillPriceRows() {
         values_[k]->setText(rows[k].price);
         setToned(changes_[k], rows[k].change, rows[k].changeTone);
     }
+    empty_->setVisible(rows[0].share < 0);
 }
 
 void PricesPage::pricespageChange() {

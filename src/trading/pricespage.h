@@ -64,6 +64,7 @@ class PricesPage : public QWidget {
     Game* game_ = nullptr;
     std::array<QLabel*, kPriceRows> names_{}, values_{}, changes_{};
     std::array<int, kPriceRows> rowShare_{}; // share shown by each row, -1 for none
+    QLabel* empty_ = nullptr;                // "No companies are listed on this page."
     QMenu* popup_ = nullptr;
     QWidget* popupComponent_ = nullptr;
 };

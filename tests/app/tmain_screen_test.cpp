@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,7 +119,14 @@ class MainScreenTest : public QObject {
         QStringList items;
         for (QAction* menu : g->main->menuBar()->actions())
             for (QAction* a : menu->menu()->actions())
-                if (!a->isSeparator()) items << menu->text() + QLatin1Char('/') + a->objectName();
+                if (!a->isSeparator())
+                    items << QString(menu->text()).remove(QLatin1Char('&')) + QLatin1Char('/') +
+                                 a->objectName();
+        // Alt+F, Alt+O and Alt+H open the menus.
+        QStringList keys;
+        for (QAction* menu : g->main->menuBar()->actions())
+            keys << QKeySequence::mnemonic(menu->text()).toString();
+        QCOMPARE(keys, QStringList({"Alt+F", "Alt+O", "Alt+H"}));
         QCOMPARE(items, QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1",
                                      "File/Exit1", "Options/Datafiles1", "Options/Players1",
                                      "Options/GameEditor1", "Options/Status1", "Help/Contents1",
@@ -468,12 +476,49 @@ class MainScreenTest : public QObject {
         QVERIFY(g->messages.log.size() == 1); // the disclaimer only
     }
 
+    // The empty window says what to do first; a page of a sector with no company says so.
+    void hintsForTheEmptyWindowAndAnEmptyPricePage() {
+        QVERIFY(opened());
+        g->main->show();
+        QVERIFY(find("starthint")->isVisible());
+        QVERIFY(find("starthint")->text().contains(QStringLiteral("File > New Game")));
+        startGame();
+        QVERIFY(!find("starthint")->isVisible());
+        auto* pages = find<QTabWidget>("PageControl1");
+        pages->setCurrentWidget(find<QWidget>("TabSheet2"));
+        auto* selector = find<QComboBox>("pricespage");
+        QVERIFY(!find("pricesempty")->isVisible());
+        selector->setCurrentIndex(10); // sector 6: no company
+        g->main->dataload();
+        QCOMPARE(find("Pricesname1")->text(), QString());
+        QVERIFY(find("pricesempty")->isVisible());
+        selector->setCurrentIndex(5); // banks
+        g->main->dataload();
+        QVERIFY(!find("pricesempty")->isVisible());
+    }
+
     void helpContents() {
         QVERIFY(opened());
         action("Contents1")->trigger();
         QVERIFY(g->help->isVisible());
         QCOMPARE(g->help->browser()->source(), helpUrlForContext(1));
         QVERIFY(g->help->browser()->toPlainText().size() > 100);
+        QCOMPARE(g->help->windowTitle(), QStringLiteral("Quotara Help - Contents"));
+        g->help->showTopic(kHelpSharePrices);
+        QCOMPARE(g->help->windowTitle(), QStringLiteral("Quotara Help - Share Prices"));
+    }
+
+    // The keyboard: Enter on a focused button presses it; the pictures that do nothing are
+    // passed over by Tab.
+    void keyboard() {
+        QVERIFY(playing());
+        auto* endDay = find<QPushButton>("Button1");
+        endDay->setFocus();
+        QTest::keyClick(endDay, Qt::Key_Return);
+        QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
+        for (const char* picture : {"BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn9"})
+            QCOMPARE(find<QToolButton>(picture)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(find<QPushButton>("lookupbuy")->focusPolicy(), Qt::StrongFocus);
     }
 };
 

@@ -53,6 +53,21 @@ class NewGameWindowTest : public QObject {
     }
     void cleanup() { g.reset(); }
 
+    // Locked levels are greyed, and every level tells its money, target and deadline.
+    void levelsShowWhatTheyAskAndWhichAreLocked() {
+        g->newgame->show();
+        auto* levels = find<QListWidget>("levels");
+        QCOMPARE(levels->item(0)->toolTip(),
+                 QStringLiteral("Start with £15,000; worth £15,001 by 1 February wins."));
+        QVERIFY(levels->item(1)->toolTip().endsWith(QStringLiteral("Locked: needs 1 gold bar.")));
+        QVERIFY(levels->item(1)->foreground().color() != levels->item(0)->foreground().color());
+        g->s().goldbarcount = 1;
+        g->newgame->hide();
+        g->newgame->show();
+        QVERIFY(!levels->item(1)->toolTip().contains(QStringLiteral("Locked")));
+        QCOMPARE(levels->item(1)->foreground().color(), levels->item(0)->foreground().color());
+    }
+
     // Created at start-up with the default configuration, which differs from row 0.
     void createdWithTheDefaultLevel() {
         Tnewgame* w = g->newgame;

@@ -3,6 +3,9 @@
 #   ./build.sh play   install what is missing, build and start the game
 #   ./build.sh test   install what is missing, build and run every test headless
 #   ./build.sh deb    install what is missing, build the Debian package and print its path
+#   ./build.sh asan   the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh fuzz [SECONDS]  build the libFuzzer programs (clang) and run each for SECONDS (60)
+#   ./build.sh soak N          the random-action test of the windows for N actions
 # Run it as root or as a user who may use sudo. Both are quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,6 +14,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev lib
           libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev)
 # Also for the package: dpkg-shlibdeps computes its Depends, and CPack asks file what is a program.
 deb_packages=(dpkg-dev file)
+
+# Only for ./build.sh fuzz: clang and its libFuzzer and sanitizer runtimes.
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -28,6 +34,26 @@ install_missing() {
 build() {
     [ -f build/CMakeCache.txt ] || cmake --preset default
     cmake --build --preset default
+}
+
+# A fuzz run's corpus grows in a scratch folder; the seeds in the repository stay as they are.
+fuzz() {
+    local seconds="${1:-60}" failed=0
+    local work="build-fuzz/corpus"
+    for program in build-fuzz/tests/fuzz/fuzz_*; do
+        local name="${program##*/fuzz_}"
+        mkdir -p "$work/$name" "build-fuzz/crashes/$name"
+        echo "== $name: ${seconds}s"
+        local log="build-fuzz/$name.log"
+        if ! "$program" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+                -rss_limit_mb=1024 -artifact_prefix="build-fuzz/crashes/$name/" \
+                "$work/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
+            failed=1
+            tail -40 "$log"
+        fi
+        grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
+    done
+    [ "$failed" -eq 0 ] || { echo "fuzz: a target failed; the input is in build-fuzz/crashes" >&2; return 1; }
 }
 
 case "${1:-}" in
@@ -54,8 +80,26 @@ deb)
     cpack --preset deb
     ls "$PWD"/build-deb/quotara_*.deb
     ;;
+asan)
+    install_missing
+    [ -f build-asan/CMakeCache.txt ] || cmake --preset asan
+    cmake --build --preset asan
+    ctest --preset asan
+    ;;
+fuzz)
+    install_missing "${fuzz_packages[@]}"
+    [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
+    cmake --build --preset fuzz
+    fuzz "${2:-60}"
+    ;;
+soak)
+    install_missing
+    build
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QUOTARA_SOAK_ACTIONS="${2:?usage: $0 soak N}" \
+        ./build/tests/app/randomactions_test
+    ;;
 *)
-    echo "usage: $0 play|test|deb" >&2
+    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS]|soak N" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,183 @@
+// The game's files read from a folder anyone can write to: the news file, the share data file
+// and the saved games. A load either takes the file as the game defines it or changes nothing.
+
+#include "fuzz.h"
+#include "targets.h"
+
+#include "editor/newsfile.h"
+#include "editor/sharedata.h"
+#include "market/endofday.h"
+#include "setup/levels.h"
+#include "setup/savegame.h"
+#include "setup/startup.h"
+#include "state/sharefile.h"
+#include "support/fakes.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace quotara::fuzz {
+namespace {
+
+// A game as the player may have it when loading: a free-play game with every item named.
+struct Program {
+    test::FakeClock clock;
+    test::RecordingMessages messages;
+    Game game{clock, messages, DataFolder(scratchFolder())};
+    GameState& s = game.state;
+    Program() {
+        startFreePlay(s);
+        for (int n = 1; n <= kNewsCount; ++n)
+            s.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
+    }
+};
+
+class NoLoadViews final : public LoadViews {
+  public:
+    void showLoaded() override {}
+    void showPlaying() override {}
+};
+
+std::vector<std::uint8_t> newsBytes(const GameState& s) {
+    return encodeNewsTable(s.newsitems);
+}
+
+std::uint64_t fnv1a(Bytes bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (std::uint8_t b : bytes) {
+        h ^= b;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+void putLE64(std::uint8_t* p, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i)
+        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+} // namespace
+
+// Gives a state file the digests a save would have written, so that the fuzzer gets past them
+// to the fields. The digest of the share image lies at byte 10, that of all before it at 377.
+void sealStateFile(std::vector<std::uint8_t>& sta, Bytes shareImage) {
+    if (sta.size() != kStateFileSize) return;
+    putLE64(sta.data() + 10, fnv1a(shareImage.first(std::min(shareImage.size(), kShareFileSize))));
+    putLE64(sta.data() + 377, fnv1a(Bytes(sta).first(377)));
+}
+
+void newsFile(Bytes input) {
+    Program p;
+    const QString path = p.game.folder.newsFile();
+    putFile(path, input);
+    const std::size_t whole = std::min(input.size(), kNewsFileSize) / Tnewsitem::kSize;
+    const auto before = newsBytes(p.s);
+
+    // Start-up's load: the items read before an error stay.
+    const FileError error = loadNewsFile(p.s, path);
+    const auto after = newsBytes(p.s);
+    if (input.empty()) {
+        FUZZ_CHECK(!error.isError() && after == before);
+    } else if (input.size() < kNewsFileSize) {
+        FUZZ_CHECK(error == FileError::readBeyondEnd());
+    } else {
+        FUZZ_CHECK(!error.isError());
+    }
+    const std::size_t replaced = input.empty() ? 0 : whole * Tnewsitem::kSize;
+    FUZZ_CHECK(std::equal(after.begin(), after.begin() + replaced, input.begin()));
+    FUZZ_CHECK(std::equal(after.begin() + replaced, after.end(), before.begin() + replaced));
+
+    // Saving right after loading gives the file's items back byte for byte.
+    const QString copy = scratchFolder() + QStringLiteral("/copy.dat");
+    FUZZ_CHECK(!saveNewsFile(p.s, copy).isError());
+    FUZZ_CHECK(fileBytes(copy) == after);
+
+    // The editor's load: all or nothing.
+    Program q;
+    const auto old = newsBytes(q.s);
+    const FileError whole2 = loadWholeNewsFile(q.s, path);
+    FUZZ_CHECK(whole2 == error);
+    FUZZ_CHECK(newsBytes(q.s) == (error.isError() || input.empty() ? old : after));
+}
+
+void shareFile(Bytes input) {
+    Program p;
+    putFile(p.game.folder.sharesFile(), input);
+    const auto before = snapshot(p.s);
+    const bool loaded = loadgamedata(p.game);
+    if (input.size() < kShareFileSize) {
+        // Empty: nothing to load; short: an error; either way nothing changed.
+        FUZZ_CHECK(!loaded && snapshot(p.s) == before);
+        FUZZ_CHECK(p.messages.log.size() == (input.empty() ? 0u : 1u));
+        return;
+    }
+    FUZZ_CHECK(loaded && p.messages.log.empty());
+    // The records are the file's, an overlong name cut to 40 characters; money and the rest stay.
+    const auto image = shareFileImage(p.s.shares);
+    for (std::size_t i = 0; i < kShareFileSize; ++i)
+        FUZZ_CHECK(image[i] ==
+                   (i % Tshare::kSize == 0 ? std::min<std::uint8_t>(input[i], 40) : input[i]));
+    const auto after = snapshot(p.s);
+    FUZZ_CHECK(
+        std::equal(after.begin() + kShareFileSize, after.end(), before.begin() + kShareFileSize));
+    // Saving it again writes what was loaded.
+    savegamedata(p.game);
+    FUZZ_CHECK(p.messages.log.empty() && fileBytes(p.game.folder.sharesFile()) == image);
+
+    // The loaded shares can be played.
+    NoDayViews views;
+    endofday(p.game, views);
+}
+
+// Input: a flag byte, savegame.sta's bytes (385), then savegame.ply's (when there are none, a
+// game's own). Flag 1 seals the state file for the share image; flag 2 gives savegame.shr
+// the same bytes as savegame.ply, otherwise the game's own image; flag 4 leaves out the
+// state file.
+void savedGame(Bytes input) {
+    const Bytes flags = take(input, 1);
+    if (flags.empty()) return;
+    Program p;
+    const DataFolder& folder = p.game.folder;
+    const std::vector<std::uint8_t> own = shareFileImage(p.s.shares);
+    std::vector<std::uint8_t> sta(input.begin(),
+                                  input.begin() + std::min(input.size(), kStateFileSize));
+    input = input.subspan(sta.size());
+    const Bytes ply = input.empty() ? Bytes(own) : input;
+    if (flags[0] & 1) sealStateFile(sta, ply);
+    putFile(folder.savedPlayersFile(), ply);
+    putFile(folder.savedSharesFile(), flags[0] & 2 ? ply : Bytes(own));
+    if (flags[0] & 4)
+        QFile::remove(folder.savedStateFile());
+    else
+        putFile(folder.savedStateFile(), sta);
+
+    NewGame ng;
+    const auto before = snapshot(p.s);
+    NoLoadViews views;
+    if (!loadgame(p.game, ng, views)) {
+        FUZZ_CHECK(snapshot(p.s) == before);
+        FUZZ_CHECK(ng.appliedLevel == NewGame{}.appliedLevel);
+        FUZZ_CHECK(p.messages.log.size() == 1);
+        return;
+    }
+    const GameState& s = p.s;
+    FUZZ_CHECK(s.day >= 1 && s.day <= 31 && s.month >= 1 && s.month <= 12);
+    FUZZ_CHECK(p.messages.texts().back() == QStringLiteral("Game loaded successfully."));
+
+    // Saved again and loaded in a fresh program, the game comes back as it was.
+    FUZZ_CHECK(savegame(p.game, ng));
+    Program q;
+    NewGame ng2;
+    FUZZ_CHECK(loadgame(q.game, ng2, views));
+    // A load without a state file leaves the ticker text as it was; one with it recomputes it.
+    if (flags[0] & 4) q.s.tickerText = p.s.tickerText;
+    FUZZ_CHECK(snapshot(q.s) == snapshot(p.s));
+    FUZZ_CHECK(ng2.appliedLevel == ng.appliedLevel);
+
+    // And it can be played on.
+    NoDayViews days;
+    endofday(p.game, days);
+}
+
+} // namespace quotara::fuzz

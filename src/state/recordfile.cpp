@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 #include <vector>
@@ -59,10 +60,21 @@ ssize_t readFull(int fd, std::uint8_t* buf, std::size_t n) {
     return static_cast<ssize_t>(got);
 }
 
+std::int64_t writeBudget = -1; // see setWriteBudgetForTests
+
 bool writeFull(int fd, const std::uint8_t* buf, std::size_t n) {
     std::size_t done = 0;
     while (done < n) {
-        const ssize_t r = ::write(fd, buf + done, n - done);
+        std::size_t chunk = n - done;
+        if (writeBudget >= 0) {
+            chunk = std::min<std::size_t>(chunk, static_cast<std::size_t>(writeBudget));
+            if (chunk == 0) {
+                errno = ENOSPC;
+                return false;
+            }
+        }
+        const ssize_t r = ::write(fd, buf + done, chunk);
+        if (writeBudget >= 0 && r > 0) writeBudget -= r;
         if (r < 0 && errno == EINTR) continue;
         if (r < 0) return false;
         if (r == 0) {
@@ -234,6 +246,10 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
     StagedFile file;
     const FileError error = file.stage(path, bytes);
     return error.isError() ? error : file.commit();
+}
+
+void setWriteBudgetForTests(std::int64_t bytes) {
+    writeBudget = bytes;
 }
 
 bool fileExists(const QString& path) {

@@ -88,6 +88,10 @@ class StagedFile {
 // rewriting it in place would be.
 FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
 
+// Tests only: from now on every write of a file may write `bytes` more in all, then fails as
+// a full disk does (ENOSPC), so a test can stop a save after any byte. Negative: no limit.
+void setWriteBudgetForTests(std::int64_t bytes);
+
 // True when the name is not empty and the file can be opened for reading.
 bool fileExists(const QString& path);
 

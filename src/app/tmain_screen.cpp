@@ -229,6 +229,8 @@ void Tmain_screen::setUserPanel(const QString& text) {
 }
 
 void Tmain_screen::resetViews() {
+    // The reset puts the calendar back to its first day; the date shown goes with it.
+    panels_[1]->setText(dateText(state()));
     showHeadlines();
     ui->TabSheet2->selectFirstPage();
     lookupsel();

@@ -41,7 +41,7 @@ class Tmain_screen : public QMainWindow {
     void listShares();
     void showStatusTexts();
     void setUserPanel(const QString& text); // status panel 2
-    // The window's part of a new game's reset: empty headlines, the first price page, the
+    // The window's part of a new game's reset: the date, empty headlines, the first price page, the
     // Share Lookup page and the index figures of the Financial Info page.
     void resetViews();
     void selectLookupPage(); // without the page-change refresh

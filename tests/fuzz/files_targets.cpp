@@ -16,20 +16,37 @@
 #include <QFile>
 
 #include <algorithm>
+#include <memory>
 
 namespace quotara::fuzz {
 namespace {
 
 // A game as the player may have it when loading: a free-play game with every item named.
+// Made once; each run copies it rather than building a new one.
+const GameState& freshState() {
+    static const std::unique_ptr<GameState> fresh = [] {
+        auto s = std::make_unique<GameState>();
+        startFreePlay(*s);
+        for (int n = 1; n <= kNewsCount; ++n)
+            s->newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
+        return s;
+    }();
+    return *fresh;
+}
+
+// Two programs for all runs (a save is loaded again in the second), each fresh per run.
 struct Program {
     test::FakeClock clock;
     test::RecordingMessages messages;
     Game game{clock, messages, DataFolder(scratchFolder())};
     GameState& s = game.state;
-    Program() {
-        startFreePlay(s);
-        for (int n = 1; n <= kNewsCount; ++n)
-            s.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
+    static Program& fresh(int which) {
+        static Program programs[2];
+        Program& p = programs[which];
+        p.s = freshState();
+        p.messages.log.clear();
+        p.game.random.setSeed(0);
+        return p;
     }
 };
 
@@ -68,7 +85,7 @@ void sealStateFile(std::vector<std::uint8_t>& sta, Bytes shareImage) {
 }
 
 void newsFile(Bytes input) {
-    Program p;
+    Program& p = Program::fresh(0);
     const QString path = p.game.folder.newsFile();
     putFile(path, input);
     const std::size_t whole = std::min(input.size(), kNewsFileSize) / Tnewsitem::kSize;
@@ -94,7 +111,7 @@ void newsFile(Bytes input) {
     FUZZ_CHECK(fileBytes(copy) == after);
 
     // The editor's load: all or nothing.
-    Program q;
+    Program& q = Program::fresh(1);
     const auto old = newsBytes(q.s);
     const FileError whole2 = loadWholeNewsFile(q.s, path);
     FUZZ_CHECK(whole2 == error);
@@ -102,7 +119,7 @@ void newsFile(Bytes input) {
 }
 
 void shareFile(Bytes input) {
-    Program p;
+    Program& p = Program::fresh(0);
     putFile(p.game.folder.sharesFile(), input);
     const auto before = snapshot(p.s);
     const bool loaded = loadgamedata(p.game);
@@ -137,7 +154,7 @@ void shareFile(Bytes input) {
 void savedGame(Bytes input) {
     const Bytes flags = take(input, 1);
     if (flags.empty()) return;
-    Program p;
+    Program& p = Program::fresh(0);
     const DataFolder& folder = p.game.folder;
     const std::vector<std::uint8_t> own = shareFileImage(p.s.shares);
     std::vector<std::uint8_t> sta(input.begin(),
@@ -167,7 +184,7 @@ void savedGame(Bytes input) {
 
     // Saved again and loaded in a fresh program, the game comes back as it was.
     FUZZ_CHECK(savegame(p.game, ng));
-    Program q;
+    Program& q = Program::fresh(1);
     NewGame ng2;
     FUZZ_CHECK(loadgame(q.game, ng2, views));
     // A load without a state file leaves the ticker text as it was; one with it recomputes it.

@@ -35,9 +35,11 @@ void priceEngine(Bytes input) {
     const Bytes control = take(input, 16);
     if (control.size() < 16 || input.size() < Tnewsitem::kSize) return;
 
-    test::FakeClock clock;
-    test::RecordingMessages messages;
-    Game game(clock, messages, DataFolder(QString()));
+    // One game for all runs, put back to a new game's start each time.
+    static test::FakeClock clock;
+    static test::RecordingMessages messages;
+    static Game game(clock, messages, DataFolder(QString()));
+    messages.log.clear();
     GameState& s = game.state;
     startFreePlay(s);
     const std::size_t records = input.size() / Tnewsitem::kSize;
@@ -47,6 +49,7 @@ void priceEngine(Bytes input) {
             std::span<const std::uint8_t, Tnewsitem::kSize>(input.data() + at, Tnewsitem::kSize));
     }
     // Slot numbers 0..255, so items outside the table come up too.
+    s.headline4item = 0;
     s.headlines1.number = control[0] == 255 ? -1 : control[0];
     s.headlines2.number = control[1] == 255 ? -1 : control[1];
     s.headlines4.number = control[2] == 255 ? -1 : control[2];
@@ -54,7 +57,7 @@ void priceEngine(Bytes input) {
     std::uint32_t seed = 0;
     std::memcpy(&seed, control.data() + 4, 4);
     game.random.setSeed(seed);
-    const int days = 1 + control[8] % 4;
+    const int days = 1 + control[8] % 2;
     s.dow = control[9] * 200;
     s.hangseng = control[10] * 300;
     for (int i = 0; i < 4; ++i)

@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <random>
@@ -67,6 +68,7 @@ class RandomActionsTest : public QObject {
     std::mt19937 rng;
     QStringList steps;
     bool inAction = false;
+    bool ended = false; // the program asked to end
     QString modalSeen;
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
@@ -88,15 +90,15 @@ class RandomActionsTest : public QObject {
         }
     }
 
-    void addMenuActions(QMenu* menu, const QString& path, std::vector<Action>& out) {
+    void addMenuActions(QMenu* menu, const QString& path, int weight, std::vector<Action>& out) {
         for (QAction* a : menu->actions()) {
             if (a->isSeparator() || !a->isVisible() || !a->isEnabled() || quits(a->text()))
                 continue;
             if (a->menu()) {
-                addMenuActions(a->menu(), path + a->text() + " > ", out);
+                addMenuActions(a->menu(), path + a->text() + " > ", weight, out);
                 continue;
             }
-            out.push_back({path + a->text(), 3, [a] { a->trigger(); }});
+            out.push_back({path + a->text(), weight, [a] { a->trigger(); }});
         }
     }
 
@@ -113,19 +115,20 @@ class RandomActionsTest : public QObject {
 
             // A popup menu on screen (the price pages' right-click menu).
             if (auto* menu = qobject_cast<QMenu*>(top)) {
-                addMenuActions(menu, window + ": ", out);
+                addMenuActions(menu, window + ": ", 8, out);
                 out.push_back({window + ": dismissed", 1, [menu] { menu->hide(); }});
                 continue;
             }
             if (auto* main = qobject_cast<QMainWindow*>(top))
                 for (QAction* a : main->menuBar()->actions())
                     if (a->menu() && a->isVisible() && a->isEnabled())
-                        addMenuActions(a->menu(), window + ": " + a->text() + " > ", out);
+                        addMenuActions(a->menu(), window + ": " + a->text() + " > ", 1, out);
 
             for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
                 if (!usable(b) || quits(b->text())) continue;
-                // End Day moves the game on; it comes up more often than any one button.
-                const int weight = b->objectName() == "Button1" && top == g->main ? 12 : 4;
+                // End Day moves the game on, to a level's deadline now and then; it comes up
+                // more often than any one button.
+                const int weight = b->objectName() == "Button1" && top == g->main ? 25 : 4;
                 out.push_back(
                     {window + ": " + nameOf(b) + " clicked", weight, [b] { b->click(); }});
             }
@@ -172,9 +175,11 @@ class RandomActionsTest : public QObject {
                                    QApplication::sendEvent(w, &e);
                                }});
             }
-            // Closing a window by its frame, but the main window (which ends the game) and
-            // the end-of-level window (which would leave no window to play on).
-            if (top != g->main && top != g->endgame)
+            // Closing a window by its frame, but the main window (which ends the game), the
+            // end-of-level window (which asks to quit) and the new-game window while it is the
+            // only way on (after a level's Continue), which would leave no window at all.
+            const bool onlyWayOn = top == g->newgame && !g->main->isVisible();
+            if (top != g->main && top != g->endgame && !onlyWayOn)
                 out.push_back({window + ": closed", 1, [top] { top->close(); }});
         }
         // The main window's clocks, stopped for the test, tick when the player waits.
@@ -210,6 +215,12 @@ class RandomActionsTest : public QObject {
         if (s.month < 1 || s.month > 12 || s.day < 1 || s.day > kMonthDays[s.month])
             return QStringLiteral("date %1/%2/%3").arg(s.day).arg(s.month).arg(s.year);
 
+        bool onScreen = false;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            onScreen |=
+                top->isVisible() && (top == g->main || top == g->endgame || top == g->newgame);
+        if (!onScreen) return QStringLiteral("no window left to play on");
+
         auto* pages = test::GameWindows::find<QTabWidget>(g->main, "PageControl1");
         if (pages->isVisible() && g->main->statusPanel(1)->text() != dateText(s))
             return "date panel " + g->main->statusPanel(1)->text() + " for " + dateText(s);
@@ -236,8 +247,22 @@ class RandomActionsTest : public QObject {
                               ? qEnvironmentVariableIntValue("QUOTARA_SOAK_ACTIONS")
                               : 2000;
         rng.seed(seed);
+        const auto startProgram = [this] {
+            g.reset();
+            g = std::make_unique<test::GameWindows>();
+            ended = false;
+            connect(g->shell.get(), &Shell::quitRequested, this, [this] { ended = true; });
+        };
+        // The offscreen platform's complaints (no raise, no keyboard grab) would bury the
+        // report.
+        static QtMessageHandler passOn = nullptr;
+        passOn = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (!text.startsWith(QLatin1String("This plugin does not support")))
+                    passOn(type, context, text);
+            });
         QHashSeed::setDeterministicGlobalSeed();
-        g = std::make_unique<test::GameWindows>();
+        startProgram();
         QVERIFY(g->started);
 
         // A modal loop inside a step would wait for a player; note it and let it go.
@@ -251,7 +276,7 @@ class RandomActionsTest : public QObject {
         });
         watchdog.start(200);
 
-        int endDays = 0;
+        int endDays = 0, levelsEnded = 0, restarts = 0;
         for (int n = 1; n <= count; ++n) {
             // Every message box of this step is answered at random.
             g->messages.log.clear();
@@ -273,6 +298,7 @@ class RandomActionsTest : public QObject {
             endDays += action.what.endsWith(QLatin1String("Button1 clicked")) &&
                        action.what.startsWith(nameOf(g->main));
 
+            const bool endShown = g->endgame->isVisible();
             inAction = true;
             action.run();
             inAction = false;
@@ -282,6 +308,15 @@ class RandomActionsTest : public QObject {
                 qInfo("%d %s: day %d/%d daycount %d panel %s", n, qPrintable(action.what),
                       g->s().day, g->s().month, g->s().daycount,
                       qPrintable(g->main->statusPanel(1)->text()));
+            // No to the disclaimer after a level's Continue ends the program; the player
+            // starts it again.
+            levelsEnded += !endShown && g->endgame->isVisible();
+            if (ended) {
+                ++restarts;
+                steps << QStringLiteral("   the program ended and was started again");
+                startProgram();
+                if (!g->started) QFAIL("start-up refused after a restart");
+            }
             const QString fault = unsound();
             if (!fault.isEmpty()) {
                 const qsizetype shown = std::min<qsizetype>(steps.size(), 400);
@@ -293,10 +328,14 @@ class RandomActionsTest : public QObject {
                                      .arg(steps.mid(steps.size() - shown).join('\n'))));
             }
         }
-        qInfo("seed %u: %d actions, %d of them End Day, without fault", seed, count, endDays);
+        std::fprintf(stderr, "seed %u: %d actions, %d of them End Day, without fault\n", seed,
+                     count, endDays);
     }
 
-    void cleanup() { g.reset(); }
+    void cleanup() {
+        g.reset();
+        qInstallMessageHandler(nullptr);
+    }
 };
 
 QTEST_MAIN(RandomActionsTest)

@@ -328,8 +328,10 @@ class RandomActionsTest : public QObject {
                                      .arg(steps.mid(steps.size() - shown).join('\n'))));
             }
         }
-        std::fprintf(stderr, "seed %u: %d actions, %d of them End Day, without fault\n", seed,
-                     count, endDays);
+        std::fprintf(
+            stderr,
+            "seed %u: %d actions without fault: %d End Days, %d levels ended, %d restarts\n", seed,
+            count, endDays, levelsEnded, restarts);
     }
 
     void cleanup() {

@@ -9,9 +9,11 @@
 #include "market/endofday.h"
 #include "setup/levels.h"
 #include "setup/savegame.h"
+#include "setup/session.h"
 #include "setup/startup.h"
 #include "state/sharefile.h"
 #include "support/fakes.h"
+#include "support/sessionviews.h"
 
 #include <QFile>
 
@@ -40,20 +42,19 @@ struct Program {
     test::RecordingMessages messages;
     Game game{clock, messages, DataFolder(scratchFolder())};
     GameState& s = game.state;
+    QStringList steps;
+    test::RecordingSessionViews views{steps, s};
+    Session session{game, views};
     static Program& fresh(int which) {
         static Program programs[2];
         Program& p = programs[which];
         p.s = freshState();
         p.messages.log.clear();
+        p.steps.clear();
+        p.session.newGame() = NewGame{};
         p.game.random.setSeed(0);
         return p;
     }
-};
-
-class NoLoadViews final : public LoadViews {
-  public:
-    void showLoaded() override {}
-    void showPlaying() override {}
 };
 
 std::vector<std::uint8_t> newsBytes(const GameState& s) {
@@ -169,13 +170,11 @@ void savedGame(Bytes input) {
     else
         putFile(folder.savedStateFile(), sta);
 
-    NewGame ng;
     const auto before = snapshot(p.s);
-    NoLoadViews views;
-    if (!loadgame(p.game, ng, views)) {
+    if (!p.session.loadGame()) {
         FUZZ_CHECK(snapshot(p.s) == before);
-        FUZZ_CHECK(ng.appliedLevel == NewGame{}.appliedLevel);
-        FUZZ_CHECK(p.messages.log.size() == 1);
+        FUZZ_CHECK(p.session.newGame().appliedLevel == NewGame{}.appliedLevel);
+        FUZZ_CHECK(p.messages.log.size() == 1 && p.steps.isEmpty());
         return;
     }
     const GameState& s = p.s;
@@ -183,14 +182,13 @@ void savedGame(Bytes input) {
     FUZZ_CHECK(p.messages.texts().back() == QStringLiteral("Game loaded successfully."));
 
     // Saved again and loaded in a fresh program, the game comes back as it was.
-    FUZZ_CHECK(savegame(p.game, ng));
+    FUZZ_CHECK(p.session.saveGame());
     Program& q = Program::fresh(1);
-    NewGame ng2;
-    FUZZ_CHECK(loadgame(q.game, ng2, views));
+    FUZZ_CHECK(q.session.loadGame());
     // A load without a state file leaves the ticker text as it was; one with it recomputes it.
     if (flags[0] & 4) q.s.tickerText = p.s.tickerText;
     FUZZ_CHECK(snapshot(q.s) == snapshot(p.s));
-    FUZZ_CHECK(ng2.appliedLevel == ng.appliedLevel);
+    FUZZ_CHECK(q.session.newGame().appliedLevel == p.session.newGame().appliedLevel);
 
     // And it can be played on.
     NoDayViews days;

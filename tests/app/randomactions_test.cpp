@@ -7,6 +7,7 @@
 // QUOTARA_SOAK_ACTIONS sets the number of steps and QUOTARA_SOAK_SEED the seed. A failure
 // prints both and the steps that led to it.
 
+#include "components/ttipoftheday.h"
 #include "market/calendar.h"
 #include "support/gamewindows.h"
 
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QHashSeed>
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,8 +55,9 @@ QString nameOf(const QObject* o) {
     return name.isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : name;
 }
 
-bool usable(const QWidget* w) {
-    return w->isVisible() && w->isEnabled();
+// Shown and enabled, and part of this window rather than of a dialog it owns.
+bool usable(const QWidget* w, const QWidget* top) {
+    return w->window() == top && w->isVisible() && w->isEnabled();
 }
 
 constexpr int kMonthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -125,7 +128,7 @@ class RandomActionsTest : public QObject {
                         addMenuActions(a->menu(), window + ": " + a->text() + " > ", 1, out);
 
             for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
-                if (!usable(b) || quits(b->text())) continue;
+                if (!usable(b, top) || quits(b->text())) continue;
                 // End Day moves the game on, to a level's deadline now and then; it comes up
                 // more often than any one button.
                 const int weight = b->objectName() == "Button1" && top == g->main ? 25 : 4;
@@ -133,14 +136,14 @@ class RandomActionsTest : public QObject {
                     {window + ": " + nameOf(b) + " clicked", weight, [b] { b->click(); }});
             }
             for (QTabWidget* tabs : top->findChildren<QTabWidget*>()) {
-                if (!usable(tabs)) continue;
+                if (!usable(tabs, top)) continue;
                 for (int i = 0; i < tabs->count(); ++i)
                     if (tabs->isTabVisible(i) && tabs->isTabEnabled(i))
                         out.push_back({window + ": page " + tabs->tabText(i), 2,
                                        [tabs, i] { tabs->setCurrentIndex(i); }});
             }
             for (QComboBox* combo : top->findChildren<QComboBox*>()) {
-                if (!usable(combo) || combo->count() == 0) continue;
+                if (!usable(combo, top) || combo->count() == 0) continue;
                 const int i = pick(combo->count());
                 out.push_back(
                     {window + ": " + nameOf(combo) + " chose " + combo->itemText(i), 3, [combo, i] {
@@ -149,7 +152,7 @@ class RandomActionsTest : public QObject {
                      }});
             }
             for (QListWidget* list : top->findChildren<QListWidget*>()) {
-                if (!usable(list) || list->count() == 0) continue;
+                if (!usable(list, top) || list->count() == 0) continue;
                 const int i = pick(list->count());
                 out.push_back(
                     {window + ": " + nameOf(list) + " row " + QString::number(i), 3, [list, i] {
@@ -158,7 +161,7 @@ class RandomActionsTest : public QObject {
                      }});
             }
             for (QLineEdit* edit : top->findChildren<QLineEdit*>()) {
-                if (!usable(edit) || edit->isReadOnly()) continue;
+                if (!usable(edit, top) || edit->isReadOnly()) continue;
                 const QString text = someText();
                 out.push_back(
                     {window + ": typed '" + text + "' into " + nameOf(edit), 4, [edit, text] {
@@ -168,7 +171,7 @@ class RandomActionsTest : public QObject {
                      }});
             }
             for (QWidget* w : top->findChildren<QWidget*>()) {
-                if (w->contextMenuPolicy() != Qt::CustomContextMenu || !usable(w)) continue;
+                if (w->contextMenuPolicy() != Qt::CustomContextMenu || !usable(w, top)) continue;
                 out.push_back({window + ": right-click on " + nameOf(w), 2, [w] {
                                    QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(2, 2),
                                                        w->mapToGlobal(QPoint(2, 2)));
@@ -252,6 +255,10 @@ class RandomActionsTest : public QObject {
             g = std::make_unique<test::GameWindows>();
             ended = false;
             connect(g->shell.get(), &Shell::quitRequested, this, [this] { ended = true; });
+            // The tip dialog opens without a loop of its own, so its buttons are played too;
+            // it comes up once as the player would see it at start-up.
+            g->main->TipOfTheDay1->runModal = [](QDialog& d) { d.show(); };
+            g->main->TipOfTheDay1->showTips();
         };
         // The offscreen platform's complaints (no raise, no keyboard grab) would bury the
         // report.

@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 namespace quotara::fuzz {
@@ -148,23 +149,36 @@ void shareFile(Bytes input) {
     endofday(p.game, views);
 }
 
-// Input: a flag byte, savegame.sta's bytes (385), then savegame.ply's (when there are none, a
-// game's own). Flag 1 seals the state file for the share image; flag 2 gives savegame.shr
-// the same bytes as savegame.ply, otherwise the game's own image; flag 4 leaves out the
-// state file.
+// Writes the file unless it already holds these bytes from an earlier run; the share files
+// stay the same for most runs and are the bulk of the bytes.
+void putFileOnce(const QString& path, Bytes bytes, bool forget = false) {
+    static std::map<QString, std::vector<std::uint8_t>> written;
+    if (forget) {
+        written.clear();
+        return;
+    }
+    auto& last = written[path];
+    if (std::equal(last.begin(), last.end(), bytes.begin(), bytes.end())) return;
+    putFile(path, bytes);
+    last.assign(bytes.begin(), bytes.end());
+}
+
+// Input: a flag byte, savegame.sta's bytes (385), then with flag 2 the bytes of savegame.ply
+// and savegame.shr (otherwise a game's own shares). Flag 1 seals the state file for the share
+// image; flag 4 leaves out the state file.
 void savedGame(Bytes input) {
     const Bytes flags = take(input, 1);
     if (flags.empty()) return;
     Program& p = Program::fresh(0);
     const DataFolder& folder = p.game.folder;
-    const std::vector<std::uint8_t> own = shareFileImage(p.s.shares);
+    static const std::vector<std::uint8_t> own = shareFileImage(freshState().shares);
     std::vector<std::uint8_t> sta(input.begin(),
                                   input.begin() + std::min(input.size(), kStateFileSize));
     input = input.subspan(sta.size());
-    const Bytes ply = input.empty() ? Bytes(own) : input;
+    const Bytes ply = flags[0] & 2 ? input : Bytes(own);
     if (flags[0] & 1) sealStateFile(sta, ply);
-    putFile(folder.savedPlayersFile(), ply);
-    putFile(folder.savedSharesFile(), flags[0] & 2 ? ply : Bytes(own));
+    putFileOnce(folder.savedPlayersFile(), ply);
+    putFileOnce(folder.savedSharesFile(), ply);
     if (flags[0] & 4)
         QFile::remove(folder.savedStateFile());
     else
@@ -183,6 +197,7 @@ void savedGame(Bytes input) {
 
     // Saved again and loaded in a fresh program, the game comes back as it was.
     FUZZ_CHECK(p.session.saveGame());
+    putFileOnce({}, {}, true);
     Program& q = Program::fresh(1);
     FUZZ_CHECK(q.session.loadGame());
     // A load without a state file leaves the ticker text as it was; one with it recomputes it.

@@ -37,6 +37,12 @@ const GameState& freshState() {
     return *fresh;
 }
 
+// What a fresh program's game is, as bytes; every run starts from it.
+const std::vector<std::uint8_t>& freshSnapshot() {
+    static const std::vector<std::uint8_t> bytes = snapshot(freshState());
+    return bytes;
+}
+
 // Two programs for all runs (a save is loaded again in the second), each fresh per run.
 struct Program {
     test::FakeClock clock;
@@ -123,7 +129,7 @@ void newsFile(Bytes input) {
 void shareFile(Bytes input) {
     Program& p = Program::fresh(0);
     putFile(p.game.folder.sharesFile(), input);
-    const auto before = snapshot(p.s);
+    const auto& before = freshSnapshot();
     const bool loaded = loadgamedata(p.game);
     if (input.size() < kShareFileSize) {
         // Empty: nothing to load; short: an error; either way nothing changed.
@@ -184,7 +190,7 @@ void savedGame(Bytes input) {
     else
         putFile(folder.savedStateFile(), sta);
 
-    const auto before = snapshot(p.s);
+    const auto& before = freshSnapshot();
     if (!p.session.loadGame()) {
         FUZZ_CHECK(snapshot(p.s) == before);
         FUZZ_CHECK(p.session.newGame().appliedLevel == NewGame{}.appliedLevel);

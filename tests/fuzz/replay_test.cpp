@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace quotara::fuzz;
 
 namespace {
@@ -29,6 +31,13 @@ QStringList inputsOf(const char* target) {
 class Replay : public ::testing::TestWithParam<Target> {};
 
 } // namespace
+
+namespace quotara::fuzz {
+// Names the target in test listings rather than its bytes.
+void PrintTo(const Target& target, std::ostream* os) {
+    *os << target.name;
+}
+} // namespace quotara::fuzz
 
 TEST_P(Replay, seedsAndFoundFaultsPassTheChecks) {
     const QStringList files = inputsOf(GetParam().name);

@@ -91,10 +91,9 @@ void Tmain_screen::setupStatusBar() {
             panel->setFixedWidth(widths[i]);
             ui->status->addWidget(panel);
         } else {
-            // The last panel is cut off by the window's edge, as the bar is narrower than the
-            // four panels together.
+            // The bar is narrower than the four panels' 560 pixels together: the last one
+            // takes the room that is left, and its text is drawn to fit it.
             panel->setMinimumWidth(0);
-            panel->setMaximumWidth(widths[i]);
             panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             ui->status->addWidget(panel, 1);
         }
@@ -219,13 +218,13 @@ void Tmain_screen::listShares() {
 }
 
 void Tmain_screen::showStatusTexts() {
-    panels_[0]->setText(moneyPanelText(state().money));
-    panels_[2]->setText(userPanelText(state()));
-    panels_[1]->setText(dateText(state()));
+    setFittedText(panels_[0], moneyPanelText(state().money));
+    setFittedText(panels_[2], userPanelText(state()));
+    setFittedText(panels_[1], dateText(state()));
 }
 
 void Tmain_screen::setUserPanel(const QString& text) {
-    panels_[2]->setText(text);
+    setFittedText(panels_[2], text);
 }
 
 void Tmain_screen::resetViews() {
@@ -247,15 +246,15 @@ void Tmain_screen::refreshDay() {
     dataload();
     lookupsel();
     // The new date and the day's index moves show before any message box of the close.
-    panels_[1]->setText(dateText(state()));
+    setFittedText(panels_[1], dateText(state()));
     showIndexChanges();
     showHeadlines();
 }
 
 void Tmain_screen::showLoaded() {
     dataload();
-    panels_[0]->setText(moneyPanelText(state().money));
-    panels_[1]->setText(dateText(state()));
+    setFittedText(panels_[0], moneyPanelText(state().money));
+    setFittedText(panels_[1], dateText(state()));
     ui->TabSheet4->showIndexValues(financialFigures(state()));
     showIndexChanges();
     showHeadlines();
@@ -325,15 +324,15 @@ void Tmain_screen::endofday() {
 
 void Tmain_screen::time() {
     const ClockTick tick = timeTick(game_);
-    panels_[0]->setText(tick.moneyPanel);
-    panels_[3]->setText(tick.pricesPanel);
+    setFittedText(panels_[0], tick.moneyPanel);
+    setFittedText(panels_[3], tick.pricesPanel);
 }
 
 void Tmain_screen::pan() {
     userpanelflag_ = 1 - userpanelflag_;
-    panels_[2]->setText(userpanelflag_ == 1
-                            ? QStringLiteral("Portfolio value - ") + ui->TabSheet6->totalText()
-                            : userPanelText(state()));
+    setFittedText(panels_[2], userpanelflag_ == 1 ? QStringLiteral("Portfolio value - ") +
+                                                        ui->TabSheet6->totalText()
+                                                  : userPanelText(state()));
 }
 
 // ---------------------------------------------------------------------------------------

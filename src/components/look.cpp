@@ -75,15 +75,17 @@ void setToned(QLabel* label, const QString& text, Tone tone) {
 void setFittedText(QLabel* label, const QString& text) {
     // Measuring is the costly part; the same text in the same room needs none.
     const char* fitted = "fittedWidth";
-    if (label->text() == text && label->property(fitted).toInt() == label->width()) return;
-    label->setProperty(fitted, label->width());
+    // The room inside the label's frame and margins.
+    const int room = label->contentsRect().width();
+    if (label->text() == text && label->property(fitted).toInt() == room) return;
+    label->setProperty(fitted, room);
     const char* key = "formPixelSize";
     QFont f = label->font();
     if (!label->property(key).isValid())
         label->setProperty(key, f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize());
     int px = label->property(key).toInt();
     f.setPixelSize(px);
-    while (px > 8 && QFontMetrics(f).horizontalAdvance(text) > label->width())
+    while (px > 8 && QFontMetrics(f).horizontalAdvance(text) > room)
         f.setPixelSize(--px);
     if (f != label->font()) label->setFont(f);
     label->setText(text);

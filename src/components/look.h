@@ -35,7 +35,7 @@ void setTone(QWidget* widget, Tone tone);
 void setToned(QLabel* label, const QString& text, Tone tone);
 
 // Sets a label's text in the label's own face, made smaller only when the text would not fit
-// the label's width (a long share or sector name next to another column).
+// the room inside the label's frame (a long share or sector name next to another column).
 void setFittedText(QLabel* label, const QString& text);
 
 // Tabs as narrow and low as their captions allow, so the pages keep the room their layout

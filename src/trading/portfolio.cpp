@@ -24,7 +24,6 @@ PortfolioFigures portfolioFigures(const GameState& state) {
         value += v;
         if (s.owned <= 0) continue;
         gain += v - s.cost;
-        if (f.rows.size() == kPortfolioRows) continue;
         PortfolioRow& row = f.rows.emplace_back();
         row.name = s.name.toQString();
         row.owned = QString::number(s.owned);

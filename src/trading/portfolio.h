@@ -22,7 +22,7 @@ struct PortfolioRow {
 };
 
 struct PortfolioFigures {
-    // The first eight held shares (owned > 0) in table order; later ones count in the totals.
+    // Every held share (owned > 0) in table order; the page shows eight rows at a time.
     std::vector<PortfolioRow> rows;
     QString total;  // portfoliototal: "£" + money + the value of every holding
     QString cost;   // portfoliocost: "£" + the book cost over all 20 shares
@@ -30,7 +30,7 @@ struct PortfolioFigures {
     Tone profitTone = Tone::Blue;
 };
 
-constexpr int kPortfolioRows = 8;
+constexpr int kPortfolioRows = 8; // rows on the page
 
 PortfolioFigures portfolioFigures(const GameState& state);
 

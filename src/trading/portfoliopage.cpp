@@ -4,6 +4,13 @@
 #include "state/game.h"
 #include "ui_portfoliopage.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWheelEvent>
+
+#include <algorithm>
+
 namespace quotara {
 
 PortfolioPage::PortfolioPage(QWidget* parent)
@@ -17,6 +24,14 @@ PortfolioPage::PortfolioPage(QWidget* parent)
         rows_[r - 1] = {label("name", r),  label("owned", r), label("cost", r),
                         label("value", r), label("price", r), label("profit", r)};
     connect(ui->Button6, &QPushButton::clicked, this, &PortfolioPage::Button6Click);
+    // Past eight holdings the rows scroll; the bar shows only then.
+    more_ = new QScrollBar(Qt::Vertical, this);
+    more_->setObjectName(QStringLiteral("portfoliomore"));
+    const QRect rows = rows_.front().profit->geometry() | rows_.back().profit->geometry();
+    more_->setGeometry(rows.right() + 4, rows.top(), 16, rows.height());
+    more_->setPageStep(kPortfolioRows);
+    more_->hide();
+    connect(more_, &QScrollBar::valueChanged, this, &PortfolioPage::showHeld);
 }
 
 PortfolioPage::~PortfolioPage() = default;
@@ -32,9 +47,27 @@ void PortfolioPage::Button6Click() {
 }
 
 void PortfolioPage::showRows(const PortfolioFigures& f) {
-    for (std::size_t r = 0; r < f.rows.size() && r < rows_.size(); ++r) {
-        const PortfolioRow& row = f.rows[r];
+    held_ = f.rows;
+    const int beyond = std::max(0, static_cast<int>(held_.size()) - kPortfolioRows);
+    {
+        const QSignalBlocker quiet(more_);
+        more_->setRange(0, beyond);
+    }
+    more_->setVisible(beyond > 0);
+    showHeld();
+}
+
+void PortfolioPage::showHeld() {
+    const auto first = static_cast<std::size_t>(more_->value());
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
         const Row& labels = rows_[r];
+        if (first + r >= held_.size()) {
+            for (QLabel* label : {labels.name, labels.owned, labels.cost, labels.value,
+                                  labels.price, labels.profit})
+                label->clear();
+            continue;
+        }
+        const PortfolioRow& row = held_[first + r];
         setFittedText(labels.name, row.name);
         labels.owned->setText(row.owned);
         labels.cost->setText(row.cost);
@@ -44,12 +77,12 @@ void PortfolioPage::showRows(const PortfolioFigures& f) {
     }
 }
 
+void PortfolioPage::wheelEvent(QWheelEvent* event) {
+    // The wheel anywhere on the page moves the rows, as over the scroll bar.
+    if (more_->isVisible()) QCoreApplication::sendEvent(more_, event);
+}
+
 void PortfolioPage::showFigures(const PortfolioFigures& f) {
-    // Rows past the holdings are emptied; the rest are written over in place.
-    for (std::size_t r = f.rows.size(); r < rows_.size(); ++r)
-        for (QLabel* label : {rows_[r].name, rows_[r].owned, rows_[r].cost, rows_[r].value,
-                              rows_[r].price, rows_[r].profit})
-            label->clear();
     showRows(f);
     ui->portfoliocost->setText(f.cost);
     setToned(ui->portfolioprofit, f.profit, f.profitTone);

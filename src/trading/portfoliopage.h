@@ -1,6 +1,6 @@
 #pragma once
-// The Portfolio page (`TabSheet6`): eight rows of held shares and the totals strip, with the
-// Update button (`Button6`).
+// The Portfolio page (`TabSheet6`): eight rows of held shares, scrolling past eight holdings,
+// and the totals strip, with the Update button (`Button6`).
 
 #include "trading/portfolio.h"
 
@@ -8,8 +8,10 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QLabel;
+class QScrollBar;
 
 namespace Ui {
 class PortfolioPage;
@@ -41,10 +43,14 @@ class PortfolioPage : public QWidget {
         QLabel *name, *owned, *cost, *value, *price, *profit;
     };
     void showRows(const PortfolioFigures& f);
+    void showHeld(); // the eight rows from the scroll bar's place on
+    void wheelEvent(QWheelEvent* event) override;
 
     std::unique_ptr<Ui::PortfolioPage> ui;
     Game* game_ = nullptr;
     std::array<Row, kPortfolioRows> rows_{};
+    std::vector<PortfolioRow> held_; // every holding, as last shown
+    QScrollBar* more_ = nullptr;
 };
 
 } // namespace quotara

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImage>
 #include <QKeySequence>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -495,6 +497,54 @@ class MainScreenTest : public QObject {
         selector->setCurrentIndex(5); // banks
         g->main->dataload();
         QVERIFY(!find("pricesempty")->isVisible());
+    }
+
+    // Ten holdings: the page keeps eight rows and scrolls to the ninth and tenth.
+    void portfolioScrollsToEveryHolding() {
+        QVERIFY(playing());
+        for (int i = 0; i < 10; ++i) {
+            s().shares[2 * i].owned = 1;
+            s().shares[2 * i].cost = 1;
+        }
+        g->main->dataload();
+        auto* more = find<QScrollBar>("portfoliomore");
+        QVERIFY(!more->isHidden());
+        QCOMPARE(find("name1")->text(), QStringLiteral("Abbey National"));
+        more->setValue(more->maximum());
+        QCOMPARE(find("name1")->text(), s().shares[4].name.toQString());
+        QCOMPARE(find("name8")->text(), s().shares[18].name.toQString()); // Scottish Hydro
+        s().shares[16].owned = s().shares[18].owned = 0; // eight left
+        g->main->dataload();
+        QVERIFY(more->isHidden());
+        QCOMPARE(find("name1")->text(), QStringLiteral("Abbey National"));
+    }
+
+    // Everything readable: the status bar's share entry and a 20-character name fit their
+    // panels, and a long company name keeps a readable size on the Portfolio page.
+    void longTextsFit() {
+        installNews();
+        QVERIFY(startUp());
+        g->main->show();
+        g->startGame(QStringLiteral("Annabel Longname-Smy"));
+        const auto fits = [](QLabel* label) {
+            return QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+                   label->contentsRect().width();
+        };
+        for (int tick = 0; tick < kShareCount; ++tick) {
+            g->main->time();
+            QVERIFY2(fits(g->main->statusPanel(3)), qPrintable(g->main->statusPanel(3)->text()));
+        }
+        auto* bar = find<QStatusBar>("status");
+        QVERIFY(g->main->statusPanel(3)->geometry().right() < bar->width());
+        QCOMPARE(g->main->statusPanel(2)->text(), QStringLiteral("User - Annabel Longname-Smy"));
+        QVERIFY(fits(g->main->statusPanel(2)));
+
+        s().shares[1].owned = 10; // Alliance & Leicester
+        s().shares[1].cost = 80;
+        g->main->dataload();
+        QCOMPARE(find("name1")->text(), QStringLiteral("Alliance & Leicester"));
+        QVERIFY(fits(find("name1")));
+        QVERIFY(QFontInfo(find("name1")->font()).pixelSize() >= 11);
     }
 
     void helpContents() {

@@ -90,8 +90,8 @@ TEST_F(Figures, portfolioRowRoundsHalfToEven) {
     EXPECT_EQ(r.profitTone, Tone::Blue);
 }
 
-// Rows stop at eight; the totals still count every holding.
-TEST_F(Figures, ninthHoldingCountsOnlyInTheTotals) {
+// Every holding has its row, the ninth too; the totals count them all.
+TEST_F(Figures, everyHoldingHasARowAndCountsInTheTotals) {
     state.money = 1000;
     for (int i = 0; i < 9; ++i) {
         state.shares[2 * i].price = 100;
@@ -99,9 +99,10 @@ TEST_F(Figures, ninthHoldingCountsOnlyInTheTotals) {
     }
     state.shares[16].price = 200; // the ninth: value £20, a gain of £8
     const PortfolioFigures f = portfolioFigures(state);
-    ASSERT_EQ(f.rows.size(), 8u);
+    ASSERT_EQ(f.rows.size(), 9u);
     EXPECT_EQ(f.rows[0].name, "Abbey National");
-    EXPECT_EQ(f.rows[7].name, "Norwich Union"); // Powergen, the ninth, is left out
+    EXPECT_EQ(f.rows[7].name, "Norwich Union");
+    EXPECT_EQ(f.rows[8].name, "Powergen");
     EXPECT_EQ(f.cost, QString::fromUtf8("£108"));
     EXPECT_EQ(f.profit, QString::fromUtf8("£-8")); // 8 * -2 + 8
     EXPECT_EQ(f.profitTone, Tone::Red);

@@ -513,7 +513,7 @@ class MainScreenTest : public QObject {
         more->setValue(more->maximum());
         QCOMPARE(find("name1")->text(), s().shares[4].name.toQString());
         QCOMPARE(find("name8")->text(), s().shares[18].name.toQString()); // Scottish Hydro
-        s().shares[16].owned = s().shares[18].owned = 0; // eight left
+        s().shares[16].owned = s().shares[18].owned = 0;                  // eight left
         g->main->dataload();
         QVERIFY(more->isHidden());
         QCOMPARE(find("name1")->text(), QStringLiteral("Abbey National"));

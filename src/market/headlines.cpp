@@ -1,5 +1,7 @@
 #include "market/headlines.h"
 
+#include <limits>
+
 namespace quotara {
 namespace {
 
@@ -37,7 +39,9 @@ void headlineload(Game& game) {
 }
 
 void headline4countdown(GameState& s) {
-    s.headline4days -= 1;
+    // Below 0 the count only keeps going down; a saved game may bring the lowest value, which
+    // must not wrap round to a headline in force for ever.
+    if (s.headline4days > std::numeric_limits<std::int32_t>::min()) s.headline4days -= 1;
     if (s.headline4days == 0) s.headlines4.caption.clear();
 }
 

@@ -18,6 +18,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -211,9 +212,13 @@ void savedGame(Bytes input) {
     FUZZ_CHECK(snapshot(q.s) == snapshot(p.s));
     FUZZ_CHECK(q.session.newGame().appliedLevel == p.session.newGame().appliedLevel);
 
-    // And it can be played on.
+    // And it can be played on. The slot-4 count only goes down, but to 3 when the day posts
+    // the unemployment headline.
+    const std::int32_t days4 = p.s.headline4days;
     NoDayViews days;
     endofday(p.game, days);
+    const std::int64_t after4 = p.s.headline4days;
+    FUZZ_CHECK(after4 == 3 || after4 == std::max<std::int64_t>(std::int64_t{days4} - 1, INT32_MIN));
 }
 
 } // namespace quotara::fuzz

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <set>
 
 using namespace quotara;
@@ -165,4 +167,10 @@ TEST(Slot4, countDownClearsTheCaptionAtZeroButKeepsTheNumber) {
     EXPECT_EQ(g.s.headline4item, 44);
     headline4countdown(g.s);
     EXPECT_EQ(g.s.headline4days, -1);
+
+    // A saved game may hold the lowest count; it stays there rather than wrapping round to a
+    // headline in force for ever.
+    g.s.headline4days = std::numeric_limits<std::int32_t>::min();
+    headline4countdown(g.s);
+    EXPECT_EQ(g.s.headline4days, std::numeric_limits<std::int32_t>::min());
 }

@@ -13,8 +13,14 @@
 #include <QApplication>
 #include <QSettings>
 
+#include "app/zoom.h"
+
 int main(int argc, char* argv[]) {
     using namespace quotara;
+    // The settings are read before the application exists: the zoom must be set by then.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quotara"),
+                       QStringLiteral("quotara"));
+    applyZoom(zoomSetting(settings));
     QApplication app(argc, argv);
     // The game ends only when the player says so (File > Exit, an Exit button, the exit
     // question, or the main window closed), never because the last visible window closed.
@@ -36,10 +42,15 @@ int main(int argc, char* argv[]) {
     QObject::connect(&shell, &Shell::quitRequested, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    // Whether a tip greets the player is the one choice kept from run to run.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quotara"),
-                       QStringLiteral("quotara"));
+    // Whether a tip greets the player, and the zoom, are kept from run to run.
     shell.main().TipOfTheDay1->rememberIn(&settings);
+    shell.main().showZoom(zoomSetting(settings));
+    QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
+        saveZoom(settings, percent);
+        messages.show(
+            Messages::Kind::Information,
+            QStringLiteral("Quotara opens at %1 % the next time it starts.").arg(percent));
+    });
 
     shell.main().show();
     return app.exec();

@@ -1,5 +1,6 @@
 #include "app/tmain_screen.h"
 
+#include "app/zoom.h"
 #include "components/look.h"
 #include "components/ttipoftheday.h"
 #include "market/calendar.h"
@@ -10,6 +11,8 @@
 #include "state/game.h"
 #include "state/helptopics.h"
 #include "ui_tmain_screen.h"
+
+#include <QActionGroup>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -43,6 +46,7 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     pressWithEnter(this);
     useCompactTabs(ui->PageControl1);
     setupStatusBar();
+    setupZoomMenu();
     // What to do first, while no game runs.
     hint_ = new QLabel(QStringLiteral("To start a game, choose File > New Game.\n"
                                       "To go on with a saved game, choose File > Load Game."),
@@ -99,6 +103,25 @@ void Tmain_screen::setupStatusBar() {
         }
         panels_[i] = panel;
     }
+}
+
+void Tmain_screen::setupZoomMenu() {
+    QMenu* zoom = ui->Options1->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("ZoomMenu"));
+    zoom->menuAction()->setObjectName(QStringLiteral("Zoom1"));
+    auto* choices = new QActionGroup(zoom);
+    for (int percent : kZooms) {
+        QAction* a = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        a->setObjectName(QStringLiteral("Zoom%1").arg(percent));
+        a->setCheckable(true);
+        a->setChecked(percent == 100);
+        choices->addAction(a);
+        connect(a, &QAction::triggered, this, [this, percent] { emit zoomChosen(percent); });
+    }
+}
+
+void Tmain_screen::showZoom(int percent) {
+    if (auto* a = findChild<QAction*>(QStringLiteral("Zoom%1").arg(percent))) a->setChecked(true);
 }
 
 void Tmain_screen::connectHandlers() {

@@ -73,6 +73,7 @@ class Tmain_screen : public QMainWindow {
     void playersRequested();        // Options > Players
     void dataFilesRequested();      // Options > Datafiles
     void firstShown();              // the window is on screen for the first time
+    void zoomChosen(int percent);   // Options > Zoom: 100, 150 or 200
 
   public slots:
     void dataload();  // the refresh of all pages
@@ -96,6 +97,11 @@ class Tmain_screen : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+  public:
+    void showZoom(int percent); // ticks the zoom in force in Options > Zoom
+
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -103,6 +109,7 @@ class Tmain_screen : public QMainWindow {
     GameState& state();
     void notInThisVersion(const QString& what);
     void setupStatusBar();
+    void setupZoomMenu();
     void connectHandlers();
     void setPagesVisible(bool visible);
     bool editorVisible() const; // the Game Editor's tab

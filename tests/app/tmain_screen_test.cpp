@@ -1,6 +1,7 @@
 // The main window as the player sees it: start-up, the status bar, End Day's pages, the
 // price pages with their right-click menu, the menus, the About box and the help.
 
+#include "app/zoom.h"
 #include "components/look.h"
 #include "market/calendar.h"
 #include "setup/newgamereset.h"
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -131,8 +133,8 @@ class MainScreenTest : public QObject {
         QCOMPARE(keys, QStringList({"Alt+F", "Alt+O", "Alt+H"}));
         QCOMPARE(items, QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1",
                                      "File/Exit1", "Options/Datafiles1", "Options/Players1",
-                                     "Options/GameEditor1", "Options/Status1", "Help/Contents1",
-                                     "Help/Tipoftheday1", "Help/About1"}));
+                                     "Options/GameEditor1", "Options/Status1", "Options/Zoom1",
+                                     "Help/Contents1", "Help/Tipoftheday1", "Help/About1"}));
         const int widths[] = {90, 140, 130};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(g->main->statusPanel(i)->width(), widths[i]);
@@ -545,6 +547,30 @@ class MainScreenTest : public QObject {
         QCOMPARE(find("name1")->text(), QStringLiteral("Alliance & Leicester"));
         QVERIFY(fits(find("name1")));
         QVERIFY(QFontInfo(find("name1")->font()).pixelSize() >= 11);
+    }
+
+    // Options > Zoom: the choice is told to whoever keeps it, and kept in the settings.
+    void zoom() {
+        QVERIFY(opened());
+        QSignalSpy chosen(g->main, &Tmain_screen::zoomChosen);
+        action("Zoom150")->trigger();
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.at(0).at(0).toInt(), 150);
+        QVERIFY(action("Zoom150")->isChecked() && !action("Zoom100")->isChecked());
+        g->main->showZoom(200);
+        QVERIFY(action("Zoom200")->isChecked());
+
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath("quotara.conf"), QSettings::IniFormat);
+        QCOMPARE(zoomSetting(settings), 100);
+        saveZoom(settings, 150);
+        QCOMPARE(QSettings(dir.filePath("quotara.conf"), QSettings::IniFormat).value("zoom"), 150);
+        QCOMPARE(zoomSetting(settings), 150);
+        settings.setValue("zoom", 120); // not a choice of the menu
+        QCOMPARE(zoomSetting(settings), 100);
+        // A scale set by the environment wins.
+        applyZoom(200);
+        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1"));
     }
 
     void helpContents() {

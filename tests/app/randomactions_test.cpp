@@ -5,7 +5,9 @@
 // The actions are found in the live widgets, so windows that come later are played as well.
 //
 // QUOTARA_SOAK_ACTIONS sets the number of steps and QUOTARA_SOAK_SEED the seed. A failure
-// prints both and the steps that led to it.
+// prints both and the steps that led to it; QUOTARA_SOAK_TRACE prints every step with the date
+// as it goes. When the game asks to end (No to the disclaimer after a level), the program is
+// started again, as the player would.
 
 #include "components/ttipoftheday.h"
 #include "market/calendar.h"

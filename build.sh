@@ -46,7 +46,7 @@ fuzz() {
         echo "== $name: ${seconds}s"
         local log="build-fuzz/$name.log"
         if ! "$program" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
-                -rss_limit_mb=1024 -artifact_prefix="build-fuzz/crashes/$name/" \
+                -rss_limit_mb=2048 -artifact_prefix="build-fuzz/crashes/$name/" \
                 "$work/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
             failed=1
             tail -40 "$log"

@@ -8,6 +8,7 @@
 // silent message boxes.
 
 #include "app/shell.h"
+#include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/install.h"
 #include "trading/trade.h"
@@ -64,6 +65,7 @@ int main(int argc, char* argv[]) {
     Shell shell(game);
     if (!shell.startUp()) return 1;
     Tmain_screen& main = shell.main();
+    main.TipOfTheDay1->ShowTipsAtStartup = false; // nothing modal in the way
     for (const char* timer : {"Timer1", "Timer2"})
         main.findChild<QTimer*>(QLatin1String(timer))->stop();
     shell.others()->newgame.freeplay();

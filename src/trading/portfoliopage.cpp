@@ -28,7 +28,9 @@ PortfolioPage::PortfolioPage(QWidget* parent)
     more_ = new QScrollBar(Qt::Vertical, this);
     more_->setObjectName(QStringLiteral("portfoliomore"));
     const QRect rows = rows_.front().profit->geometry() | rows_.back().profit->geometry();
-    more_->setGeometry(rows.right() + 4, rows.top(), 16, rows.height());
+    // Beside the rows, under the picture button in the corner.
+    const int top = std::max(rows.top(), ui->BitBtn9->geometry().bottom() + 3);
+    more_->setGeometry(rows.right() + 4, top, 16, rows.bottom() - top + 1);
     more_->setPageStep(kPortfolioRows);
     more_->hide();
     connect(more_, &QScrollBar::valueChanged, this, &PortfolioPage::showHeld);

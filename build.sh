@@ -95,8 +95,9 @@ fuzz)
 soak)
     install_missing
     build
+    # A long game outlasts QtTest's five minutes for one test function.
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QUOTARA_SOAK_ACTIONS="${2:?usage: $0 soak N}" \
-        ./build/tests/app/randomactions_test
+        QTEST_FUNCTION_TIMEOUT=86400000 ./build/tests/app/randomactions_test -maxwarnings 0
     ;;
 *)
     echo "usage: $0 play|test|deb|asan|fuzz [SECONDS]|soak N" >&2

@@ -91,7 +91,7 @@ void Shell::listShares() {
 }
 
 void Shell::showStatusTexts() {
-    main().showStatusTexts();
+    main().statusPanels().showTexts();
 }
 
 void Shell::closeNewGame() {
@@ -111,7 +111,7 @@ void Shell::showGame() {
 }
 
 void Shell::showUser() {
-    main().setUserPanel(userPanelText(game_.state));
+    main().statusPanels().setUserPanel(userPanelText(game_.state));
 }
 
 void Shell::resetViews() {

@@ -1,6 +1,7 @@
 #include "app/tmain_screen.h"
 
-#include "app/zoom.h"
+#include "app/statuspanels.h"
+#include "app/zoommenu.h"
 #include "components/look.h"
 #include "components/ttipoftheday.h"
 #include "market/calendar.h"
@@ -11,8 +12,6 @@
 #include "state/game.h"
 #include "state/helptopics.h"
 #include "ui_tmain_screen.h"
-
-#include <QActionGroup>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,8 +44,8 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     usePixelFonts(this);
     pressWithEnter(this);
     useCompactTabs(ui->PageControl1);
-    setupStatusBar();
-    setupZoomMenu();
+    status_ = std::make_unique<StatusPanels>(ui->status, game_);
+    zoomMenu_ = addZoomMenu(ui->Options1, [this](int percent) { emit zoomChosen(percent); });
     // What to do first, while no game runs.
     hint_ = new QLabel(QStringLiteral("To start a game, choose File > New Game.\n"
                                       "To go on with a saved game, choose File > Load Game."),
@@ -84,44 +83,8 @@ GameState& Tmain_screen::state() {
     return game_.state;
 }
 
-void Tmain_screen::setupStatusBar() {
-    const int widths[] = {90, 140, 130, 200};
-    const char* texts[] = {"Money", "Date", "User", "Prices"};
-    for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(QLatin1String(texts[i]), ui->status);
-        panel->setObjectName(QStringLiteral("statuspanel%1").arg(i));
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i < 3) {
-            panel->setFixedWidth(widths[i]);
-            ui->status->addWidget(panel);
-        } else {
-            // The bar is narrower than the four panels' 560 pixels together: the last one
-            // takes the room that is left, and its text is drawn to fit it.
-            panel->setMinimumWidth(0);
-            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            ui->status->addWidget(panel, 1);
-        }
-        panels_[i] = panel;
-    }
-}
-
-void Tmain_screen::setupZoomMenu() {
-    QMenu* zoom = ui->Options1->addMenu(QStringLiteral("&Zoom"));
-    zoom->setObjectName(QStringLiteral("ZoomMenu"));
-    zoom->menuAction()->setObjectName(QStringLiteral("Zoom1"));
-    auto* choices = new QActionGroup(zoom);
-    for (int percent : kZooms) {
-        QAction* a = zoom->addAction(QStringLiteral("%1 %").arg(percent));
-        a->setObjectName(QStringLiteral("Zoom%1").arg(percent));
-        a->setCheckable(true);
-        a->setChecked(percent == 100);
-        choices->addAction(a);
-        connect(a, &QAction::triggered, this, [this, percent] { emit zoomChosen(percent); });
-    }
-}
-
 void Tmain_screen::showZoom(int percent) {
-    if (auto* a = findChild<QAction*>(QStringLiteral("Zoom%1").arg(percent))) a->setChecked(true);
+    quotara::showZoom(zoomMenu_, percent);
 }
 
 void Tmain_screen::connectHandlers() {
@@ -240,19 +203,9 @@ void Tmain_screen::listShares() {
     ui->TabSheet1->listShares();
 }
 
-void Tmain_screen::showStatusTexts() {
-    setFittedText(panels_[0], moneyPanelText(state().money));
-    setFittedText(panels_[2], userPanelText(state()));
-    setFittedText(panels_[1], dateText(state()));
-}
-
-void Tmain_screen::setUserPanel(const QString& text) {
-    setFittedText(panels_[2], text);
-}
-
 void Tmain_screen::resetViews() {
     // The reset puts the calendar back to its first day; the date shown goes with it.
-    panels_[1]->setText(dateText(state()));
+    status_->panel(1)->setText(dateText(state()));
     showHeadlines();
     ui->TabSheet2->selectFirstPage();
     lookupsel();
@@ -269,15 +222,15 @@ void Tmain_screen::refreshDay() {
     dataload();
     lookupsel();
     // The new date and the day's index moves show before any message box of the close.
-    setFittedText(panels_[1], dateText(state()));
+    status_->showDate();
     showIndexChanges();
     showHeadlines();
 }
 
 void Tmain_screen::showLoaded() {
     dataload();
-    setFittedText(panels_[0], moneyPanelText(state().money));
-    setFittedText(panels_[1], dateText(state()));
+    status_->showMoney();
+    status_->showDate();
     ui->TabSheet4->showIndexValues(financialFigures(state()));
     showIndexChanges();
     showHeadlines();
@@ -303,10 +256,6 @@ int Tmain_screen::selectedShare() const {
 void Tmain_screen::selectShare(int share) {
     ui->TabSheet1->select(share);
     lookupsel();
-}
-
-QLabel* Tmain_screen::statusPanel(int panel) const {
-    return panel >= 0 && panel < 4 ? panels_[panel] : nullptr;
 }
 
 QMenu* Tmain_screen::popupMenu() const {
@@ -346,16 +295,11 @@ void Tmain_screen::endofday() {
 }
 
 void Tmain_screen::time() {
-    const ClockTick tick = timeTick(game_);
-    setFittedText(panels_[0], tick.moneyPanel);
-    setFittedText(panels_[3], tick.pricesPanel);
+    status_->time();
 }
 
 void Tmain_screen::pan() {
-    userpanelflag_ = 1 - userpanelflag_;
-    setFittedText(panels_[2], userpanelflag_ == 1 ? QStringLiteral("Portfolio value - ") +
-                                                        ui->TabSheet6->totalText()
-                                                  : userPanelText(state()));
+    status_->pan(ui->TabSheet6->totalText());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -363,11 +307,6 @@ void Tmain_screen::pan() {
 
 void Tmain_screen::NewGame1Click() {
     emit newGameRequested();
-}
-
-void Tmain_screen::notInThisVersion(const QString& what) {
-    game_.messages.show(Messages::Kind::Information,
-                        what + QStringLiteral(" not available in this version of Quotara."));
 }
 
 void Tmain_screen::LoadGame1Click() {

@@ -1,14 +1,15 @@
 #pragma once
-// The main window: the frame, the menus, the status bar, the End Day button and the clocks.
-// Each page is a class of its own (trading/, market/); the design's handler names stay here
-// as forwards. What lies outside the window (other windows, help) it asks for by signal.
+// The main window: the frame, the menus, the End Day button and the clocks; its status bar is
+// StatusPanels, its Options > Zoom zoommenu. Each page is a class of its own (trading/, market/);
+// the design's handler names stay here as forwards. What lies outside the window (other windows,
+// help) it asks for by signal.
 
+#include "app/statuspanels.h"
 #include "market/endofday.h"
 #include "trading/trade.h"
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
 class QLabel;
@@ -39,8 +40,6 @@ class Tmain_screen : public QMainWindow {
     void showGame(); // pages, tabs, Label1, status bar and End Day, then the window
     void selectFirstPricePage();
     void listShares();
-    void showStatusTexts();
-    void setUserPanel(const QString& text); // status panel 2
     // The window's part of a new game's reset: the date, empty headlines, the first price page, the
     // Share Lookup page and the index figures of the Financial Info page.
     void resetViews();
@@ -52,9 +51,10 @@ class Tmain_screen : public QMainWindow {
     void showHeadlines();
     void showIndexChanges();
 
-    int selectedShare() const;            // the lookup list's index, share 0..19; -1 when empty
-    void selectShare(int share);          // 0..19, then lookupsel
-    QLabel* statusPanel(int panel) const; // 0 money, 1 date, 2 user, 3 prices
+    int selectedShare() const;   // the lookup list's index, share 0..19; -1 when empty
+    void selectShare(int share); // 0..19, then lookupsel
+    StatusPanels& statusPanels() { return *status_; }
+    QLabel* statusPanel(int panel) const { return status_->panel(panel); } // 0 money .. 3 prices
     QMenu* popupMenu() const;
     // Opens the price-page menu over a name label (non-blocking).
     void openPopup(QLabel* over, const QPoint& globalPos);
@@ -107,9 +107,6 @@ class Tmain_screen : public QMainWindow {
 
   private:
     GameState& state();
-    void notInThisVersion(const QString& what);
-    void setupStatusBar();
-    void setupZoomMenu();
     void connectHandlers();
     void setPagesVisible(bool visible);
     bool editorVisible() const; // the Game Editor's tab
@@ -119,11 +116,11 @@ class Tmain_screen : public QMainWindow {
     Session& session_;
     Game& game_;
     DayViews& dayViews_;
-    std::array<QLabel*, 4> panels_{};
-    QLabel* hint_ = nullptr; // what to do first, shown while no game runs
+    std::unique_ptr<StatusPanels> status_;
+    QMenu* zoomMenu_ = nullptr; // Options > Zoom
+    QLabel* hint_ = nullptr;    // what to do first, shown while no game runs
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
-    int userpanelflag_ = 0;
     bool shown_ = false;
 };
 

@@ -8,7 +8,7 @@
 namespace quotara {
 
 OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare)
-    : newgame(session), about(), buysell(session.game()), players(session.game()), datafiles(),
+    : newgame(session), about(), buysell(session), players(session.game()), datafiles(),
       ticker(session.game()), endgame(session), help(),
       graph(session.game(), std::move(selectedShare)) {}
 
@@ -73,38 +73,33 @@ void Shell::placeTicker() {
 // ---------------------------------------------------------------------------------------
 // SessionViews
 
-void Shell::hideGame() {
+void Shell::showNoGame() {
     main().hideGame();
 }
 
-void Shell::clearPortfolio() {
+void Shell::showStartValues() {
     main().portfolioclear();
     main().Button6Click();
-}
-
-void Shell::selectFirstPricePage() {
     main().selectFirstPricePage();
-}
-
-void Shell::listShares() {
     main().listShares();
-}
-
-void Shell::showStatusTexts() {
     main().statusPanels().showTexts();
 }
 
-void Shell::closeNewGame() {
-    if (others_) others_->newgame.hide();
+void Shell::showNewGameChoices() {
+    if (others_) others_->newgame.show();
 }
 
-void Shell::openNewGame() {
-    if (others_) others_->newgame.show();
+void Shell::closeNewGameChoices() {
+    if (others_) others_->newgame.hide();
 }
 
 void Shell::showGame() {
     main().showGame();
+    showUser();
     if (others_) {
+        // A verdict left over from an earlier level would reset this game on its Continue.
+        others_->endgame.hide();
+        others_->players.hide();
         placeTicker();
         others_->ticker.show();
     }
@@ -114,27 +109,13 @@ void Shell::showUser() {
     main().statusPanels().setUserPanel(userPanelText(game_.state));
 }
 
-void Shell::resetViews() {
+void Shell::showNewMarket() {
     main().resetViews();
-}
-
-void Shell::selectLookupPage() {
     main().selectLookupPage();
-}
-
-void Shell::refreshPages() {
     main().dataload();
 }
 
-void Shell::hideTicker() {
-    if (others_) others_->ticker.hide();
-}
-
-void Shell::closeEndOfLevel() {
-    if (others_) others_->endgame.hide();
-}
-
-void Shell::showLoaded() {
+void Shell::showLoadedGame() {
     main().showLoaded();
     if (others_) {
         others_->ticker.setText(game_.state.tickerText);
@@ -142,8 +123,33 @@ void Shell::showLoaded() {
     }
 }
 
-void Shell::closePlayerDetails() {
-    if (others_) others_->players.hide();
+void Shell::showEditor() {
+    main().showEditor();
+}
+
+void Shell::closeEditor() {
+    main().closeEditor();
+}
+
+void Shell::showLevelEnd(const LevelVerdict& verdict) {
+    if (others_) {
+        // The level is over: Continue and Exit are the only ways on, so nothing of the
+        // finished game stays up to act on the next one.
+        others_->buysell.hide();
+        others_->graph.hide();
+        others_->players.hide();
+        others_->datafiles.hide();
+        others_->endgame.showVerdict(verdict);
+        others_->ticker.hide();
+    }
+    main().hide();
+}
+
+void Shell::closeLevelEnd() {
+    if (others_) {
+        others_->ticker.hide();
+        others_->endgame.hide();
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -158,18 +164,6 @@ void Shell::refresh() {
 void Shell::newsDrawn() {
     main().showHeadlines();
     if (others_) others_->ticker.setText(game_.state.tickerText);
-}
-
-void Shell::levelEnded(const LevelVerdict& verdict) {
-    if (others_) {
-        // The level is over: Continue and Exit are the only ways on, so no trade dialog stays
-        // up showing holdings that Continue is about to clear.
-        others_->buysell.hide();
-        others_->graph.hide(); // likewise the year's prices
-        others_->endgame.showVerdict(verdict);
-        others_->ticker.hide();
-    }
-    main().hide();
 }
 
 } // namespace quotara

@@ -57,8 +57,8 @@ class Shell : public QObject, private SessionViews, private DayViews {
     OtherWindows* others() { return others_.get(); } // null before start-up
 
   signals:
-    // File > Exit or an end-of-level Exit answered Yes, the main window closed, or No to the
-    // disclaimer after Continue: the program ends.
+    // File > Exit or an end-of-level Exit answered Yes, the main window or a lone new-game
+    // window closed, or No to the disclaimer after Continue: the program ends.
     void quitRequested();
 
   private:
@@ -66,27 +66,22 @@ class Shell : public QObject, private SessionViews, private DayViews {
     void placeTicker();
 
     // SessionViews
-    void hideGame() override;
-    void clearPortfolio() override;
-    void selectFirstPricePage() override;
-    void listShares() override;
-    void showStatusTexts() override;
-    void closeNewGame() override;
-    void openNewGame() override;
+    void showNoGame() override;
+    void showStartValues() override;
+    void showNewGameChoices() override;
+    void closeNewGameChoices() override;
     void showGame() override;
-    void showUser() override;
-    void resetViews() override;
-    void selectLookupPage() override;
-    void refreshPages() override;
-    void hideTicker() override;
-    void closeEndOfLevel() override;
-    void showLoaded() override;
-    void closePlayerDetails() override;
+    void showNewMarket() override;
+    void showLoadedGame() override;
+    void showEditor() override;
+    void closeEditor() override;
+    void showLevelEnd(const LevelVerdict& verdict) override;
+    void closeLevelEnd() override;
+    void showUser(); // status panel 2: "User - " and the username
 
     // DayViews
     void refresh() override;
     void newsDrawn() override;
-    void levelEnded(const LevelVerdict& verdict) override;
 
     Game& game_;
     Session session_;

@@ -6,7 +6,6 @@
 #include "components/ttipoftheday.h"
 #include "market/calendar.h"
 #include "market/figures.h"
-#include "setup/players.h"
 #include "setup/session.h"
 #include "shipped/tips.h"
 #include "state/game.h"
@@ -22,8 +21,6 @@
 namespace quotara {
 
 namespace {
-
-const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
 
 // The client area below the menu bar, status bar included.
 constexpr int kClientWidth = 511, kClientHeight = 276;
@@ -161,10 +158,6 @@ void Tmain_screen::setPagesVisible(bool visible) {
         ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(page), visible);
 }
 
-bool Tmain_screen::editorVisible() const {
-    return ui->PageControl1->isTabVisible(ui->PageControl1->indexOf(ui->TabSheet5));
-}
-
 void Tmain_screen::setEditorVisible(bool visible) {
     const QSignalBlocker block(ui->PageControl1);
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet5), visible);
@@ -218,6 +211,24 @@ void Tmain_screen::selectLookupPage() {
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
 }
 
+void Tmain_screen::showEditor() {
+    setPagesVisible(false);
+    setEditorVisible(true);
+    {
+        const QSignalBlocker block(ui->PageControl1);
+        ui->PageControl1->setCurrentWidget(ui->TabSheet5);
+    }
+    ui->Button1->hide();
+    ui->TabSheet5->loadeditor();
+}
+
+void Tmain_screen::closeEditor() {
+    ui->Button1->show();
+    setPagesVisible(true);
+    setEditorVisible(false);
+    selectLookupPage();
+}
+
 void Tmain_screen::refreshDay() {
     dataload();
     lookupsel();
@@ -235,10 +246,6 @@ void Tmain_screen::showLoaded() {
     showIndexChanges();
     showHeadlines();
     lookupsel();
-}
-
-bool Tmain_screen::gameShown() const {
-    return !ui->PageControl1->isHidden();
 }
 
 void Tmain_screen::showHeadlines() {
@@ -291,7 +298,7 @@ void Tmain_screen::Button6Click() {
 // End Day and the clocks
 
 void Tmain_screen::endofday() {
-    if (quotara::endofday(game_, dayViews_) == DayResult::DayEnded) showIndexChanges();
+    if (session_.endDay(dayViews_) == DayResult::DayEnded) showIndexChanges();
 }
 
 void Tmain_screen::time() {
@@ -322,35 +329,16 @@ void Tmain_screen::Datafiles1Click() {
 }
 
 void Tmain_screen::Players1Click() {
-    if (playersAvailable(game_, gameShown())) emit playersRequested();
+    if (session_.playersAllowed()) emit playersRequested();
 }
 
-// The editor and the five game pages take turns; no day can end while editing.
+// The editor and the five game pages take turns; no day ends while editing.
 void Tmain_screen::GameEditor1Click() {
-    if (!gameShown()) {
-        game_.messages.show(Messages::Kind::Plain,
-                            QStringLiteral("You must start a new game first!"));
-        return;
-    }
-    if (!editorVisible()) {
-        setPagesVisible(false);
-        setEditorVisible(true);
-        {
-            const QSignalBlocker block(ui->PageControl1);
-            ui->PageControl1->setCurrentWidget(ui->TabSheet5);
-        }
-        ui->Button1->hide();
-        ui->TabSheet5->loadeditor();
-    } else {
-        ui->Button1->show();
-        setPagesVisible(true);
-        setEditorVisible(false);
-        selectLookupPage();
-    }
+    session_.toggleEditor();
 }
 
 void Tmain_screen::Exit1Click() {
-    if (game_.messages.ask(Messages::Kind::Confirmation, kQuitQuestion)) emit quitRequested();
+    if (session_.askToQuit()) emit quitRequested();
 }
 
 void Tmain_screen::Contents1Click() {
@@ -367,6 +355,7 @@ void Tmain_screen::About1Click() {
 
 void Tmain_screen::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the game at once, whatever other windows are open.
+    session_.end();
     event->accept();
     emit quitRequested();
 }

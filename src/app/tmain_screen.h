@@ -44,10 +44,12 @@ class Tmain_screen : public QMainWindow {
     // Share Lookup page and the index figures of the Financial Info page.
     void resetViews();
     void selectLookupPage(); // without the page-change refresh
-    void refreshDay();       // End Day: pages, lookup, date panel, index changes, headlines
+    // The Game Editor's page in place of the five game pages and End Day, or them back.
+    void showEditor();
+    void closeEditor();
+    void refreshDay(); // End Day: pages, lookup, date panel, index changes, headlines
     // A loaded game: pages, money and date panels, Financial Info figures, headlines, lookup.
     void showLoaded();
-    bool gameShown() const; // the pages are shown: a game was started or loaded
     void showHeadlines();
     void showIndexChanges();
 
@@ -109,7 +111,6 @@ class Tmain_screen : public QMainWindow {
     GameState& state();
     void connectHandlers();
     void setPagesVisible(bool visible);
-    bool editorVisible() const; // the Game Editor's tab
     void setEditorVisible(bool visible);
 
     std::unique_ptr<Ui::Tmain_screen> ui;

@@ -29,9 +29,9 @@ class DayViews {
     // After the daily draw: World News captions, ticker text, and (on the 15th) the
     // unemployment figures and slot 4.
     virtual void newsDrawn() = 0;
-    // On the level's last day, after the profit message: show the end-of-level window with
-    // the verdict's texts, hide the ticker and the main window.
-    virtual void levelEnded(const LevelVerdict& verdict) = 0;
+    // On the level's last day, after the profit message, as End Day's last step. The game's
+    // Session takes it itself (Session::endDay) and shows the level's end.
+    virtual void levelEnded(const LevelVerdict&) {}
 };
 
 // End Day with no windows to refresh.
@@ -39,12 +39,12 @@ class NoDayViews final : public DayViews {
   public:
     void refresh() override {}
     void newsDrawn() override {}
-    void levelEnded(const LevelVerdict&) override {}
 };
 
 enum class DayResult {
     HandedOver, // two-player: player 1's turn ended, the day did not advance
     DayEnded,
+    Refused, // outside the playing phase: nothing happened (Session::endDay)
 };
 
 // The End Day button. Message boxes go through game.messages.

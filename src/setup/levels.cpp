@@ -31,6 +31,7 @@ void applyValues(NewGame& ng, GameState& state, const LevelRow& row, int level) 
     state.target = row.target;
     state.endday = row.endday;
     state.endmonth = row.endmonth;
+    ng.startValues = levelValues(state);
 }
 
 void applyDefault(NewGame& ng, GameState& state) {
@@ -47,6 +48,7 @@ void applyFreePlay(NewGame& ng, GameState& state, const QString& targetText) {
     ng.view.moneyText = QStringLiteral("£15,000");
     settle(ng, state, kFreePlayLevel, false);
     freePlayValues(state);
+    ng.startValues = levelValues(state);
 }
 
 void showMarker(NewGameView& v, int mode) {
@@ -157,6 +159,13 @@ void freePlayValues(GameState& state) {
     state.target = 0;
     state.endday = 0;
     state.endmonth = 0;
+}
+
+void applyStartValues(const NewGame& ng, GameState& state) {
+    if (!ng.startValues) return;
+    LevelValues values = *ng.startValues;
+    values.goldwon = state.goldwon;
+    applyLevelValues(state, values);
 }
 
 QString goldbarsText(int count) {

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace quotara {
 
@@ -55,15 +56,6 @@ struct NewGameView {
     QString goldbarsLabel = QStringLiteral("0 goldbars"); // `Label6`
 };
 
-// The new-game window's state, kept for the whole run beside the game state.
-struct NewGame {
-    NewGameView view;
-    int appliedLevel = kDefaultLevel; // whose money, target and deadline are in force
-    // While goldwon is 1: the level whose win set it. A bar is earned once per level, and
-    // applying any other row lets that one earn the next bar.
-    int goldLevel = kNoLevel;
-};
-
 // What a level or mode puts in force: money, start money, target, deadline and whether the
 // level's gold bar was already won.
 struct LevelValues {
@@ -71,11 +63,26 @@ struct LevelValues {
     std::uint8_t endday = 0, endmonth = 0;
     std::uint8_t goldwon = 0;
 };
+
+// The new-game window's state, kept for the whole run beside the game state.
+struct NewGame {
+    NewGameView view;
+    int appliedLevel = kDefaultLevel; // whose money, target and deadline are in force
+    // While goldwon is 1: the level whose win set it. A bar is earned once per level, and
+    // applying any other row lets that one earn the next bar.
+    int goldLevel = kNoLevel;
+    // The money, start money, target and deadline of the level or mode the window shows,
+    // which Start puts in force (goldwon aside); empty before the window's first choice.
+    std::optional<LevelValues> startValues;
+};
+
 LevelValues levelValues(const GameState& state);
 void applyLevelValues(GameState& state, const LevelValues& values);
 
 // Free play and two-player: £15000, no target and a deadline that never comes.
 void freePlayValues(GameState& state);
+// Start: the values the window shows into the game state; goldwon stays.
+void applyStartValues(const NewGame& ng, GameState& state);
 
 QString goldbarsText(int count); // "15 goldbars"
 

@@ -2,13 +2,6 @@
 
 namespace quotara {
 
-bool playersAvailable(Game& game, bool gameShown) {
-    if (!gameShown)
-        game.messages.show(Messages::Kind::Plain,
-                           QStringLiteral("You must start a new game first!"));
-    return gameShown;
-}
-
 bool secondNameEnabled(const GameState& state) {
     return state.twoplayer == 1;
 }

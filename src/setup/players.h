@@ -8,10 +8,6 @@
 
 namespace quotara {
 
-// Options > Players: true when a game has been started or loaded (its pages are shown);
-// otherwise "You must start a new game first!" and false.
-bool playersAvailable(Game& game, bool gameShown);
-
 // "Player 2 Name" can be typed in only in a two-player game.
 bool secondNameEnabled(const GameState& state);
 

@@ -13,6 +13,23 @@ const QString kDisclaimer = QStringLiteral(
     "DISCLAIMER : Neither TARNVALE software nor does the author VENNER accepts any "
     "responsibility for any monetary loss. This program is NOT a stockmarket predictor, it is "
     "a GAME. Continue?");
+const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
+const QString kNoGame = QStringLiteral("You must start a new game first!");
+const QString kEditing = QStringLiteral(
+    "The Game Editor is on. Choose Options > Game Editor to go back to the game first.");
+
+// End Day's views, with the level's end kept for the Session: it comes last in End Day.
+class DayEnd final : public DayViews {
+  public:
+    explicit DayEnd(DayViews& views) : views_(views) {}
+    void refresh() override { views_.refresh(); }
+    void newsDrawn() override { views_.newsDrawn(); }
+    void levelEnded(const LevelVerdict& v) override { verdict = v; }
+    std::optional<LevelVerdict> verdict;
+
+  private:
+    DayViews& views_;
+};
 
 } // namespace
 
@@ -20,17 +37,18 @@ bool Session::startUp() {
     GameState& s = game_.state;
     if (s.twoplayer == 1) s.player = 1;
 
-    if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) return false;
+    if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
+        phase_ = Phase::Ending;
+        return false;
+    }
+    phase_ = Phase::NoGame;
 
-    views_.hideGame();
+    views_.showNoGame();
     // A news file that cannot be read is reported, and the game goes on without news: the
     // market still gets its start values and stays playable.
     loadNews();
-    views_.clearPortfolio();
-    views_.selectFirstPricePage();
     loadStartValues(s);
-    views_.listShares();
-    views_.showStatusTexts();
+    views_.showStartValues();
     return true;
 }
 
@@ -41,7 +59,7 @@ void Session::loadNews() {
 
 void Session::choose(const std::function<void(GameState&)>& choice) {
     GameState& s = game_.state;
-    if (!running_) {
+    if (phase_ != Phase::Playing && phase_ != Phase::Editing && phase_ != Phase::LevelEnded) {
         choice(s);
         return;
     }
@@ -59,44 +77,58 @@ void Session::applyPendingChoices() {
 }
 
 StartOutcome Session::start(const StartNames& names) {
+    if (phase_ == Phase::Ending) return StartOutcome::Refused;
     const StartOutcome outcome =
         startCheck(game_, names.playername, names.p1caption, names.p2caption);
     // A refused Start leaves the running game as it was.
     if (outcome != StartOutcome::Started) return outcome;
     applyPendingChoices();
-    running_ = true;
-    views_.closeNewGame();
+    // Whatever the last game left in the bank, the new one has the level's money.
+    applyStartValues(newGame_, game_.state);
+    phase_ = Phase::Playing;
+    views_.closeNewGameChoices();
     views_.showGame();
-    views_.showUser();
     newgamereset(game_.state);
-    views_.resetViews();
-    views_.selectLookupPage();
-    views_.refreshPages();
+    views_.showNewMarket();
     return outcome;
 }
 
 bool Session::continueAfterLevel() {
+    if (phase_ != Phase::LevelEnded) return true;
     // The level is over: what the new-game window shows is in force from here.
-    running_ = false;
     applyPendingChoices();
     newgamereset(game_.state);
-    views_.resetViews();
-    views_.refreshPages();
-    views_.openNewGame();
-    views_.hideTicker();
-    views_.closeEndOfLevel();
+    views_.showNewMarket();
+    views_.showNewGameChoices();
+    views_.closeLevelEnd();
     if (!startUp()) {
-        views_.closeNewGame();
+        views_.closeNewGameChoices();
         return false;
     }
+    phase_ = Phase::Continued;
+    return true;
+}
+
+QString Session::refusal() const {
+    if (phase_ == Phase::Playing) return {};
+    return phase_ == Phase::Editing ? kEditing : kNoGame;
+}
+
+bool Session::refuse() {
+    const QString text = refusal();
+    if (text.isEmpty()) return false;
+    game_.messages.show(Messages::Kind::Plain, text);
     return true;
 }
 
 bool Session::saveGame() {
+    // With no game there is nothing to save, and a save would overwrite the player's game.
+    if (refuse()) return false;
     return savegame(game_, newGame_);
 }
 
 bool Session::loadGame() {
+    if (phase_ == Phase::Ending) return false;
     // 1-4. Both share files and the state file, read and checked before anything changes.
     const SavedGameRead read = readSavedGame(game_.folder);
     if (read.outcome != SavedGameRead::Outcome::Ready) {
@@ -105,20 +137,74 @@ bool Session::loadGame() {
     }
     applySavedGame(read, game_.state, newGame_);
     pending_.reset();
-    running_ = true;
+    phase_ = Phase::Playing;
 
     // 5. The refresh.
     loadRefresh(game_.state, read.hasState);
-    views_.showLoaded();
+    views_.showLoadedGame();
 
-    // 6. Playing state, also when no game had been started.
-    views_.showUser();
-    views_.closePlayerDetails();
+    // 6. Playing, also when no game had been started.
     views_.showGame();
 
     // 7.
     game_.messages.show(Messages::Kind::Information, QStringLiteral("Game loaded successfully."));
     return true;
+}
+
+DayResult Session::endDay(DayViews& views) {
+    if (refuse()) return DayResult::Refused;
+    DayEnd day(views);
+    const DayResult result = endofday(game_, day);
+    if (day.verdict) {
+        phase_ = Phase::LevelEnded;
+        views_.showLevelEnd(*day.verdict);
+    }
+    return result;
+}
+
+TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
+    // A dialog left open past the game's end must not trade into the next one.
+    if (refuse()) return {false, false};
+    return tradeOk(game_, dialogCaption, share, quantityText);
+}
+
+void Session::toggleEditor() {
+    if (phase_ == Phase::Playing) {
+        phase_ = Phase::Editing;
+        views_.showEditor();
+    } else if (phase_ == Phase::Editing) {
+        phase_ = Phase::Playing;
+        views_.closeEditor();
+    } else {
+        game_.messages.show(Messages::Kind::Plain, kNoGame);
+    }
+}
+
+bool Session::playersAllowed() {
+    if (gameOn()) return true;
+    game_.messages.show(Messages::Kind::Plain, kNoGame);
+    return false;
+}
+
+bool Session::askToQuit() {
+    if (phase_ == Phase::Ending) return true;
+    if (!game_.messages.ask(Messages::Kind::Confirmation, kQuitQuestion)) return false;
+    phase_ = Phase::Ending;
+    return true;
+}
+
+void Session::end() {
+    phase_ = Phase::Ending;
+}
+
+Closing Session::closeLevelEnd() {
+    if (phase_ == Phase::Ending) return Closing::Close;
+    return askToQuit() ? Closing::Quit : Closing::Stay;
+}
+
+Closing Session::closeNewGameChoices() {
+    if (phase_ != Phase::Continued) return Closing::Close;
+    return askToQuit() ? Closing::Quit : Closing::Stay;
 }
 
 } // namespace quotara

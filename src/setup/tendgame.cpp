@@ -37,14 +37,14 @@ void Tendgame::button1Click() {
 }
 
 void Tendgame::Button2Click() {
-    if (session_.game().messages.ask(Messages::Kind::Confirmation,
-                                     QStringLiteral("Are you sure you want to quit Quotara?")))
-        emit quitRequested();
+    if (session_.askToQuit()) emit quitRequested();
 }
 
 void Tendgame::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    Button2Click();
+    const Closing closing = session_.closeLevelEnd();
+    // Only the program's end takes the verdict away: Continue is the way on.
+    event->setAccepted(closing != Closing::Stay);
+    if (closing == Closing::Quit) emit quitRequested();
 }
 
 } // namespace quotara

@@ -5,10 +5,7 @@
 #include "setup/session.h"
 #include "ui_tnewgame.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-
-#include <algorithm>
 
 namespace quotara {
 
@@ -122,18 +119,9 @@ void Tnewgame::refreshView() {
 }
 
 void Tnewgame::closeEvent(QCloseEvent* event) {
-    const auto others = QApplication::topLevelWidgets();
-    const bool alone = std::none_of(others.begin(), others.end(), [this](QWidget* w) {
-        return w != this && w->isVisible() &&
-               (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog);
-    });
-    if (alone && !game_.messages.ask(Messages::Kind::Confirmation,
-                                     QStringLiteral("Are you sure you want to quit Quotara?"))) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    if (alone) emit quitRequested();
+    const Closing closing = session_.closeNewGameChoices();
+    event->setAccepted(closing != Closing::Stay);
+    if (closing == Closing::Quit) emit quitRequested();
 }
 
 void Tnewgame::showEvent(QShowEvent* event) {

@@ -1,17 +1,17 @@
 #include "trading/tbuysell.h"
 
 #include "components/look.h"
-#include "state/game.h"
+#include "setup/session.h"
 #include "ui_tbuysell.h"
 
 #include <QStyle>
 
 namespace quotara {
 
-Tbuysell::Tbuysell(Game& game, QWidget* parent)
+Tbuysell::Tbuysell(Session& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      ui(std::make_unique<Ui::Tbuysell>()), game_(game) {
+      ui(std::make_unique<Ui::Tbuysell>()), session_(session), game_(session.game()) {
     ui->setupUi(this);
     usePixelFonts(this);
     setFixedSize(size());
@@ -54,7 +54,7 @@ void Tbuysell::refreshFigures() {
 
 void Tbuysell::Button1Click() {
     // The mode is the caption.
-    const TradeOutcome outcome = tradeOk(game_, windowTitle(), share_, ui->noshares->text());
+    const TradeOutcome outcome = session_.trade(windowTitle(), share_, ui->noshares->text());
     if (outcome.completed) {
         hide();
         emit traded();

@@ -10,6 +10,7 @@
 #include <memory>
 
 namespace quotara {
+class Session;
 struct Game;
 } // namespace quotara
 
@@ -23,7 +24,7 @@ class Tbuysell : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Tbuysell(Game& game, QWidget* parent = nullptr);
+    explicit Tbuysell(Session& session, QWidget* parent = nullptr);
     ~Tbuysell() override;
 
     // Fills the labels for share 0..19 and shows the dialog. The quantity field keeps what
@@ -48,6 +49,7 @@ class Tbuysell : public QDialog {
 
   private:
     std::unique_ptr<Ui::Tbuysell> ui;
+    Session& session_;
     Game& game_;
     TradeMode mode_ = TradeMode::Buy;
     int share_ = 0; // 0..19

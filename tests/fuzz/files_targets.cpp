@@ -203,7 +203,7 @@ void savedGame(Bytes input) {
     FUZZ_CHECK(p.messages.texts().back() == QStringLiteral("Game loaded successfully."));
 
     // Saved again and loaded in a fresh program, the game comes back as it was.
-    FUZZ_CHECK(p.session.saveGame());
+    FUZZ_CHECK(savegame(p.game, p.session.newGame()));
     putFileOnce({}, {}, true);
     Program& q = Program::fresh(1);
     FUZZ_CHECK(q.session.loadGame());

@@ -19,15 +19,6 @@ const QString kBothNames = QStringLiteral("Please enter a name for both player 1
 
 } // namespace
 
-TEST_F(Players, optionsPlayersNeedsAGame) {
-    EXPECT_FALSE(playersAvailable(game, false));
-    EXPECT_EQ(messages.texts(), QStringList{"You must start a new game first!"});
-    EXPECT_EQ(messages.log[0].kind, Messages::Kind::Plain);
-    messages.log.clear();
-    EXPECT_TRUE(playersAvailable(game, true));
-    EXPECT_TRUE(messages.log.empty());
-}
-
 TEST_F(Players, theSecondNameIsForATwoPlayerGameOnly) {
     EXPECT_FALSE(secondNameEnabled(s));
     s.twoplayer = 1;

@@ -34,7 +34,8 @@ struct Program {
         loadStartValues(game.state);
         goldbars(ng, game.state);
     }
-    bool save() { return session.saveGame(); }
+    // The file side of Save Game; the phase that allows it is the Session's.
+    bool save() { return savegame(game, ng); }
     bool load() { return session.loadGame(); }
     // What a load must bring back or leave alone, as one comparable text.
     QByteArray snapshot() const {

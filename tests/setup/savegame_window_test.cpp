@@ -91,6 +91,7 @@ class SaveGameWindowTest : public QObject {
 
     // A save that cannot be written says why and leaves the game as it was.
     void aFailedSaveIsReported() {
+        g->startGame();
         QVERIFY(QDir(g->game->folder.path()).mkdir("savegame.ply"));
         trigger("SaveGame1");
         QCOMPARE(g->messages.log.back().kind, Messages::Kind::Error);

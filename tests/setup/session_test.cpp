@@ -18,12 +18,8 @@ using test::StepMessages;
 
 namespace {
 
-const QString kStartUpSteps[] = {"ask DISCLAIMER",
-                                 "hideGame",
-                                 "clearPortfolio",
-                                 "selectFirstPricePage",
-                                 "listShares Abbey National",
-                                 "showStatusTexts 1/1"};
+const QString kStartUpSteps[] = {"ask DISCLAIMER", "showNoGame",
+                                 "showStartValues Abbey National 1/1"};
 
 QStringList startUpSteps() {
     return QStringList(std::begin(kStartUpSteps), std::end(kStartUpSteps));
@@ -33,6 +29,16 @@ class SessionTest : public ::testing::Test {
   protected:
     SessionTest() { installDataFolder(folder(), shippedNewsFile()); }
     DataFolder folder() const { return DataFolder(tmp.path() + "/quotara"); }
+    // Start-up, Start, and one End Day to a deadline set for the next day.
+    void playToTheLevelsEnd() {
+        ASSERT_TRUE(session.startUp());
+        ASSERT_EQ(session.start({"Ann", {}, {}}), StartOutcome::Started);
+        s.endday = 2;
+        s.endmonth = 1;
+        NoDayViews none;
+        ASSERT_EQ(session.endDay(none), DayResult::DayEnded);
+        ASSERT_EQ(session.phase(), Phase::LevelEnded);
+    }
 
     QTemporaryDir tmp;
     QStringList steps;
@@ -88,8 +94,9 @@ TEST_F(SessionTest, startWithANameShowsTheGameThenResetsAndRefreshes) {
     s.shares[0].owned = 10;
     steps.clear();
     EXPECT_EQ(session.start({"Ann", {}, {}}), StartOutcome::Started);
-    EXPECT_EQ(steps, QStringList({"closeNewGame", "showGame", "showUser Ann",
-                                  "resetViews day 1 owned 0", "selectLookupPage", "refreshPages"}));
+    EXPECT_EQ(steps,
+              QStringList({"closeNewGameChoices", "showGame Ann", "showNewMarket day 1 owned 0"}));
+    EXPECT_EQ(session.phase(), Phase::Playing);
 }
 
 // A refused Start must not wipe the running game: holdings, prices and date stay.
@@ -147,25 +154,25 @@ TEST_F(SessionTest, startOfATwoPlayerGameIsRefusedAndChangesNothing) {
 
 // Continue: the market reset and shown, the new-game window up, then start-up again.
 TEST_F(SessionTest, continueResetsOpensTheNewGameWindowAndStartsUpAgain) {
-    session.startUp();
-    session.start({"Ann", {}, {}});
+    playToTheLevelsEnd();
     s.shares[0].owned = 10;
     s.shares[3].name.assign(QStringLiteral("Loaded Co"));
     steps.clear();
     EXPECT_TRUE(session.continueAfterLevel());
-    QStringList expected = {"resetViews day 1 owned 0", "refreshPages", "openNewGame", "hideTicker",
-                            "closeEndOfLevel"};
+    QStringList expected = {"showNewMarket day 1 owned 0", "showNewGameChoices", "closeLevelEnd"};
     expected << startUpSteps();
     EXPECT_EQ(steps, expected);
     EXPECT_EQ(s.shares[3].name.toQString(), "BAA") << "start-up restores the built-in names";
+    EXPECT_EQ(session.phase(), Phase::Continued);
 }
 
-TEST_F(SessionTest, continueThenNoToTheDisclaimerClosesTheNewGameWindow) {
-    session.startUp();
+TEST_F(SessionTest, continueThenNoToTheDisclaimerClosesTheNewGameWindowAndEnds) {
+    playToTheLevelsEnd();
     steps.clear();
     messages.answers = {false};
     EXPECT_FALSE(session.continueAfterLevel());
-    EXPECT_EQ(steps.mid(5), QStringList({"ask DISCLAIMER", "closeNewGame"}));
+    EXPECT_EQ(steps.mid(3), QStringList({"ask DISCLAIMER", "closeNewGameChoices"}));
+    EXPECT_EQ(session.phase(), Phase::Ending);
 }
 
 } // namespace
@@ -177,6 +184,7 @@ TEST_F(SessionTest, loadReadsFirstThenRefreshesThenPlays) {
     EXPECT_EQ(steps, QStringList{"show There is no save game file to load!"});
 
     ASSERT_TRUE(session.startUp());
+    session.start({"Ann", {}, {}});
     s.day = 3, s.month = 3, s.money = 40000, s.headline1item = 7;
     s.headlines1.caption = s.newsitems[7].text.toQString();
     s.headlines1.number = 7;
@@ -187,7 +195,109 @@ TEST_F(SessionTest, loadReadsFirstThenRefreshesThenPlays) {
     steps.clear();
 
     EXPECT_TRUE(session.loadGame());
-    EXPECT_EQ(steps, (QStringList{"showLoaded 3/3 £40000 " + s.newsitems[7].text.toQString(),
-                                  "showUser Petra", "closePlayerDetails", "showGame",
-                                  "show Game loaded successfully."}));
+    EXPECT_EQ(steps, (QStringList{"showLoadedGame 3/3 £40000 " + s.newsitems[7].text.toQString(),
+                                  "showGame Petra", "show Game loaded successfully."}));
+}
+
+// The level's end comes after End Day's own steps and message: the verdict, then nothing of
+// the game can act until Continue or Exit.
+TEST_F(SessionTest, theDeadlineEndsTheLevelAfterTheDaysMessages) {
+    playToTheLevelsEnd();
+    ASSERT_GE(steps.size(), 2);
+    EXPECT_EQ(steps.mid(steps.size() - 2),
+              QStringList({"show You made a profit of £0", "showLevelEnd Congrat"}));
+}
+
+TEST_F(SessionTest, theEditorTakesTurnsWithThePagesOnlyDuringAGame) {
+    session.startUp();
+    steps.clear();
+    session.toggleEditor();
+    EXPECT_EQ(steps, QStringList{"show You must start a new game first!"});
+    session.start({"Ann", {}, {}});
+    steps.clear();
+    session.toggleEditor();
+    EXPECT_EQ(session.phase(), Phase::Editing);
+    session.toggleEditor();
+    EXPECT_EQ(session.phase(), Phase::Playing);
+    EXPECT_EQ(steps, QStringList({"showEditor", "closeEditor"}));
+}
+
+// Yes ends the program once: whatever closes afterwards does not ask again.
+TEST_F(SessionTest, theQuitQuestionIsAskedUntilYesThenNeverAgain) {
+    session.startUp();
+    steps.clear();
+    messages.answers = {false, true};
+    EXPECT_FALSE(session.askToQuit());
+    EXPECT_TRUE(session.askToQuit());
+    EXPECT_EQ(session.phase(), Phase::Ending);
+    EXPECT_EQ(session.closeLevelEnd(), Closing::Close);
+    EXPECT_EQ(session.closeNewGameChoices(), Closing::Close);
+    EXPECT_EQ(steps, QStringList({"ask Are you su", "ask Are you su"}));
+}
+
+// The new-game window is the last window only after Continue; elsewhere it just closes.
+TEST_F(SessionTest, closingTheNewGameWindowAsksOnlyWhenItIsTheLastWindow) {
+    session.startUp();
+    EXPECT_EQ(session.closeNewGameChoices(), Closing::Close);
+    playToTheLevelsEnd();
+    messages.answers = {true, false};
+    session.continueAfterLevel();
+    steps.clear();
+    EXPECT_EQ(session.closeNewGameChoices(), Closing::Stay);
+    messages.answers = {true};
+    EXPECT_EQ(session.closeNewGameChoices(), Closing::Quit);
+    EXPECT_EQ(steps, QStringList({"ask Are you su", "ask Are you su"}));
+}
+
+// Start begins with the money of the level the window shows, not what the last game left.
+TEST_F(SessionTest, startTakesTheShownLevelsMoneyEveryTime) {
+    NewGame& ng = session.newGame();
+    session.startUp();
+    session.choose([&](GameState& st) { goldbars(ng, st); });
+    session.choose([&](GameState& st) { levelload(ng, st, messages, 0); });
+    session.start({"Ann", {}, {}});
+    s.money = 13855;
+    session.start({"Ann", {}, {}});
+    EXPECT_EQ(std::tuple(s.money, s.target, s.endday, s.endmonth), std::tuple(15000, 15001, 1, 2));
+
+    s.money = 267; // a lost level
+    NoDayViews none;
+    while (session.phase() == Phase::Playing)
+        session.endDay(none);
+    session.continueAfterLevel();
+    session.start({"Ann", {}, {}});
+    EXPECT_EQ(s.money, 15000);
+}
+
+// What the new-game window was given while the level ran is in force once Continue ends it.
+TEST_F(SessionTest, continuePutsTheChoicesMadeDuringTheLevelInForce) {
+    NewGame& ng = session.newGame();
+    session.startUp();
+    session.choose([&](GameState& st) { goldbars(ng, st); });
+    session.start({"Ann", {}, {}});
+    session.choose([&](GameState& st) { freeplay(ng, st); });
+    s.endday = 2, s.endmonth = 1;
+    NoDayViews none;
+    session.endDay(none);
+    session.continueAfterLevel();
+    EXPECT_EQ(std::tuple(s.target, s.endday), std::tuple(0, 0));
+}
+
+// A choice made before a load belongs to the game the load replaced: a stale one would keep
+// the loaded level's gold bar from being won.
+TEST_F(SessionTest, loadDropsTheChoicesMadeBeforeIt) {
+    NewGame& ng = session.newGame();
+    session.startUp();
+    s.goldbarcount = 1;
+    session.choose([&](GameState& st) { goldbars(ng, st); });
+    session.choose([&](GameState& st) { levelload(ng, st, messages, 1); });
+    session.start({"Ann", {}, {}});
+    ASSERT_TRUE(session.saveGame()); // a Level 2 game
+    session.choose([&](GameState& st) { levelload(ng, st, messages, 0); });
+    session.start({"Ann", {}, {}});
+    s.goldwon = 1; // Level 1 won: its bar cannot be won again
+    session.choose([&](GameState& st) { levelload(ng, st, messages, 0); });
+    ASSERT_TRUE(session.loadGame());
+    session.start({"Ann", {}, {}});
+    EXPECT_EQ(s.goldwon, 0) << "Level 2's bar can still be won";
 }

@@ -32,37 +32,38 @@ class RecordingSessionViews final : public SessionViews {
   public:
     RecordingSessionViews(QStringList& steps, const GameState& state) : steps_(steps), s_(state) {}
 
-    void hideGame() override { steps_ << "hideGame"; }
-    void clearPortfolio() override { steps_ << "clearPortfolio"; }
-    void selectFirstPricePage() override { steps_ << "selectFirstPricePage"; }
-    // The list is filled from the share table, so the table must be written by now.
-    void listShares() override { steps_ << "listShares " + s_.shares[0].name.toQString(); }
-    void showStatusTexts() override {
-        steps_ << QStringLiteral("showStatusTexts %1/%2").arg(s_.day).arg(s_.month);
+    void showNoGame() override { steps_ << "showNoGame"; }
+    // The share list is filled from the share table, so the table must be written by now.
+    void showStartValues() override {
+        steps_ << QStringLiteral("showStartValues %1 %2/%3")
+                      .arg(s_.shares[0].name.toQString())
+                      .arg(s_.day)
+                      .arg(s_.month);
     }
-    void closeNewGame() override { steps_ << "closeNewGame"; }
-    void openNewGame() override { steps_ << "openNewGame"; }
-    void showGame() override { steps_ << "showGame"; }
-    void showUser() override { steps_ << "showUser " + s_.username.toQString(); }
+    void showNewGameChoices() override { steps_ << "showNewGameChoices"; }
+    void closeNewGameChoices() override { steps_ << "closeNewGameChoices"; }
+    // The player's name shows with the game.
+    void showGame() override { steps_ << "showGame " + s_.username.toQString(); }
     // The views show the reset market: daycount 1 and no holdings.
-    void resetViews() override {
-        steps_ << QStringLiteral("resetViews day %1 owned %2")
+    void showNewMarket() override {
+        steps_ << QStringLiteral("showNewMarket day %1 owned %2")
                       .arg(s_.daycount)
                       .arg(s_.shares[0].owned);
     }
-    void selectLookupPage() override { steps_ << "selectLookupPage"; }
-    void refreshPages() override { steps_ << "refreshPages"; }
-    void hideTicker() override { steps_ << "hideTicker"; }
-    void closeEndOfLevel() override { steps_ << "closeEndOfLevel"; }
     // What a load shows: the date and cash that came back, and the first headline.
-    void showLoaded() override {
-        steps_ << QStringLiteral("showLoaded %1/%2 £%3 %4")
+    void showLoadedGame() override {
+        steps_ << QStringLiteral("showLoadedGame %1/%2 £%3 %4")
                       .arg(s_.day)
                       .arg(s_.month)
                       .arg(s_.money)
                       .arg(s_.headlines1.caption);
     }
-    void closePlayerDetails() override { steps_ << "closePlayerDetails"; }
+    void showEditor() override { steps_ << "showEditor"; }
+    void closeEditor() override { steps_ << "closeEditor"; }
+    void showLevelEnd(const LevelVerdict& v) override {
+        steps_ << "showLevelEnd " + v.endtext.left(7);
+    }
+    void closeLevelEnd() override { steps_ << "closeLevelEnd"; }
 
   private:
     QStringList& steps_;

@@ -1,0 +1,47 @@
+#include "app/program.h"
+
+#include "app/shell.h"
+#include "app/zoom.h"
+#include "components/ttipoftheday.h"
+#include "shipped/news.h"
+#include "state/game.h"
+#include "state/install.h"
+
+namespace quotara {
+
+int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& clock,
+            const DataFolder& folder, const std::function<void(Shell&)>& running) {
+    // The game ends only when the player says so (File > Exit, an Exit button, the exit
+    // question, or the main window closed), never because the last visible window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // The first start sets up the game's folder with the news file, as an installer would.
+    const QString report = installDataFolder(folder, shippedNewsFile());
+    if (!report.isEmpty()) messages.show(Messages::Kind::Error, report);
+
+    Game game(clock, messages, folder);
+    // No to the start-up question ends the program with no window shown.
+    Shell shell(game);
+    if (!shell.startUp()) return 0;
+    // exit() rather than quit(): quit() would first try to close every window, and those that
+    // ask the quit question would ask it again.
+    QObject::connect(
+        &shell, &Shell::quitRequested, &app, [] { QCoreApplication::exit(0); },
+        Qt::QueuedConnection);
+
+    // Whether a tip greets the player, and the zoom, are kept from run to run.
+    shell.main().TipOfTheDay1->rememberIn(&settings);
+    shell.main().showZoom(zoomSetting(settings));
+    QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
+        saveZoom(settings, percent);
+        messages.show(
+            Messages::Kind::Information,
+            QStringLiteral("Quotara opens at %1 % the next time it starts.").arg(percent));
+    });
+
+    shell.main().show();
+    if (running) running(shell);
+    return QApplication::exec();
+}
+
+} // namespace quotara

@@ -1,0 +1,24 @@
+#pragma once
+// The program once its application exists: the data folder set up, the game and its windows,
+// start-up, and the event loop until the player leaves. main() gives it the real message
+// boxes, clock and folder; the test of the ways out gives it fakes and runs it to its end.
+
+#include "state/datafolder.h"
+#include "state/messages.h"
+#include "state/random.h"
+
+#include <QApplication>
+#include <QSettings>
+
+#include <functional>
+
+namespace quotara {
+
+class Shell;
+
+// The exit code of the event loop, or 0 after No to the start-up question. running is called
+// once the main window is shown, before the loop starts.
+int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& clock,
+            const DataFolder& folder, const std::function<void(Shell&)>& running = {});
+
+} // namespace quotara

@@ -1,5 +1,6 @@
 #include "components/tiplist.h"
 
+#include "state/bytes.h"
 #include "state/text.h"
 
 #include <limits>
@@ -29,14 +30,14 @@ class ValueReader {
     explicit ValueReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::int32_t readInteger() {
-        const std::size_t at = at_;
+        const std::size_t at = in_.at();
         switch (tag()) {
         case vaInt8:
-            return static_cast<std::int8_t>(take(1)[0]);
+            return value<std::int8_t>();
         case vaInt16:
-            return static_cast<std::int16_t>(le(take(2)));
+            return value<std::int16_t>();
         case vaInt32:
-            return static_cast<std::int32_t>(le(take(4)));
+            return value<std::int32_t>();
         case vaString:
         case vaLString:
             break;
@@ -47,14 +48,14 @@ class ValueReader {
     }
 
     QString readString() {
-        const std::size_t at = at_;
+        const std::size_t at = in_.at();
         std::uint32_t length = 0;
         switch (tag()) {
         case vaString:
-            length = take(1)[0];
+            length = value<std::uint8_t>();
             break;
         case vaLString:
-            length = le(take(4));
+            length = value<std::uint32_t>();
             break;
         case vaInt8:
         case vaInt16:
@@ -67,31 +68,31 @@ class ValueReader {
         return fromCp1252({reinterpret_cast<const char*>(chars.data()), chars.size()});
     }
 
-    bool atEnd() const { return at_ == bytes_.size(); }
-    std::size_t at() const { return at_; }
+    bool atEnd() const { return in_.left() == 0; }
+    std::size_t at() const { return in_.at(); }
 
     [[noreturn]] static void fail(const QString& what) {
         throw ETipListRead(QStringLiteral("The tip list is damaged: %1.").arg(what));
     }
 
   private:
-    std::uint8_t tag() { return take(1)[0]; }
+    std::uint8_t tag() { return value<std::uint8_t>(); }
 
-    std::span<const std::uint8_t> take(std::size_t n) {
-        if (n > bytes_.size() - at_)
-            fail(QStringLiteral("it ends %1 byte(s) short (byte %2)")
-                     .arg(n - (bytes_.size() - at_))
-                     .arg(bytes_.size()));
-        const auto out = bytes_.subspan(at_, n);
-        at_ += n;
-        return out;
+    template <class T> T value() {
+        need(sizeof(T));
+        return in_.get<T>();
     }
 
-    static std::uint32_t le(std::span<const std::uint8_t> b) {
-        std::uint32_t v = 0;
-        for (std::size_t i = b.size(); i-- > 0;)
-            v = (v << 8) | b[i];
-        return v;
+    std::span<const std::uint8_t> take(std::size_t n) {
+        need(n);
+        return in_.take(n);
+    }
+
+    void need(std::size_t n) const {
+        if (n > in_.left())
+            fail(QStringLiteral("it ends %1 byte(s) short (byte %2)")
+                     .arg(n - in_.left())
+                     .arg(bytes_.size()));
     }
 
     [[noreturn]] void unknownTag(std::size_t at) const {
@@ -99,7 +100,7 @@ class ValueReader {
     }
 
     std::span<const std::uint8_t> bytes_;
-    std::size_t at_ = 0;
+    ByteReader in_{bytes_};
 };
 
 class ValueWriter {
@@ -107,30 +108,29 @@ class ValueWriter {
     void writeInteger(std::int32_t v) {
         if (v >= std::numeric_limits<std::int8_t>::min() &&
             v <= std::numeric_limits<std::int8_t>::max())
-            put(vaInt8, static_cast<std::uint32_t>(v), 1);
+            put(vaInt8, static_cast<std::int8_t>(v));
         else if (v >= std::numeric_limits<std::int16_t>::min() &&
                  v <= std::numeric_limits<std::int16_t>::max())
-            put(vaInt16, static_cast<std::uint32_t>(v), 2);
+            put(vaInt16, static_cast<std::int16_t>(v));
         else
-            put(vaInt32, static_cast<std::uint32_t>(v), 4);
+            put(vaInt32, v);
     }
 
     void writeString(const QString& s) {
         const std::string chars = toCp1252(s);
         if (chars.size() <= 255)
-            put(vaString, static_cast<std::uint32_t>(chars.size()), 1);
+            put(vaString, static_cast<std::uint8_t>(chars.size()));
         else
-            put(vaLString, static_cast<std::uint32_t>(chars.size()), 4);
-        bytes.insert(bytes.end(), chars.begin(), chars.end());
+            put(vaLString, static_cast<std::uint32_t>(chars.size()));
+        out.put(std::span(reinterpret_cast<const std::uint8_t*>(chars.data()), chars.size()));
     }
 
-    std::vector<std::uint8_t> bytes;
+    ByteWriter out;
 
   private:
-    void put(Tag tag, std::uint32_t v, int size) {
-        bytes.push_back(tag);
-        for (int i = 0; i < size; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    template <class T> void put(Tag tag, T v) {
+        out.put(static_cast<std::uint8_t>(tag));
+        out.put(v);
     }
 };
 
@@ -191,7 +191,7 @@ std::vector<std::uint8_t> TTipList::WriteTipList() const {
         out.writeString(t.Tip);
         out.writeInteger(t.HelpContext);
     }
-    return std::move(out.bytes);
+    return out.out.take();
 }
 
 std::size_t TTipList::PickTip(Random& random) {

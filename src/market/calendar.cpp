@@ -12,6 +12,11 @@ QString monthname(int month) {
     return QString::fromLatin1(kNames[month - 1]);
 }
 
+int monthLength(int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month >= 1 && month <= 12 ? kDays[month - 1] : 0;
+}
+
 QString ordinalSuffix(int day) {
     switch (day) {
     case 1:

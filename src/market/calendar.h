@@ -13,6 +13,9 @@ namespace quotara {
 // "January".."December" for 1..12; empty for any other number.
 QString monthname(int month);
 
+// Days in month 1..12 of the game's calendar (February has 28); 0 for any other number.
+int monthLength(int month);
+
 // "st", "nd", "rd" or "th" for a day of the month 1..31 ("th" for any other number).
 QString ordinalSuffix(int day);
 

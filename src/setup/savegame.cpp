@@ -4,11 +4,6 @@
 #include "market/headlines.h"
 #include "state/sharefile.h"
 
-#include <QFileInfo>
-
-#include <cstring>
-#include <variant>
-
 namespace quotara {
 namespace {
 
@@ -20,14 +15,12 @@ const QString kDamaged = QStringLiteral(
 const QString kOtherShares = QStringLiteral(
     "The saved game cannot be loaded: savegame.ply and savegame.sta are not from the same "
     "save (a save may have been interrupted). Nothing was changed.");
+const QString kNewer = QStringLiteral("This saved game was made by a newer version of Quotara.");
 
-// Reads savegame.sta whole: NotFound when there is none. A file of any other size than the
-// state file's reads as no bytes, which the check finds damaged.
+// Reads savegame.sta whole: NotFound when there is none. One larger than any state file
+// reads as more bytes than one may have, which the check finds damaged.
 FileError readStateFile(const QString& path, std::vector<std::uint8_t>& bytes) {
-    const FileError error = readWholeRecords(path, kStateFileSize, 1, bytes);
-    if (error.isError() && error != FileError::readBeyondEnd()) return error;
-    if (error.isError() || QFileInfo(path).size() != qint64(kStateFileSize)) bytes.clear();
-    return {};
+    return readWholeFile(path, kStateFileMaxSize + 1, bytes);
 }
 
 void showError(Game& game, const FileError& error) {
@@ -120,10 +113,17 @@ SavedGameRead readSavedGame(const DataFolder& folder) {
             }
             if (read.hasState) {
                 read.state = checkStateFile(staBytes, content.image);
-                if (read.state.result != StateFileCheck::Result::Valid) {
-                    read.outcome = read.state.result == StateFileCheck::Result::OtherShares
-                                       ? Outcome::OtherShares
-                                       : Outcome::Damaged;
+                switch (read.state.result) {
+                case StateFileCheck::Result::Valid:
+                    break;
+                case StateFileCheck::Result::Damaged:
+                    read.outcome = Outcome::Damaged;
+                    return read;
+                case StateFileCheck::Result::OtherShares:
+                    read.outcome = Outcome::OtherShares;
+                    return read;
+                case StateFileCheck::Result::Newer:
+                    read.outcome = Outcome::Newer;
                     return read;
                 }
             }
@@ -150,12 +150,18 @@ void reportRefusal(Messages& messages, const SavedGameRead& read) {
     case Outcome::OtherShares:
         messages.show(Kind::Information, kOtherShares);
         return;
+    case Outcome::Newer:
+        messages.show(Kind::Information, kNewer);
+        return;
     }
 }
 
 void applySavedGame(const SavedGameRead& read, GameState& s, NewGame& ng) {
     applyShares(s, read.shares);
-    if (!read.hasState) return;
+    if (!read.hasState) {
+        applyNoStateFile(s);
+        return;
+    }
     restoreLevel(ng, s, read.state.level.mode, read.state.level.level);
     applyStateFile(read.state, s);
 }

@@ -9,57 +9,21 @@
 // used flags. Gold bars stay out: they belong to the run, not to a game.
 
 #include "setup/levels.h"
+#include "setup/savestate.h"
 #include "state/game.h"
 #include "state/recordfile.h"
 
 #include <QString>
 
-#include <array>
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <span>
 #include <vector>
 
 namespace quotara {
 
-// The state file: a header, then the game state's fields at fixed offsets, little-endian, then
-// a checksum of all that precedes it.
-constexpr std::size_t kStateFileSize = 385;
-constexpr std::uint16_t kStateFileVersion = 1;
-
-// The level in force and the chosen mode, as the new-game window holds them.
-struct SavedLevel {
-    int level = kDefaultLevel; // a level row 0..14, kDefaultLevel or kFreePlayLevel
-    int mode = 1;              // 1 single play, 2 free play, 3 two-player
-};
-
+// The level and mode a save keeps.
 SavedLevel savedLevel(const NewGame& ng);
 
 // True when the name is not empty and the file can be opened for reading.
 bool fileexists(const QString& name);
-
-// The bytes of savegame.sta for the state, the level and the share image beside it.
-std::vector<std::uint8_t> encodeStateFile(const GameState& state, const SavedLevel& level,
-                                          std::span<const std::uint8_t> shareImage);
-
-// A state file checked whole: right size, magic, version and checksum, every field in its
-// range, and made for the share image beside it.
-struct StateFileCheck {
-    enum class Result { Valid, Damaged, OtherShares };
-    Result result = Result::Damaged;
-    std::unique_ptr<GameState> fields; // when valid: the file's fields, the rest empty
-    SavedLevel level;
-    std::array<int, 3> slotNumbers{-1, -1, -1}; // headline slots 1, 2, 4: -1 or 1..200
-    std::array<bool, 3> slotShown{};            // the slot's caption shows
-};
-StateFileCheck checkStateFile(std::span<const std::uint8_t> bytes,
-                              std::span<const std::uint8_t> shareImage);
-
-// A valid file's fields into the game: everything savegame.sta holds, and nothing else. The
-// headline slots get their numbers back, and the text of their item as caption where one
-// showed.
-void applyStateFile(const StateFileCheck& check, GameState& to);
 
 // The load's refresh figures, which the window then copies: the calendar step (dayeval); when
 // the slots came back with the state file, the ticker text of those headlines; otherwise
@@ -81,6 +45,7 @@ struct SavedGameRead {
         FileError,   // the standard file-error text of `error`
         Damaged,     // savegame.sta is damaged
         OtherShares, // savegame.sta was written for other shares than savegame.ply's
+        Newer,       // savegame.sta was written by a newer version of the game
     };
     Outcome outcome = Outcome::NoSaveFile;
     FileError error;
@@ -94,7 +59,8 @@ SavedGameRead readSavedGame(const DataFolder& folder);
 void reportRefusal(Messages& messages, const SavedGameRead& read);
 
 // A Ready read into the game: shares 0..19 from savegame.ply; with a state file, also the
-// level and mode in the new-game window's bookkeeping and every field the file holds.
+// level and mode in the new-game window's bookkeeping and every field the file holds; for the
+// fields it lacks, what a load without a state file gives.
 void applySavedGame(const SavedGameRead& read, GameState& state, NewGame& ng);
 
 } // namespace quotara

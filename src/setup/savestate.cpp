@@ -1,265 +1,181 @@
-#include "setup/savegame.h"
+#include "setup/savestate.h"
 
-// The saved-state file savegame.sta: its layout, encoding, checks and how it is applied.
+// The saved-state file's fields: one table, which the writer, the reader, the checks and the
+// load walk alike.
 
 #include "market/calendar.h"
-#include "market/headlines.h"
-#include "state/sharefile.h"
+#include "state/versionedfile.h"
 
-#include <QFileInfo>
-
-#include <cstring>
-#include <variant>
+#include <limits>
 
 namespace quotara {
 namespace {
 
-// ---- savegame.sta ------------------------------------------------------------------------
-//
-// Header: magic "QSTA", version, file size, the FNV-1a digest of the share image the save
-// wrote, the level and the mode. Then the fields of the table below; the headline slots 1, 2
-// and 4, each its number (signed 16-bit, -1 for none) and whether its caption shows (0 or 1);
-// the news items' used flags 1..200; last the FNV-1a digest of every byte before it.
+constexpr FileFormat kFormat = {{'Q', 'S', 'T', 'A'}, kStateFileVersion};
 
-constexpr char kMagic[4] = {'Q', 'S', 'T', 'A'};
-constexpr std::size_t kVersionAt = 4, kSizeAt = 6, kSharesDigestAt = 10, kLevelAt = 18,
-                      kModeAt = 19, kFieldsAt = 20, kSlotsAt = 168, kUsedAt = 177,
-                      kChecksumAt = 377;
-static_assert(kSlotsAt + 3 * 3 == kUsedAt);
-static_assert(kUsedAt + kNewsCount == kChecksumAt);
-static_assert(kChecksumAt + 8 == kStateFileSize);
+using StateField = Field<SavedState, GameState>;
 
-using Member =
-    std::variant<std::uint8_t GameState::*, std::uint16_t GameState::*, std::int32_t GameState::*,
-                 double GameState::*, PString<20> GameState::*>;
+template <auto Member> constexpr StateField entry() {
+    return field<Member, SavedState, GameState>();
+}
+template <auto Member, std::size_t Index> constexpr StateField slot() {
+    return element<Member, Index, SavedState, GameState>();
+}
+// A counted list of the game's fixed-size records, each described by the table Items.
+template <auto Member, const auto& Items, std::size_t Max> constexpr StateField counted() {
+    return list<Member, Items, Max, SavedState, GameState>();
+}
 
-struct Field {
-    std::size_t offset;
-    Member member;
+// The ranges play reaches, found in the engine's code.
+constexpr double kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr double kInt32Min = std::numeric_limits<std::int32_t>::min();
+// From 1 January 1999, up to the last year whose new year still fits in 16 bits.
+constexpr double kFirstYear = 1999, kLastYear = 65534;
+// The widest band of a day's Dow and Hang Seng moves (market/indices.cpp); a move stopped
+// at 0 is smaller.
+constexpr double kDowMoveLow = -200, kDowMoveHigh = 249;
+constexpr double kHangMoveLow = -400, kHangMoveHigh = 499;
+// The monthly move is at most 2 % either way, at random: this is far beyond any game, and low
+// enough that the next move (then at most 40,000,000) cannot overflow.
+constexpr double kMostUnemployed = 2'000'000'000, kMostUnemployedChange = 40'000'000;
+
+bool dayExists(const SavedState& s) {
+    return s.day <= monthLength(s.month);
+}
+// No deadline (0 and 0), or a day that exists.
+bool deadlineExists(const SavedState& s) {
+    return s.endday == 0 ? s.endmonth == 0 : s.endday <= monthLength(s.endmonth);
+}
+// Player details sets both names at once; a game never has only one.
+bool namesInPairs(const SavedState& s) {
+    return s.p1name.empty() == s.p2name.empty();
+}
+// Slot 4 only ever holds an unemployment item.
+bool unemploymentItem(const SavedState& s) {
+    return s.headline4item == 0 || s.headline4item >= 42;
+}
+template <std::size_t Index> bool shownWithNumber(const SavedState& s) {
+    return s.slotShown[Index] == 0 || s.slotNumber[Index] >= 1;
+}
+
+// The news items' used flags 1..200, one byte each, kept as the news file gave them.
+constexpr StateField usedFlags() {
+    StateField f;
+    f.size = kNewsCount;
+    f.write = [](const SavedState& s, ByteWriter& w, std::uint16_t) {
+        for (int n = 1; n <= kNewsCount; ++n)
+            w.put(s.newsitems[n].used);
+    };
+    f.read = [](SavedState& s, ByteReader& in, std::uint16_t) {
+        for (int n = 1; n <= kNewsCount; ++n)
+            s.newsitems[n].used = in.get<std::uint8_t>();
+    };
+    f.apply = [](const SavedState& from, GameState& to) {
+        for (int n = 1; n <= kNewsCount; ++n)
+            to.newsitems[n].used = from.newsitems[n].used;
+    };
+    return f;
+}
+
+// Version 1, then the fields of each later version at the end, each tagged .addedIn(its
+// version), so that the bytes of the earlier versions stay where they were.
+constexpr std::array kFields = {
+    entry<&SavedState::sharesDigest>(), // first, at byte 10, where a partial save is told
+    entry<&SavedState::levelRow>().in(kFreePlayLevel, kLevelCount - 1),
+    entry<&SavedState::mode>().in(1, 3),
+    entry<&GameState::day>().in(1, 31).with(dayExists),
+    entry<&GameState::month>().in(1, 12),
+    entry<&GameState::year>().in(kFirstYear, kLastYear),
+    entry<&GameState::daycount>().in(0, kYearDays), // 0 until the first game begins
+    entry<&GameState::money>().in(0, kInt32Max),    // a trade never spends more than there is
+    entry<&GameState::startmoney>().in(0, kInt32Max),
+    entry<&GameState::target>().in(0, kInt32Max),
+    entry<&GameState::endday>().in(0, 31).with(deadlineExists),
+    entry<&GameState::endmonth>().in(0, 12),
+    entry<&GameState::username>().in(0, 20), // a text's figure is its length
+    entry<&GameState::twoplayer>().in(0, 1),
+    entry<&GameState::player>().in(0, 2),
+    entry<&GameState::p1name>().in(0, 20),
+    entry<&GameState::p2name>().in(0, 20).with(namesInPairs),
+    entry<&GameState::p1money>().in(0, kInt32Max),
+    entry<&GameState::p2money>().in(0, kInt32Max),
+    entry<&GameState::dow>().in(0, kInt32Max), // the indices stop at 0 and at the top
+    entry<&GameState::ftse>().in(0, kInt32Max),
+    entry<&GameState::hangseng>().in(0, kInt32Max),
+    entry<&GameState::dowchange>().in(kDowMoveLow, kDowMoveHigh),
+    entry<&GameState::ftsechange>().in(-kInt32Max, kInt32Max),
+    entry<&GameState::hangchange>().in(kHangMoveLow, kHangMoveHigh),
+    entry<&GameState::interest>().in(0, 100), // percent, set at the start
+    entry<&GameState::inflation>().in(0, 100),
+    entry<&GameState::unemployed>().in(0, kMostUnemployed),
+    entry<&GameState::unemployedchange>().in(-kMostUnemployedChange, kMostUnemployedChange),
+    entry<&GameState::headline1item>().in(0, kNewsCount),
+    entry<&GameState::headline2item>().in(0, kNewsCount),
+    entry<&GameState::headline4item>().in(0, 45).with(unemploymentItem),
+    entry<&GameState::headline4days>().in(kInt32Min, 3), // counts down from 3
+    slot<&SavedState::slotNumber, 0>().in(-1, kNewsCount),
+    slot<&SavedState::slotShown, 0>().in(0, 1).with(shownWithNumber<0>),
+    slot<&SavedState::slotNumber, 1>().in(-1, kNewsCount),
+    slot<&SavedState::slotShown, 1>().in(0, 1).with(shownWithNumber<1>),
+    slot<&SavedState::slotNumber, 2>().in(-1, kNewsCount),
+    slot<&SavedState::slotShown, 2>().in(0, 1).with(shownWithNumber<2>),
+    usedFlags(),
 };
-
-// Doubles are IEEE 754 binary64; names are a length byte and 20 characters.
-constexpr std::size_t sizeOf(const Member& m) {
-    switch (m.index()) {
-    case 0:
-        return 1;
-    case 1:
-        return 2;
-    case 2:
-        return 4;
-    case 3:
-        return 8;
-    default:
-        return 21;
-    }
-}
-
-constexpr Field kFields[] = {
-    {20, &GameState::day},
-    {21, &GameState::month},
-    {22, &GameState::year},
-    {24, &GameState::daycount},
-    {26, &GameState::money},
-    {30, &GameState::startmoney},
-    {34, &GameState::target},
-    {38, &GameState::endday},
-    {39, &GameState::endmonth},
-    {40, &GameState::username},
-    {61, &GameState::twoplayer},
-    {62, &GameState::player},
-    {63, &GameState::p1name},
-    {84, &GameState::p2name},
-    {105, &GameState::p1money},
-    {109, &GameState::p2money},
-    {113, &GameState::dow},
-    {117, &GameState::ftse},
-    {121, &GameState::hangseng},
-    {125, &GameState::dowchange},
-    {129, &GameState::ftsechange},
-    {133, &GameState::hangchange},
-    {137, &GameState::interest},
-    {145, &GameState::inflation},
-    {153, &GameState::unemployed},
-    {157, &GameState::unemployedchange},
-    {161, &GameState::headline1item},
-    {162, &GameState::headline2item},
-    {163, &GameState::headline4item},
-    {164, &GameState::headline4days},
-};
-
-// The fields follow each other without gaps from kFieldsAt up to the slots.
-constexpr bool packed() {
-    std::size_t at = kFieldsAt;
-    for (const Field& f : kFields) {
-        if (f.offset != at) return false;
-        at += sizeOf(f.member);
-    }
-    return at == kSlotsAt;
-}
-static_assert(packed());
-
-void putLE(std::uint8_t* p, std::uint64_t v, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-        p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-std::uint64_t getLE(const std::uint8_t* p, std::size_t n) {
-    std::uint64_t v = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        v |= std::uint64_t{p[i]} << (8 * i);
-    return v;
-}
-
-template <typename T> std::uint64_t bitsOf(T v) {
-    if constexpr (std::is_same_v<T, double>) {
-        std::uint64_t bits = 0;
-        std::memcpy(&bits, &v, sizeof bits);
-        return bits;
-    } else {
-        return static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<T>>(v));
-    }
-}
-template <typename T> T fromBits(std::uint64_t bits) {
-    if constexpr (std::is_same_v<T, double>) {
-        double v = 0;
-        std::memcpy(&v, &bits, sizeof v);
-        return v;
-    } else {
-        return static_cast<T>(static_cast<std::make_unsigned_t<T>>(bits));
-    }
-}
-
-void encodeField(const GameState& s, const Field& f, std::uint8_t* out) {
-    std::visit(
-        [&](auto member) {
-            const auto& value = s.*member;
-            using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, PString<20>>) {
-                out[0] = value.len;
-                std::memcpy(out + 1, value.chars.data(), 20);
-            } else {
-                putLE(out, bitsOf(value), sizeof(T));
-            }
-        },
-        f.member);
-}
-
-void decodeField(GameState& s, const Field& f, const std::uint8_t* in) {
-    std::visit(
-        [&](auto member) {
-            auto& value = s.*member;
-            using T = std::decay_t<decltype(value)>;
-            if constexpr (std::is_same_v<T, PString<20>>) {
-                value.len = in[0];
-                std::memcpy(value.chars.data(), in + 1, 20);
-            } else {
-                value = fromBits<T>(getLE(in, sizeof(T)));
-            }
-        },
-        f.member);
-}
+// Version 1's layout, which every game saved so far has: 385 bytes in all.
+static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==
+              385);
 
 HeadlineSlot GameState::*const kSlots[3] = {&GameState::headlines1, &GameState::headlines2,
                                             &GameState::headlines4};
 
-void encodeSlots(const GameState& s, std::uint8_t* p) {
-    for (HeadlineSlot GameState::*slot : kSlots) {
-        putLE(p, static_cast<std::uint16_t>((s.*slot).number), 2);
-        p[2] = (s.*slot).caption.isEmpty() ? 0 : 1;
-        p += 3;
-    }
-}
-
-// Slot numbers and whether each caption shows; false when out of range.
-bool decodeSlots(const std::uint8_t* p, StateFileCheck& check) {
-    for (std::size_t k = 0; k < 3; ++k, p += 3) {
-        const int number = static_cast<std::int16_t>(getLE(p, 2));
-        const int shown = p[2];
-        if (number < -1 || number > kNewsCount || shown > 1 || (shown && number < 1)) return false;
-        check.slotNumbers[k] = number;
-        check.slotShown[k] = shown == 1;
-    }
-    return true;
-}
-
-std::uint64_t fnv1a(std::span<const std::uint8_t> bytes) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (std::uint8_t b : bytes) {
-        h ^= b;
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
-// Everything a later step indexes with, or shows as a date or a name, in its range.
-bool inRange(const GameState& s, const SavedLevel& level) {
-    const auto item = [](int n) { return n >= 0 && n <= kNewsCount; };
-    return s.day >= 1 && s.day <= 31 && s.month >= 1 && s.month <= 12 &&
-           s.daycount <= Tshare::kHistoryDays && s.endday <= 31 && s.endmonth <= 12 &&
-           s.username.len <= 20 && s.p1name.len <= 20 && s.p2name.len <= 20 && s.twoplayer <= 1 &&
-           s.player <= 2 && item(s.headline1item) && item(s.headline2item) &&
-           item(s.headline4item) && s.dow >= 0 && s.ftse >= 0 && s.hangseng >= 0 &&
-           level.mode >= 1 && level.mode <= 3 && level.level >= kFreePlayLevel &&
-           level.level < kLevelCount;
-}
 } // namespace
 
-std::vector<std::uint8_t> encodeStateFile(const GameState& s, const SavedLevel& level,
+std::vector<std::uint8_t> encodeStateFile(const GameState& state, const SavedLevel& level,
                                           std::span<const std::uint8_t> shareImage) {
-    std::vector<std::uint8_t> bytes(kStateFileSize);
-    std::uint8_t* p = bytes.data();
-    std::memcpy(p, kMagic, 4);
-    putLE(p + kVersionAt, kStateFileVersion, 2);
-    putLE(p + kSizeAt, kStateFileSize, 4);
-    putLE(p + kSharesDigestAt, fnv1a(shareImage), 8);
-    p[kLevelAt] = static_cast<std::uint8_t>(static_cast<std::int8_t>(level.level));
-    p[kModeAt] = static_cast<std::uint8_t>(level.mode);
-    for (const Field& f : kFields)
-        encodeField(s, f, p + f.offset);
-    encodeSlots(s, p + kSlotsAt);
-    for (int n = 1; n <= kNewsCount; ++n)
-        p[kUsedAt + n - 1] = s.newsitems[n].used;
-    putLE(p + kChecksumAt, fnv1a(std::span(bytes).first(kChecksumAt)), 8);
-    return bytes;
+    auto saved = std::make_unique<SavedState>();
+    static_cast<GameState&>(*saved) = state;
+    saved->sharesDigest = fnv1a(shareImage);
+    saved->levelRow = static_cast<std::int8_t>(level.level);
+    saved->mode = static_cast<std::uint8_t>(level.mode);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const HeadlineSlot& slot = state.*kSlots[k];
+        saved->slotNumber[k] = static_cast<std::int16_t>(slot.number);
+        saved->slotShown[k] = slot.caption.isEmpty() ? 0 : 1;
+    }
+    return writeVersioned(kFormat, kFields, *saved, kStateFileVersion);
 }
 
 StateFileCheck checkStateFile(std::span<const std::uint8_t> bytes,
                               std::span<const std::uint8_t> shareImage) {
     StateFileCheck check;
-    const std::uint8_t* p = bytes.data();
-    if (bytes.size() != kStateFileSize || std::memcmp(p, kMagic, 4) != 0 ||
-        getLE(p + kVersionAt, 2) != kStateFileVersion || getLE(p + kSizeAt, 4) != kStateFileSize ||
-        getLE(p + kChecksumAt, 8) != fnv1a(bytes.first(kChecksumAt)))
-        return check;
-
-    auto fields = std::make_unique<GameState>();
-    for (const Field& f : kFields)
-        decodeField(*fields, f, p + f.offset);
-    for (int n = 1; n <= kNewsCount; ++n)
-        fields->newsitems[n].used = p[kUsedAt + n - 1];
-    check.level = {static_cast<std::int8_t>(p[kLevelAt]), p[kModeAt]};
-    if (!inRange(*fields, check.level) || !decodeSlots(p + kSlotsAt, check)) return check;
-
-    if (getLE(p + kSharesDigestAt, 8) != fnv1a(shareImage)) {
+    auto saved = std::make_shared<SavedState>();
+    const VersionRead read = readVersioned(kFormat, kFields, bytes, *saved);
+    if (read.result == VersionCheck::Newer) check.result = StateFileCheck::Result::Newer;
+    if (read.result != VersionCheck::Valid) return check;
+    if (saved->sharesDigest != fnv1a(shareImage)) {
         check.result = StateFileCheck::Result::OtherShares;
         return check;
     }
     check.result = StateFileCheck::Result::Valid;
-    check.fields = std::move(fields);
+    check.version = read.version;
+    check.level = {saved->levelRow, saved->mode};
+    check.saved = std::move(saved);
     return check;
 }
 
 void applyStateFile(const StateFileCheck& check, GameState& to) {
-    const GameState& from = *check.fields;
-    for (const Field& f : kFields)
-        std::visit([&](auto member) { to.*member = from.*member; }, f.member);
-    for (int n = 1; n <= kNewsCount; ++n)
-        to.newsitems[n].used = from.newsitems[n].used;
+    const SavedState& from = *check.saved;
+    fields::apply(kFields, from, to, check.version);
     // The captions come from the items' texts, as the draw put them there.
     for (std::size_t k = 0; k < 3; ++k) {
         HeadlineSlot& slot = to.*kSlots[k];
-        slot.number = check.slotNumbers[k];
-        slot.caption = check.slotShown[k] ? to.newsitems[slot.number].text.toQString() : QString();
+        slot.number = from.slotNumber[k];
+        slot.caption = from.slotShown[k] ? to.newsitems[slot.number].text.toQString() : QString();
     }
+}
+
+void applyNoStateFile(GameState& to) {
+    fields::applyAbsent(kFields, to);
 }
 
 } // namespace quotara

@@ -173,6 +173,24 @@ FileError readWholeRecords(const QString& path, std::size_t recordSize, std::siz
     return {};
 }
 
+FileError readWholeFile(const QString& path, std::size_t most, std::vector<std::uint8_t>& bytes) {
+    bytes.clear();
+    Fd fd(-1);
+    if (const FileError e = openForReading(path, fd); e.isError()) return e;
+    // Grown as the file gives bytes, so a large `most` costs nothing for a small file.
+    std::vector<std::uint8_t> buffer;
+    for (std::size_t want = std::min<std::size_t>(most, 4096);; want = std::min(most, want * 2)) {
+        const std::size_t at = buffer.size();
+        buffer.resize(want);
+        const ssize_t got = readFull(fd.get(), buffer.data() + at, want - at);
+        if (got < 0) return FileError::fromErrno(errno);
+        buffer.resize(at + static_cast<std::size_t>(got));
+        if (buffer.size() < want || want == most) break;
+    }
+    bytes = std::move(buffer);
+    return {};
+}
+
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)), temp_(std::move(other.temp_)) {
     other.temp_.clear();

@@ -61,6 +61,11 @@ FileError readRecords(const QString& path, std::size_t recordSize, std::size_t c
 FileError readWholeRecords(const QString& path, std::size_t recordSize, std::size_t count,
                            std::vector<std::uint8_t>& bytes);
 
+// Reads a whole regular file of up to `most` bytes at once; of a longer file, its first `most`
+// bytes. An empty file gives no bytes and no error. Anything but a regular file (a folder, a
+// pipe) is refused with AccessDenied without waiting for it.
+FileError readWholeFile(const QString& path, std::size_t most, std::vector<std::uint8_t>& bytes);
+
 // A file's new content, written in full to a temporary file beside it and waiting to replace
 // it. Several files staged first and committed afterwards fail, if at all, before any of them
 // is replaced. Dropped without commit(), the temporary file is removed.

@@ -6,11 +6,13 @@
 
 #include "editor/newsfile.h"
 #include "editor/sharedata.h"
+#include "market/calendar.h"
 #include "market/endofday.h"
 #include "setup/levels.h"
 #include "setup/savegame.h"
 #include "setup/session.h"
 #include "setup/startup.h"
+#include "state/bytes.h"
 #include "state/sharefile.h"
 #include "support/fakes.h"
 #include "support/sessionviews.h"
@@ -69,28 +71,50 @@ std::vector<std::uint8_t> newsBytes(const GameState& s) {
     return encodeNewsTable(s.newsitems);
 }
 
-std::uint64_t fnv1a(Bytes bytes) {
-    std::uint64_t h = 14695981039346656037ull;
-    for (std::uint8_t b : bytes) {
-        h ^= b;
-        h *= 1099511628211ull;
-    }
-    return h;
-}
-
 void putLE64(std::uint8_t* p, std::uint64_t v) {
     for (int i = 0; i < 8; ++i)
         p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
+// What play can give a game, written out apart from the load's own table so that the two
+// check each other: dates that exist, a year whose new year still fits, the figures End Day
+// does arithmetic with where the next days cannot overflow them, and names in pairs.
+bool playable(const GameState& s) {
+    constexpr int kDays[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const auto exists = [&](int day, int month) {
+        return month >= 1 && month <= 12 && day >= 1 && day <= kDays[month];
+    };
+    return exists(s.day, s.month) && s.year >= 1999 && s.year < 65535 && s.daycount <= 365 &&
+           (s.endday == 0 ? s.endmonth == 0 : exists(s.endday, s.endmonth)) && s.money >= 0 &&
+           s.unemployed >= 0 && s.unemployed <= 2'000'000'000 && s.dowchange >= -200 &&
+           s.dowchange <= 249 && s.hangchange >= -400 && s.hangchange <= 499 && s.ftse >= 0 &&
+           s.dow >= 0 && s.hangseng >= 0 && s.interest >= 0 && s.interest <= 100 &&
+           s.inflation >= 0 && s.inflation <= 100 && s.headline4days <= 3 &&
+           s.p1name.empty() == s.p2name.empty() && s.twoplayer <= 1 && s.player <= 2;
+}
+
+// The bytes of the state file at the head of the input: as many as its size field says when
+// the input holds them, otherwise those of a version-1 file.
+std::size_t stateFileLength(Bytes input) {
+    constexpr std::size_t kVersion1Size = 385;
+    std::size_t length = kVersion1Size;
+    if (input.size() >= 10) {
+        const std::size_t declared =
+            input[6] | input[7] << 8 | input[8] << 16 | static_cast<std::size_t>(input[9]) << 24;
+        if (declared >= 26 && declared <= input.size()) length = declared;
+    }
+    return std::min(length, input.size());
+}
+
 } // namespace
 
 // Gives a state file the digests a save would have written, so that the fuzzer gets past them
-// to the fields. The digest of the share image lies at byte 10, that of all before it at 377.
+// to the fields. The digest of the share image is the first field, at byte 10; the checksum of
+// all before it ends the file.
 void sealStateFile(std::vector<std::uint8_t>& sta, Bytes shareImage) {
-    if (sta.size() != kStateFileSize) return;
+    if (sta.size() < 26) return;
     putLE64(sta.data() + 10, fnv1a(shareImage.first(std::min(shareImage.size(), kShareFileSize))));
-    putLE64(sta.data() + 377, fnv1a(Bytes(sta).first(377)));
+    putLE64(sta.data() + sta.size() - 8, fnv1a(Bytes(sta).first(sta.size() - 8)));
 }
 
 void newsFile(Bytes input) {
@@ -170,17 +194,16 @@ void putFileOnce(const QString& path, Bytes bytes, bool forget = false) {
     last.assign(bytes.begin(), bytes.end());
 }
 
-// Input: a flag byte, savegame.sta's bytes (385), then with flag 2 the bytes of savegame.ply
-// and savegame.shr (otherwise a game's own shares). Flag 1 seals the state file for the share
-// image; flag 4 leaves out the state file.
+// Input: a flag byte, savegame.sta's bytes (as many as its size field says, or 385), then with
+// flag 2 the bytes of savegame.ply and savegame.shr (otherwise a game's own shares). Flag 1
+// seals the state file for the share image; flag 4 leaves out the state file.
 void savedGame(Bytes input) {
     const Bytes flags = take(input, 1);
     if (flags.empty()) return;
     Program& p = Program::fresh(0);
     const DataFolder& folder = p.game.folder;
     static const std::vector<std::uint8_t> own = shareFileImage(freshState().shares);
-    std::vector<std::uint8_t> sta(input.begin(),
-                                  input.begin() + std::min(input.size(), kStateFileSize));
+    std::vector<std::uint8_t> sta(input.begin(), input.begin() + stateFileLength(input));
     input = input.subspan(sta.size());
     const Bytes ply = flags[0] & 2 ? input : Bytes(own);
     if (flags[0] & 1) sealStateFile(sta, ply);
@@ -198,8 +221,7 @@ void savedGame(Bytes input) {
         FUZZ_CHECK(p.messages.log.size() == 1 && p.steps.isEmpty());
         return;
     }
-    const GameState& s = p.s;
-    FUZZ_CHECK(s.day >= 1 && s.day <= 31 && s.month >= 1 && s.month <= 12);
+    FUZZ_CHECK(playable(p.s));
     FUZZ_CHECK(p.messages.texts().back() == QStringLiteral("Game loaded successfully."));
 
     // Saved again and loaded in a fresh program, the game comes back as it was.
@@ -220,6 +242,13 @@ void savedGame(Bytes input) {
     const std::int64_t after4 = p.s.headline4days;
     FUZZ_CHECK(handedOver ? after4 == days4
                           : after4 == 3 || after4 == std::max<std::int64_t>(days4 - 1, INT32_MIN));
+
+    // The monthly unemployment step and a new year, which a loaded figure must not overflow
+    // (the sanitizers of the fuzz build stop on it).
+    unemployment(p.game);
+    p.s.day = 32, p.s.month = 12;
+    dayeval(p.s);
+    FUZZ_CHECK(p.s.year != 0 && p.s.month == 1);
 }
 
 } // namespace quotara::fuzz

@@ -223,6 +223,13 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
          },
          "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
          "changed."},
+        {"a newer version",
+         [&] {
+             QByteArray newer = sta;
+             newer[4] = char(kStateFileVersion + 1); // the rest is unknown, left unread
+             put("savegame.sta", newer);
+         },
+         "This saved game was made by a newer version of Quotara."},
         {"savegame.ply from another save",
          [&] {
              QByteArray ply = shr;

@@ -81,7 +81,8 @@ TEST(FileChaos, aSaveCutShortLeavesEveryOldFileAsItWas) {
          {}},
         {"saved game",
          {folder.savedSharesFile(), folder.savedPlayersFile(), folder.savedStateFile()},
-         std::int64_t(2 * kShareFileSize + kStateFileSize),
+         std::int64_t(2 * kShareFileSize +
+                      encodeStateFile(game.state, {}, shareFileImage(game.state.shares)).size()),
          Tshare::kSize,
          [&] { savegame(game, ng); },
          QStringLiteral("Game saved successfully.")},

@@ -5,6 +5,7 @@
 #include "state/helptopics.h"
 
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -38,6 +39,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("browser"));
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll the help text"));
+    browser_->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll the help text"));
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(contents);

@@ -15,7 +15,10 @@ int main(int argc, char* argv[]) {
     // The settings are read before the application exists: the zoom must be set by then.
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quotara"),
                        QStringLiteral("quotara"));
-    applyZoom(zoomSetting(settings));
+    int zoom = chosenZoom(settings);
+    // Until the player chooses a zoom, it follows the screen the game starts on.
+    if (!zoom) zoom = zoomSetByEnvironment() ? 100 : zoomForScreen(measureScreen(argc, argv));
+    applyZoom(zoom);
     QApplication app(argc, argv);
     setApplicationIdentity();
     applyLook(app);

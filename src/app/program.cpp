@@ -31,7 +31,7 @@ int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& c
 
     // Whether a tip greets the player, and the zoom, are kept from run to run.
     shell.main().TipOfTheDay1->rememberIn(&settings);
-    shell.main().showZoom(zoomSetting(settings));
+    shell.main().showZoom(zoomInForce());
     QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
         saveZoom(settings, percent);
         messages.show(

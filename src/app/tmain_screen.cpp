@@ -1,5 +1,6 @@
 #include "app/tmain_screen.h"
 
+#include "app/pagekeys.h"
 #include "app/statuspanels.h"
 #include "app/zoommenu.h"
 #include "components/look.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -41,6 +43,12 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     usePixelFonts(this);
     pressWithEnter(this);
     useCompactTabs(ui->PageControl1);
+    addPageKeys(ui->PageControl1, [this] { return session_.gameOn(); });
+    // Ctrl+E ends the day wherever the focus is in the window, while a game is played.
+    auto* endDayKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(endDayKey, &QShortcut::activated, this, [this] {
+        if (session_.phase() == Phase::Playing) endofday();
+    });
     status_ = std::make_unique<StatusPanels>(ui->status, game_);
     zoomMenu_ = addZoomMenu(ui->Options1, [this](int percent) { emit zoomChosen(percent); });
     // What to do first, while no game runs.

@@ -1,20 +1,32 @@
 #include "app/zoom.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace quotara {
 
 namespace {
 const QString kKey = QStringLiteral("zoom");
+
+// The design's pixels: the main window's client area is 511 wide; with the menu bar, the
+// title bars and the 31-pixel ticker placed under it, the game needs about 370 high.
+constexpr int kMainWidth = 511, kGameHeight = 370;
 } // namespace
 
-int zoomSetting(const QSettings& settings) {
-    const int percent = settings.value(kKey, 100).toInt();
+int chosenZoom(const QSettings& settings) {
+    const int percent = settings.value(kKey, 0).toInt();
     return std::find(std::begin(kZooms), std::end(kZooms), percent) != std::end(kZooms) ? percent
-                                                                                        : 100;
+                                                                                        : 0;
+}
+
+int zoomSetting(const QSettings& settings) {
+    const int percent = chosenZoom(settings);
+    return percent ? percent : 100;
 }
 
 void saveZoom(QSettings& settings, int percent) {
@@ -22,8 +34,37 @@ void saveZoom(QSettings& settings, int percent) {
     settings.sync();
 }
 
+int zoomForScreen(QSize screen) {
+    int best = 100;
+    for (int percent : kZooms) {
+        const bool narrow = kMainWidth * percent * 5 <= screen.width() * 2 * 100;
+        const bool low = kGameHeight * percent <= screen.height() * 100;
+        if (narrow && low) best = std::max(best, percent);
+    }
+    return best;
+}
+
+QSize measureScreen(int argc, char* argv[]) {
+    std::vector<char*> copy(argv, argv + argc);
+    copy.push_back(nullptr);
+    int count = argc;
+    const QGuiApplication probe(count, copy.data());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+
+bool zoomSetByEnvironment() {
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+}
+
+int zoomInForce() {
+    const int percent = qRound(qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble() * 100);
+    return std::find(std::begin(kZooms), std::end(kZooms), percent) != std::end(kZooms) ? percent
+                                                                                        : 100;
+}
+
 void applyZoom(int percent) {
-    if (percent == 100 || qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+    if (percent == 100 || zoomSetByEnvironment()) return;
     qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
 }
 

@@ -2,12 +2,36 @@
 
 #include "state/messages.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtDebug>
 
 namespace quotara {
+
+namespace {
+
+// What a reader hears of the scrolling text: each item on a line of its own, where a run of
+// blanks parts the items in the picture.
+QString readableText(const QStringList& lines) {
+    static const QRegularExpression gap(QStringLiteral("\\s{3,}"));
+    QStringList items;
+    for (const QString& line : lines)
+        for (const QString& item : line.split(gap, Qt::SkipEmptyParts))
+            if (!item.trimmed().isEmpty()) items << item.trimmed();
+    return items.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+void TBanner::tellReaders(const QString& text) {
+    if (accessibleDescription() == text) return;
+    setAccessibleDescription(text);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
 
 namespace {
 const QString kNothingToScroll =
@@ -92,7 +116,7 @@ void TBanner::setScrollText(const QString& text) {
     lines_.clear();
     scrollText_ = text;
     renderText();
-    setAccessibleDescription(text.trimmed());
+    tellReaders(readableText(QStringList{text}));
     update();
     if (autoEnable_) setScrollingEnabled(true);
 }
@@ -121,6 +145,7 @@ bool TBanner::newImage(QSize size) {
 
 void TBanner::setLines(const QStringList& lines) {
     lines_ = lines;
+    tellReaders(readableText(lines));
     BuildLinesBitmap();
 }
 

@@ -149,6 +149,8 @@ class TBanner : public QWidget {
     void rerender();
     void updateTimer();
     void reportError(const QString& text);
+    // The text as readers hear it, the bus told of each change.
+    void tellReaders(const QString& text);
 
     banner::Scroll scroll_;
     QPixmap image_;

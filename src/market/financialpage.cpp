@@ -1,6 +1,7 @@
 #include "market/financialpage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "market/figures.h"
 #include "ui_financialpage.h"
 
@@ -17,6 +18,27 @@ FinancialPage::FinancialPage(QWidget* parent)
             setFittedText(caption, caption->text());
     });
     useClassicFrame(ui->Forecasts);
+    // Each figure is read with what it is.
+    tieCaption(ui->infoftse100cap, ui->infoftseprice);
+    tieCaption(QStringLiteral("FTSE 100 change"), ui->infoftsechange);
+    tieCaption(ui->infodowjonescap, ui->infodowprice);
+    tieCaption(QStringLiteral("Dow Jones change"), ui->infodowchange);
+    tieCaption(ui->infohangsengcap, ui->infohangprice);
+    tieCaption(QStringLiteral("Hang Seng change"), ui->infohangchange);
+    tieCaption(ui->infointerestcap, ui->infointerest);
+    tieCaption(ui->infolastaction, ui->infointerestnext);
+    tieCaption(ui->infoinflationcap, ui->infoinflation);
+    tieCaption(ui->infounemployedcap, ui->infounemployed);
+    tieCaption(ui->infochangelastmonth, ui->infounemployedchange);
+    const QString forecasters[] = {ui->merrilllynch->text(), ui->goldmansachs->text()};
+    const QLabel* const subjects[] = {ui->forecastinterestcap, ui->forecastinflationcap,
+                                      ui->forecastunemployedcap};
+    QLabel* const figures[2][3] = {{ui->mlinterest, ui->mlinflation, ui->mlunemployed},
+                                   {ui->gsinterest, ui->gsinflation, ui->gsunemployed}};
+    for (int f = 0; f < 2; ++f)
+        for (int k = 0; k < 3; ++k)
+            tieCaption(forecasters[f] + QStringLiteral(", ") + subjects[k]->text(), figures[f][k]);
+    hideFromReaders(ui->BitBtn8);
 }
 
 FinancialPage::~FinancialPage() = default;

@@ -1,6 +1,7 @@
 #include "market/newspage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 
 #include "state/gamestate.h"
 #include "ui_newspage.h"
@@ -10,6 +11,7 @@ namespace quotara {
 NewsPage::NewsPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::NewsPage>()) {
     ui->setupUi(this);
     setIconsWhenShown(this, {{ui->BitBtn7, QStyle::SP_MessageBoxInformation}});
+    hideFromReaders(ui->BitBtn7);
     // The first headline ends short of the glyph button in the page's corner.
     ui->headlines1->setContentsMargins(
         0, 0, ui->headlines1->width() - (ui->BitBtn7->x() - 4 - ui->headlines1->x()), 0);

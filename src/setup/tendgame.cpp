@@ -2,6 +2,7 @@
 
 #include "components/look.h"
 #include "components/pictures.h"
+#include "components/readers.h"
 #include "market/endofday.h"
 #include "setup/session.h"
 #include "ui_tendgame.h"
@@ -20,6 +21,7 @@ Tendgame::Tendgame(Session& session, QWidget* parent)
     pressWithEnter(this);
     setFixedSize(size());
     ui->Image->setPixmap(endOfLevelTitle(ui->Image->size()));
+    tieCaption(ui->Label2, ui->goldbars);
     connect(ui->button1, &QPushButton::clicked, this, &Tendgame::button1Click);
     connect(ui->Button2, &QPushButton::clicked, this, &Tendgame::Button2Click);
 }

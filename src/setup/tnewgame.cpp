@@ -2,6 +2,7 @@
 
 #include "components/look.h"
 #include "components/pictures.h"
+#include "components/readers.h"
 #include "setup/session.h"
 #include "ui_tnewgame.h"
 
@@ -21,6 +22,8 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     ui->Image3->setIcon(modePicture(2, ui->Image3->iconSize()));
     ui->Image2->setIcon(modePicture(3, ui->Image2->iconSize()));
     ui->levels->addItems(levelEntries());
+    tieCaption(ui->Label2, ui->target);
+    tieCaption(ui->Label3, ui->money);
 
     connect(ui->Image4, &QToolButton::clicked, this, &Tnewgame::singleplay);
     // The picture's hint speaks of the right mouse button; let that choose it too.

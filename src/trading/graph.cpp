@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace quotara {
 
 namespace {
@@ -139,19 +141,42 @@ std::optional<GraphPoint> graphPointNear(const GraphDrawing& drawing, QPoint pos
     return best;
 }
 
+namespace {
+
+QString dayText(int day, int year) {
+    if (day < 1 || day > kYearDays) return QStringLiteral("Day %1 of %2").arg(day).arg(year);
+    int month = 12;
+    while (kMonthStart[month] > day)
+        --month;
+    const int dayOfMonth = day - kMonthStart[month] + 1;
+    return QString::number(dayOfMonth) + ordinalSuffix(dayOfMonth) + ' ' + monthname(month) + ' ' +
+           QString::number(year);
+}
+
+} // namespace
+
 QString graphPointText(const QString& shareName, int day, int year, int price) {
-    QString date;
-    if (day >= 1 && day <= kYearDays) {
-        int month = 12;
-        while (kMonthStart[month] > day)
-            --month;
-        const int dayOfMonth = day - kMonthStart[month] + 1;
-        date = QString::number(dayOfMonth) + ordinalSuffix(dayOfMonth) + ' ' + monthname(month) +
-               ' ' + QString::number(year);
-    } else {
-        date = QStringLiteral("Day %1 of %2").arg(day).arg(year);
-    }
-    return shareName + QStringLiteral(", ") + date + QStringLiteral(": ") + penceText(price);
+    return shareName + QStringLiteral(", ") + dayText(day, year) + QStringLiteral(": ") +
+           penceText(price);
+}
+
+QString graphSummary(const GraphDrawing& drawing) {
+    const QString head =
+        (drawing.name.isEmpty() ? QString() : drawing.name + QStringLiteral(", ")) +
+        drawing.caption + QStringLiteral(": ");
+    const auto& points = drawing.points;
+    if (points.empty()) return head + QStringLiteral("no prices drawn yet");
+    const auto highest = std::max_element(points.begin(), points.end(),
+                                          [](auto& a, auto& b) { return a.price < b.price; });
+    const auto lowest = std::min_element(points.begin(), points.end(),
+                                         [](auto& a, auto& b) { return a.price < b.price; });
+    const auto part = [&drawing](const char* what, const GraphPoint& p) {
+        return QLatin1String(what) + ' ' + penceText(p.price) + QStringLiteral(" on ") +
+               dayText(p.day, drawing.year);
+    };
+    return head + part("first", points.front()) + QStringLiteral(", ") +
+           part("last", points.back()) + QStringLiteral(", ") + part("highest", *highest) +
+           QStringLiteral(", ") + part("lowest", *lowest);
 }
 
 } // namespace quotara

@@ -78,4 +78,10 @@ std::optional<GraphPoint> graphPointNear(const GraphDrawing& drawing, QPoint pos
 // of the year (1..365; 366 reads as 31st December).
 QString graphPointText(const QString& shareName, int day, int year, int price);
 
+// What a screen reader hears for the drawing: the share, the range, then the first, last,
+// highest and lowest price drawn, each with its day ("Abbey National, One year history: first
+// 1134p on 1st January 1999, last ..., highest ..., lowest ..."); the earliest day where a
+// price is reached more than once. With no curve drawn, says so.
+QString graphSummary(const GraphDrawing& drawing);
+
 } // namespace quotara

@@ -1,6 +1,7 @@
 #include "trading/lookuppage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "state/game.h"
 #include "trading/lookup.h"
 #include "ui_lookuppage.h"
@@ -11,6 +12,8 @@ namespace quotara {
 
 LookupPage::LookupPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::LookupPage>()) {
     ui->setupUi(this);
+    tieCaptionsByName(this);
+    hideFromReaders(ui->BitBtn5);
     setIconsWhenShown(this, {{ui->lookupbuy, QStyle::SP_DialogApplyButton},
                              {ui->lookupsell, QStyle::SP_DialogCancelButton},
                              {ui->BitBtn4, QStyle::SP_FileDialogContentsView},

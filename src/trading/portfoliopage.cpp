@@ -1,6 +1,7 @@
 #include "trading/portfoliopage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "state/game.h"
 #include "ui_portfoliopage.h"
 
@@ -23,10 +24,21 @@ PortfolioPage::PortfolioPage(QWidget* parent)
     for (int r = 1; r <= kPortfolioRows; ++r)
         rows_[r - 1] = {label("name", r),  label("owned", r), label("cost", r),
                         label("value", r), label("price", r), label("profit", r)};
+    // Each figure is read with its column's head.
+    const char* columns[] = {"name", "owned", "cost", "value", "price", "profit"};
+    for (int c = 0; c < 6; ++c) {
+        const QString head =
+            findChild<QLabel*>(QStringLiteral("portfoliohead%1").arg(c + 1))->text();
+        for (int r = 1; r <= kPortfolioRows; ++r)
+            tieCaption(head, label(columns[c], r));
+    }
+    tieCaptionsByName(this);
+    hideFromReaders(ui->BitBtn9);
     connect(ui->Button6, &QPushButton::clicked, this, &PortfolioPage::Button6Click);
     // Past eight holdings the rows scroll; the bar shows only then.
     more_ = new QScrollBar(Qt::Vertical, this);
     more_->setObjectName(QStringLiteral("portfoliomore"));
+    more_->setAccessibleName(QStringLiteral("More holdings"));
     const QRect rows = rows_.front().profit->geometry() | rows_.back().profit->geometry();
     // Beside the rows, under the picture button in the corner.
     const int top = std::max(rows.top(), ui->BitBtn9->geometry().bottom() + 3);

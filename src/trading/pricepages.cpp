@@ -61,7 +61,8 @@ std::array<PriceRow, kPriceRows> priceRows(const GameState& state, int page) {
         row.name = s.name.toQString();
         row.price = QString::number(s.price);
         row.change = changeText(s.change);
-        row.nameTone = s.owned >= 1 ? Tone::Blue : Tone::Black;
+        row.held = s.owned >= 1;
+        row.nameTone = row.held ? Tone::Blue : Tone::Black;
         row.changeTone = toneOf(s.change);
     }
     return rows;

@@ -31,6 +31,7 @@ struct PriceRow {
     QString price;               // plain pence, no unit
     QString change;              // "+12", "+0", "-12"
     Tone nameTone = Tone::Black; // blue while the share is held
+    bool held = false;           // told by more than the colour
     Tone changeTone = Tone::Black;
 };
 

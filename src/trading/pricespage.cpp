@@ -1,16 +1,35 @@
 #include "trading/pricespage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "state/game.h"
 #include "state/helptopics.h"
 #include "ui_pricespage.h"
 
+#include <QFocusFrame>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
 namespace quotara {
+
+namespace {
+
+// A held share's name is blue, and underlined too for a player who cannot tell blue from
+// black; a reader hears it.
+void showHeld(QLabel* name, bool held) {
+    if (name->font().underline() != held) {
+        QFont f = name->font();
+        f.setUnderline(held);
+        name->setFont(f);
+    }
+    name->setAccessibleDescription(held ? QStringLiteral("You hold shares in this company")
+                                        : QString());
+}
+
+} // namespace
 
 PricesPage::PricesPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::PricesPage>()) {
     ui->setupUi(this);
@@ -25,6 +44,13 @@ PricesPage::PricesPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<U
         changes_[k - 1] = findChild<QLabel*>(QStringLiteral("priceschange") + n);
     }
     rowShare_.fill(-1);
+    focusFrame_ = new QFocusFrame(this);
+    for (int k = 0; k < kPriceRows; ++k) {
+        names_[k]->installEventFilter(this);
+        tieCaption(names_[k], values_[k]); // "Abbey National: 1134"
+        tieCaption(QStringLiteral("Change"), changes_[k]);
+    }
+    hideFromReaders(ui->BitBtn6);
     // Over the rows of a page that lists no company (a sector with none in the table).
     empty_ = new QLabel(QStringLiteral("No companies are listed on this page."), this);
     empty_->setObjectName(QStringLiteral("pricesempty"));
@@ -73,10 +99,39 @@ void PricesPage::fillPriceRows() {
         rowShare_[k] = rows[k].share;
         setFittedText(names_[k], rows[k].name);
         setTone(names_[k], rows[k].nameTone);
+        showHeld(names_[k], rows[k].held);
+        // Only a row with a share has a menu to open.
+        names_[k]->setFocusPolicy(rows[k].share >= 0 ? Qt::TabFocus : Qt::NoFocus);
         values_[k]->setText(rows[k].price);
         setToned(changes_[k], rows[k].change, rows[k].changeTone);
     }
     empty_->setVisible(rows[0].share < 0);
+}
+
+bool PricesPage::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        focusFrame_->setWidget(label);
+        break;
+    case QEvent::FocusOut:
+        focusFrame_->setWidget(nullptr);
+        break;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu ||
+                             (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+        const bool press = key->modifiers() == Qt::NoModifier &&
+                           (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                            key->key() == Qt::Key_Space);
+        if (!menuKey && !press) break;
+        openPopup(label, label->mapToGlobal(QPoint(0, label->height())));
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void PricesPage::pricespageChange() {

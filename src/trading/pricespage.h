@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+class QFocusFrame;
 class QLabel;
 class QMenu;
 
@@ -57,6 +58,11 @@ class PricesPage : public QWidget {
     void lookupRequested(); // Share info: the Share Lookup page in front
     void helpRequested(int context);
 
+  protected:
+    // The keyboard's way to the menu: a name takes Tab, and the menu key, Shift+F10, Enter or
+    // Space open the menu over it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     int popupShare() const; // 0..19 for the row the menu was opened over, -1 otherwise
 
@@ -67,6 +73,7 @@ class PricesPage : public QWidget {
     QLabel* empty_ = nullptr;                // "No companies are listed on this page."
     QMenu* popup_ = nullptr;
     QWidget* popupComponent_ = nullptr;
+    QFocusFrame* focusFrame_ = nullptr; // round the focused name: a label draws no focus
 };
 
 } // namespace quotara

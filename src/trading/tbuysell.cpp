@@ -1,6 +1,7 @@
 #include "trading/tbuysell.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "setup/session.h"
 #include "ui_tbuysell.h"
 
@@ -16,6 +17,10 @@ Tbuysell::Tbuysell(Session& session, QWidget* parent)
     usePixelFonts(this);
     setFixedSize(size());
     setModal(false);
+    tieCaption(ui->label3, ui->owned);
+    tieCaption(ui->Label2, ui->price);
+    tieCaption(ui->Label1, ui->playermoney);
+    tieCaption(ui->Label5, ui->afford); // its caption changes with the mode
     ui->button1->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     ui->button2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(ui->button1, &QPushButton::clicked, this, &Tbuysell::Button1Click);

@@ -5,16 +5,59 @@
 #include "ui_tgraph.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace quotara {
 
 namespace {
 const QColor kSilver(192, 192, 192);
+// Round the axes, the curve and the scale's labels, clear of the buttons.
+const QRect kCurveArea(QPoint(4, 10), QPoint(416, 256));
 } // namespace
+
+// Where the focus rests on the drawing; the window paints the marker and the focus.
+class GraphCurve final : public QWidget {
+  public:
+    explicit GraphCurve(Tgraph* graph) : QWidget(graph), graph_(graph) {
+        setObjectName(QStringLiteral("curve"));
+        setFocusPolicy(Qt::StrongFocus);
+        // The mouse's pointing is the window's, as is all painting.
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(kCurveArea);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            graph_->stepMarker(e->key());
+            return;
+        default:
+            QWidget::keyPressEvent(e);
+        }
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QWidget::focusInEvent(e);
+        graph_->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QWidget::focusOutEvent(e);
+        graph_->update();
+    }
+
+  private:
+    Tgraph* graph_;
+};
 
 Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,6 +83,8 @@ Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
     timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, &Tgraph::needtodisplay);
     timer_->start();
+    curve_ = new GraphCurve(this);
+    setTabOrder(curve_, ui->Button1);
 }
 
 Tgraph::~Tgraph() = default;
@@ -68,9 +113,44 @@ void Tgraph::Button1Click() {
     const int share = selectedShare_ ? selectedShare_() : -1;
     drawing_ = graphDrawing(game_.state, share, range(), lookedAtMonth());
     ui->Label1->setText(drawing_.caption);
-    setAccessibleDescription(drawing_.name.isEmpty()
-                                 ? drawing_.caption
-                                 : drawing_.name + QStringLiteral(": ") + drawing_.caption);
+    const QString summary = graphSummary(drawing_);
+    setAccessibleDescription(summary);
+    curve_->setAccessibleDescription(summary);
+    // The marker stays on its day while that day is drawn.
+    const auto& points = drawing_.points;
+    if (std::none_of(points.begin(), points.end(),
+                     [this](const GraphPoint& p) { return p.day == markedDay_; }))
+        markedDay_ = 0;
+    curve_->setAccessibleName(markedDay_ ? curve_->accessibleName() : summary);
+    update();
+}
+
+void Tgraph::stepMarker(int key) {
+    const auto& points = drawing_.points;
+    if (points.empty()) return;
+    auto at = std::find_if(points.begin(), points.end(),
+                           [this](const GraphPoint& p) { return p.day == markedDay_; });
+    const bool none = at == points.end();
+    if (key == Qt::Key_Home || (key == Qt::Key_Right && none))
+        at = points.begin();
+    else if (key == Qt::Key_End || (key == Qt::Key_Left && none))
+        at = points.end() - 1;
+    else if (key == Qt::Key_Right && at + 1 != points.end())
+        ++at;
+    else if (key == Qt::Key_Left && at != points.begin())
+        --at;
+    markedDay_ = at->day;
+    showMarker();
+}
+
+void Tgraph::showMarker() {
+    const auto& points = drawing_.points;
+    const auto at = std::find_if(points.begin(), points.end(),
+                                 [this](const GraphPoint& p) { return p.day == markedDay_; });
+    if (at == points.end()) return;
+    const QString text = graphPointText(drawing_.name, at->day, drawing_.year, at->price);
+    curve_->setAccessibleName(text);
+    QToolTip::showText(mapToGlobal(at->at), text, this, QRect(at->at - QPoint(3, 3), QSize(7, 7)));
     update();
 }
 
@@ -137,7 +217,21 @@ void Tgraph::paintEvent(QPaintEvent*) {
         p.setPen(QPen(colourOf(l.ink), 1));
         p.drawLine(l.from, l.to);
     }
+    const auto marked = std::find_if(drawing_.points.begin(), drawing_.points.end(),
+                                     [this](const GraphPoint& q) { return q.day == markedDay_; });
+    if (marked != drawing_.points.end()) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(marked->at - QPoint(3, 3), QSize(6, 6)));
+    }
     p.resetTransform();
+    if (curve_->hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = kCurveArea;
+        focus.backgroundColor = kSilver;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
     const QFontMetrics fm(font());
     for (const GraphText& t : drawing_.texts) {
         p.setPen(colourOf(t.ink));

@@ -1,7 +1,9 @@
 #pragma once
 // The share graph window: draws the closing prices of the share chosen on the Share Lookup
 // page over one year, six months or one month. The drawing is the engine's; the window keeps
-// the one made at the last redraw and paints it whenever it is uncovered.
+// the one made at the last redraw and paints it whenever it is uncovered. The curve takes the
+// focus: Left and Right step a marker along it from day to day (Home and End to either end),
+// telling the day's price as pointing at it does, and readers hear the drawing's summary.
 
 #include "trading/graph.h"
 
@@ -40,6 +42,9 @@ class Tgraph : public QWidget {
     const GraphDrawing& drawing() const { return drawing_; }
     // The month (1..12) the six-month and one-month views end in.
     int lookedAtMonth() const;
+    // The day of the year the keyboard's marker is on; 0 for none.
+    int markedDay() const { return markedDay_; }
+    QWidget* curve() const { return curve_; } // the focus's place on the drawing
 
   public slots:
     void Button1Click();  // Redraw: a new drawing of the share chosen now
@@ -55,13 +60,19 @@ class Tgraph : public QWidget {
   private:
     GraphRange range() const;
     void showPointAt(QPoint pos, QPoint globalPos);
+    void stepMarker(int key); // Qt::Key_Left, Key_Right, Key_Home or Key_End
+    void showMarker();
+
+    friend class GraphCurve;
 
     std::unique_ptr<Ui::Tgraph> ui;
     Game& game_;
     SelectedShare selectedShare_;
     QTimer* timer_;
     GraphDrawing drawing_;
+    QWidget* curve_ = nullptr;
     int monthOffset_ = 0; // months "testing" has moved on from the calendar's, 0..11
+    int markedDay_ = 0;
     bool needRedraw_ = false;
     bool placed_ = false;
 };

@@ -562,6 +562,7 @@ class MainScreenTest : public QObject {
 
         QTemporaryDir dir;
         QSettings settings(dir.filePath("quotara.conf"), QSettings::IniFormat);
+        QCOMPARE(chosenZoom(settings), 0); // none chosen yet: the screen decides
         QCOMPARE(zoomSetting(settings), 100);
         saveZoom(settings, 150);
         QCOMPARE(QSettings(dir.filePath("quotara.conf"), QSettings::IniFormat).value("zoom"), 150);
@@ -571,6 +572,16 @@ class MainScreenTest : public QObject {
         // A scale set by the environment wins.
         applyZoom(200);
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1"));
+    }
+
+    // Until the player chooses, the main window takes about a third of the screen's width.
+    void zoomForTheScreen() {
+        QCOMPARE(zoomForScreen({1280, 1024}), 100);
+        QCOMPARE(zoomForScreen({1920, 1080}), 150);
+        QCOMPARE(zoomForScreen({3840, 2160}), 200);
+        QCOMPARE(zoomForScreen({1024, 768}), 100); // too small for any: the design's size
+        QCOMPARE(zoomForScreen({3440, 700}), 150); // wide but low: the ticker must fit too
+        QCOMPARE(zoomForScreen({}), 100);          // no screen found
     }
 
     void helpContents() {
@@ -595,6 +606,49 @@ class MainScreenTest : public QObject {
         for (const char* picture : {"BitBtn5", "BitBtn6", "BitBtn7", "BitBtn8", "BitBtn9"})
             QCOMPARE(find<QToolButton>(picture)->focusPolicy(), Qt::NoFocus);
         QCOMPARE(find<QPushButton>("lookupbuy")->focusPolicy(), Qt::StrongFocus);
+    }
+
+    // Ctrl+E ends the day wherever the focus is in the window, and the button says so; not
+    // while the editor has the pages.
+    void endDayKey() {
+        QVERIFY(playing());
+        QVERIFY(QTest::qWaitForWindowExposed(g->main));
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        QVERIFY(find<QPushButton>("Button1")->toolTip().endsWith(QStringLiteral("(Ctrl+E)")));
+        find<QComboBox>("name")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(s().day, 2);
+        action("GameEditor1")->trigger();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(s().day, 2);
+    }
+
+    // Ctrl+Tab and Ctrl+PgDn go round the pages shown, Ctrl+PgUp back; the focus goes into
+    // the page so that Tab goes on from there.
+    void pageKeys() {
+        QVERIFY(playing());
+        QVERIFY(QTest::qWaitForWindowExposed(g->main));
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        auto* pages = find<QTabWidget>("PageControl1");
+        pages->setCurrentIndex(0);
+        find<QPushButton>("Button1")->setFocus();
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        };
+        press(Qt::Key_Tab);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+        QVERIFY(pages->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        press(Qt::Key_PageDown);
+        press(Qt::Key_PageDown);
+        press(Qt::Key_PageDown);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet6"));
+        press(Qt::Key_PageDown); // the Game Editor's tab is not shown: round to the first
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+        press(Qt::Key_PageUp);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet6"));
+        QCOMPARE(find("portfoliototal")->text(), QStringLiteral("£15000")); // refreshed
     }
 };
 

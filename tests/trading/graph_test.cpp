@@ -296,3 +296,22 @@ TEST_F(Graph, pointingAtTheCurve) {
     EXPECT_EQ(graphPointText("BP", 365, 1999, 97), "BP, 31st December 1999: 97p");
     EXPECT_EQ(graphPointText("BP", 366, 1999, 97), "BP, Day 366 of 1999: 97p");
 }
+
+// A reader hears the range's first, last, highest and lowest price: the earliest day of a
+// high or low reached twice, and nothing made up where no curve is drawn.
+TEST_F(Graph, summaryForReaders) {
+    Tshare s = share();
+    record(s, 60, 64, 100);
+    s.history[61] = 150;
+    s.history[63] = 150;
+    s.history[62] = 90;
+    GraphDrawing g = graphDrawing(s, GraphRange::OneMonth, 3);
+    g.name = QStringLiteral("BP");
+    g.year = 1999;
+    EXPECT_EQ(graphSummary(g), "BP, One month history: first 100p on 1st March 1999, last 100p on "
+                               "5th March 1999, highest 150p on 2nd March 1999, lowest 90p on "
+                               "3rd March 1999");
+    g = graphDrawing(share(), GraphRange::SixMonths, 3);
+    g.name = QStringLiteral("BP");
+    EXPECT_EQ(graphSummary(g), "BP, Six month history: no prices drawn yet");
+}

@@ -184,13 +184,17 @@ void refreshGoldbars(NewGame& ng, const GameState& state) {
 void levelload(NewGame& ng, GameState& state, Messages& messages, int row) {
     if (row < 0 || row >= kLevelCount) return; // no selection
     const LevelRow& level = levelTable()[row];
-    ng.view.listRow = row;
-    ng.view.targetText = level.targetText;
-    ng.view.moneyText = level.moneyText;
     if (state.goldbarcount < level.barsNeeded) {
         loadfirst(ng, state, messages);
         return;
     }
+    applyLevel(ng, state, level, row);
+}
+
+void applyLevel(NewGame& ng, GameState& state, const LevelRow& level, int row) {
+    ng.view.listRow = row;
+    ng.view.targetText = level.targetText;
+    ng.view.moneyText = level.moneyText;
     applyValues(ng, state, level, row);
 }
 
@@ -243,11 +247,7 @@ void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
         return;
     }
     if (level >= 0 && level < kLevelCount) {
-        const LevelRow& row = levelTable()[level];
-        ng.view.listRow = level;
-        ng.view.targetText = row.targetText;
-        ng.view.moneyText = row.moneyText;
-        applyValues(ng, state, row, level);
+        applyLevel(ng, state, levelTable()[level], level);
     } else if (level == kFreePlayLevel) {
         applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
     } else {

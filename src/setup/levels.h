@@ -93,6 +93,9 @@ void refreshGoldbars(NewGame& ng, const GameState& state);
 // `levels` clicked: apply row 0..14, or refuse it through loadfirst when bars are missing.
 // Values go into the game state at once, also during a running game.
 void levelload(NewGame& ng, GameState& state, Messages& messages, int row);
+// A row applied without the gold-bar gate: the window's texts and the row's values in force.
+// row is its place 0..14 (a row of a table of one's own keeps the place it stands for).
+void applyLevel(NewGame& ng, GameState& state, const LevelRow& level, int row);
 // The refusal: information box, then row 0 and the default configuration.
 void loadfirst(NewGame& ng, GameState& state, Messages& messages);
 // `playername` changed: the whole text "Petra Lund" sets the count to 15.

@@ -2,7 +2,7 @@
 // The balance lab: robots play the levels many times over, and the wins and profits tell a
 // designer which levels can be won and by what play.
 
-#include "trading/robots/robotgame.h"
+#include "robots/robotgame.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // Pictures of a game for designers: the three indices, the twenty prices and, for a robot's
 // run, its worth against the target, over the days, with the days that brought headlines.
 
-#include "trading/robots/robotgame.h"
+#include "robots/robotgame.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "trading/robots/strategies.h"
+#include "robots/strategies.h"
 
 #include "market/sharecalc.h"
 

@@ -1,15 +1,17 @@
 #pragma once
-// A whole game played by a robot, headless: the level's money, target and deadline, a new-game
-// reset, then each day the robot's trading and End Day, up to the goal check.
+// A whole game played by a robot, headless: the level chosen and started through the game's own
+// Session, then each day the robot's trading and End Day, up to the level's end.
 
 #include "market/endofday.h"
-#include "trading/robots/broker.h"
-#include "trading/robots/strategies.h"
+#include "robots/broker.h"
+#include "robots/strategies.h"
+#include "setup/session.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quotara {
@@ -21,6 +23,7 @@ struct LevelPlan {
     std::int32_t target = 0;               // pounds: the worth that wins
     std::uint8_t endday = 0, endmonth = 0; // the deadline; 0 and 0: free play, no goal check
     int days = 365; // End Days of free play; with a deadline, the most before giving up
+    int row = 0;    // the level table's row 0..14 it stands for (the gold-bar bookkeeping)
 };
 
 // The 15 rows of the level table, "Level 1" .. "Level 14", "Bonus Level".
@@ -69,9 +72,30 @@ class RobotGame {
                    RunObserver* observer = nullptr);
 
   private:
+    // The windows of a robot's game: none, but the level's end is kept.
+    class Views final : public SessionViews {
+      public:
+        void showNoGame() override {}
+        void showStartValues() override {}
+        void showNewGameChoices() override {}
+        void closeNewGameChoices() override {}
+        void showGame() override {}
+        void showNewMarket() override {}
+        void showLoadedGame() override {}
+        void showEditor() override {}
+        void closeEditor() override {}
+        void showLevelEnd(const LevelVerdict& v) override { verdict = v; }
+        void closeLevelEnd() override {}
+        std::optional<LevelVerdict> verdict;
+    };
+
+    void choose(const LevelPlan& plan);
+
     PlayerClock clock_;
     RobotMessages messages_;
     Game game_;
+    Views views_;
+    Session session_;
     Broker broker_;
 };
 

@@ -1,8 +1,8 @@
 // Robot players: their decisions on a hand-made market, and whole games played by them.
 
-#include "market.h"
+#include "robots/robotgame.h"
 #include "support/fakes.h"
-#include "trading/robots/robotgame.h"
+#include "trading/market.h"
 #include "trading/spread.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "trading/robots/robotgame.h"
+#include "robots/robotgame.h"
 
 #include "setup/levels.h"
 #include "setup/startup.h"
@@ -8,15 +8,6 @@
 
 namespace quotara {
 namespace {
-
-// The last day of the game ends here instead of in the end-of-level window.
-class LevelEnd final : public DayViews {
-  public:
-    void refresh() override {}
-    void newsDrawn() override {}
-    void levelEnded(const LevelVerdict& v) override { verdict = v; }
-    std::optional<LevelVerdict> verdict;
-};
 
 // A deadline is reached within a year; a plan whose date never comes stops there.
 constexpr int kMostLevelDays = 366;
@@ -33,6 +24,7 @@ std::vector<LevelPlan> levelPlans() {
         p.endday = row.endday;
         p.endmonth = row.endmonth;
         p.days = kMostLevelDays;
+        p.row = int(plans.size()) - 1;
     }
     return plans;
 }
@@ -45,7 +37,8 @@ LevelPlan freePlayPlan(int days) {
 }
 
 RobotGame::RobotGame()
-    : game_(clock_, messages_, DataFolder(QString())), broker_(game_, messages_) {}
+    : game_(clock_, messages_, DataFolder(QString())), session_(game_, views_),
+      broker_(game_, messages_) {}
 
 std::uint32_t PlayerClock::msOfDay() {
     const std::uint32_t now = next_;
@@ -55,33 +48,49 @@ std::uint32_t PlayerClock::msOfDay() {
     return now;
 }
 
+void RobotGame::choose(const LevelPlan& plan) {
+    NewGame& ng = session_.newGame();
+    if (plan.endday == 0) {
+        session_.choose([&](GameState& s) { freeplay(ng, s); });
+        return;
+    }
+    LevelRow row;
+    row.entry = plan.name;
+    row.money = plan.money;
+    row.target = plan.target;
+    row.endday = plan.endday;
+    row.endmonth = plan.endmonth;
+    session_.choose([&](GameState& s) {
+        singleplay(ng, s);
+        applyLevel(ng, s, row, plan.row);
+    });
+}
+
 RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
                           RunObserver* observer) {
     GameState& s = game_.state;
-    // As the new-game window leaves it: the level's values, then Start's reset.
-    startFreePlay(s);
-    s.money = plan.money;
-    s.startmoney = plan.endday != 0 ? plan.money : 0;
-    s.target = plan.target;
-    s.endday = plan.endday;
-    s.endmonth = plan.endmonth;
-    s.goldwon = 0;
+    // The market as start-up leaves it (the news table is the lab's), then the level chosen in
+    // the new-game window and the game's own Start.
+    loadStartValues(s);
+    choose(plan);
+    session_.start({QStringLiteral("Robot"), {}, {}});
     clock_ = PlayerClock(clockStart);
     game_.random.reseed(clock_);
     broker_.resetCounts();
+    views_.verdict.reset();
     if (observer) observer->started(s);
 
-    LevelEnd views;
+    NoDayViews none;
     RunResult r;
-    while (!views.verdict && r.days < plan.days) {
+    while (session_.phase() == Phase::Playing && r.days < plan.days) {
         robot.trade(broker_);
-        endofday(game_, views);
+        session_.endDay(none);
         ++r.days;
         if (observer) observer->dayEnded(s);
     }
     r.worth = totalWorth(s);
     r.profit = r.worth - plan.money;
-    r.won = views.verdict && views.verdict->won;
+    r.won = views_.verdict && views_.verdict->won;
     r.trades = broker_.trades();
     r.refusals = broker_.refusals();
     r.silentRefusals = broker_.silentRefusals();

@@ -2,7 +2,7 @@
 // Robot players: each plays a game the way one kind of player would, trading through a Broker
 // once per trading day, before End Day. They see what a player sees and nothing more.
 
-#include "trading/robots/broker.h"
+#include "robots/broker.h"
 
 #include <array>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "trading/robots/broker.h"
+#include "robots/broker.h"
 
 #include "trading/spread.h"
 #include "trading/trade.h"

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 #include <type_traits>
 #include <vector>
 
@@ -43,6 +44,8 @@ template <class Record, class Target = Record> struct Field {
         return f;
     }
     constexpr Field in(double low, double high) const {
+        // In a constexpr table this fails the build: a range needs a figure to check.
+        if (figure == nullptr) throw std::logic_error("a range on a field without a figure");
         Field f = *this;
         f.ranged = true, f.lo = low, f.hi = high;
         return f;

@@ -56,6 +56,16 @@ void Shell::connectWindows() {
     connect(&w->newgame, &Tnewgame::editNamesRequested, this, [w] { w->players.showRole(true); });
     connect(&w->players, &Tplayerdetails::namesEntered, &w->newgame, &Tnewgame::showNames);
     connect(&w->players, &Tplayerdetails::playerRenamed, this, &Shell::showUser);
+
+    // The keyboard goes back to the main window, or to the new-game window the player
+    // details were opened from.
+    const auto toMain = [m] { return static_cast<QWidget*>(m); };
+    for (QWidget* window : std::initializer_list<QWidget*>{&w->newgame, &w->about, &w->buysell,
+                                                           &w->datafiles, &w->help, &w->graph})
+        returnFocusOnHide(window, toMain);
+    returnFocusOnHide(&w->players, [w, m]() -> QWidget* {
+        return w->newgame.isVisible() ? static_cast<QWidget*>(&w->newgame) : m;
+    });
 }
 
 void Shell::placeTicker() {
@@ -86,7 +96,7 @@ void Shell::showStartValues() {
 }
 
 void Shell::showNewGameChoices() {
-    if (others_) others_->newgame.show();
+    if (others_) bringToFront(&others_->newgame);
 }
 
 void Shell::closeNewGameChoices() {
@@ -103,6 +113,8 @@ void Shell::showGame() {
         placeTicker();
         others_->ticker.show();
     }
+    main().raise();
+    main().activateWindow(); // the keys go to the game
 }
 
 void Shell::showUser() {

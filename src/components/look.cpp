@@ -167,6 +167,38 @@ void centreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+namespace {
+
+class FocusReturn final : public QObject {
+  public:
+    FocusReturn(QWidget* window, std::function<QWidget*()> next)
+        : QObject(window), next_(std::move(next)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !event->spontaneous()) {
+            QWidget* active = QApplication::activeWindow();
+            if (active == watched || !active) {
+                QWidget* next = next_();
+                if (next && next->isVisible()) {
+                    next->raise();
+                    next->activateWindow();
+                }
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::function<QWidget*()> next_;
+};
+
+} // namespace
+
+void returnFocusOnHide(QWidget* window, std::function<QWidget*()> next) {
+    new FocusReturn(window, std::move(next));
+}
+
 void bringToFront(QWidget* window) {
     if (!window->isVisible()) centreOnScreen(window);
     window->show();

@@ -59,5 +59,9 @@ void pressWithEnter(QWidget* root);
 void centreOnScreen(QWidget* window);
 // Shows a top-level window in front and active; one that was hidden comes up centred.
 void bringToFront(QWidget* window);
+// When window goes away while it has the keyboard, the window next() names (if shown) gets it:
+// the game's windows have no owner for the window manager to hand the focus back to, and a
+// player without a mouse would be left with no window to type into.
+void returnFocusOnHide(QWidget* window, std::function<QWidget*()> next);
 
 } // namespace quotara

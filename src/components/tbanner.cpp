@@ -2,7 +2,6 @@
 
 #include "state/messages.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -27,10 +26,12 @@ QString readableText(const QStringList& lines) {
 } // namespace
 
 void TBanner::tellReaders(const QString& text) {
-    if (accessibleDescription() == text) return;
-    setAccessibleDescription(text);
-    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    // The name is what readers announce and the bus reports reliably; with no text the
+    // banner goes by the name its form gave it. Qt tells the bus of the change.
+    if (!text.isEmpty())
+        setAccessibleName(text);
+    else if (!formName_.isEmpty())
+        setAccessibleName(formName_);
 }
 
 namespace {
@@ -55,6 +56,7 @@ TBanner::~TBanner() = default;
 void TBanner::loaded() {
     if (!loading_) return;
     loading_ = false;
+    if (formName_.isEmpty()) formName_ = accessibleName();
     if (!scrollText_.isEmpty()) setScrollText(scrollText_);
     if (!lines_.isEmpty()) BuildLinesBitmap();
     if (autoEnable_ && !image_.isNull() && imageSize().height() > 0) setScrollingEnabled(true);

@@ -149,7 +149,7 @@ class TBanner : public QWidget {
     void rerender();
     void updateTimer();
     void reportError(const QString& text);
-    // The text as readers hear it, the bus told of each change.
+    // The text as readers hear it: the banner's accessible name, the bus told of each change.
     void tellReaders(const QString& text);
 
     banner::Scroll scroll_;
@@ -165,6 +165,7 @@ class TBanner : public QWidget {
     bool enabled_ = false;
     bool loading_ = true;
     Messages* messages_ = nullptr;
+    QString formName_; // the accessible name the form gave, for when there is no text
 };
 
 } // namespace quotara

@@ -13,6 +13,9 @@ Tticker::Tticker(Game& game, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::Tticker>()) {
     ui->setupUi(this);
+    // It only shows the headlines: showing it never takes the keyboard from the game.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     usePixelFonts(this);
     setFixedSize(511, 31);
     move(64, 406);

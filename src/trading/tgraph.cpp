@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QToolTip>
 
@@ -226,11 +225,10 @@ void Tgraph::paintEvent(QPaintEvent*) {
     }
     p.resetTransform();
     if (curve_->hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = kCurveArea;
-        focus.backgroundColor = kSilver;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        // A dotted frame round the drawing: the curve has the arrow keys.
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(kCurveArea.adjusted(0, 0, -1, -1));
     }
     const QFontMetrics fm(font());
     for (const GraphText& t : drawing_.texts) {

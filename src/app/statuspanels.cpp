@@ -9,7 +9,7 @@
 
 namespace quotara {
 
-StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : game_(game) {
+StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : bar_(bar), game_(game) {
     const int widths[] = {90, 140, 130, 200};
     const char* texts[] = {"Money", "Date", "User", "Prices"};
     for (int i = 0; i < 4; ++i) {
@@ -28,6 +28,13 @@ StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : game_(game) {
         }
         panels_[i] = panel;
     }
+}
+
+void StatusPanels::holdSizes() {
+    if (held_ || !bar_->isVisible()) return;
+    held_ = true;
+    for (QLabel* panel : panels_)
+        panel->setFixedSize(panel->size());
 }
 
 QLabel* StatusPanels::panel(int panel) const {

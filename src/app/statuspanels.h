@@ -24,11 +24,16 @@ class StatusPanels {
     void showDate();
     void time();                                 // Timer1: money and prices
     void pan(const QString& portfolioTotalText); // Timer2: user or portfolio value
+    // Keeps the sizes the panels were laid out with once the bar is on screen, so a new text
+    // repaints its panel without laying out the bar and the window again.
+    void holdSizes();
 
   private:
+    QStatusBar* bar_;
     Game& game_;
     std::array<QLabel*, 4> panels_{};
     int userpanelflag_ = 0;
+    bool held_ = false;
 };
 
 } // namespace quotara

@@ -1,6 +1,7 @@
 #include "app/tmain_screen.h"
 
 #include "app/pagekeys.h"
+#include "app/pagerefresh.h"
 #include "app/statuspanels.h"
 #include "app/zoommenu.h"
 #include "components/look.h"
@@ -50,6 +51,14 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
         if (session_.phase() == Phase::Playing) endofday();
     });
     status_ = std::make_unique<StatusPanels>(ui->status, game_);
+    refresh_ = new PageRefresh(ui->PageControl1);
+    refresh_->add(ui->TabSheet6, [this] { ui->TabSheet6->showFigures(portfolioFigures(state())); });
+    refresh_->add(ui->TabSheet4, [this] { ui->TabSheet4->showFigures(financialFigures(state())); });
+    refresh_->add(ui->TabSheet2, [this] { ui->TabSheet2->fillPriceRows(); });
+    refresh_->add(ui->TabSheet1, [this] { ui->TabSheet1->lookupsel(); });
+    refresh_->add(ui->TabSheet4,
+                  [this] { ui->TabSheet4->showIndexChanges(financialFigures(state())); });
+    refresh_->add(ui->TabSheet3, [this] { ui->TabSheet3->showHeadlines(state()); });
     zoomMenu_ = addZoomMenu(ui->Options1, [this](int percent) { emit zoomChosen(percent); });
     // What to do first, while no game runs.
     hint_ = new QLabel(QStringLiteral("To start a game, choose File > New Game.\n"
@@ -150,6 +159,7 @@ bool Tmain_screen::eventFilter(QObject* watched, QEvent* event) {
 
 void Tmain_screen::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    status_->holdSizes();
     if (!shown_) {
         shown_ = true;
         emit firstShown();
@@ -180,6 +190,7 @@ void Tmain_screen::hideGame() {
     ui->PageControl1->hide();
     setPagesVisible(false);
     setEditorVisible(false);
+    refresh_->settle(ui->TabSheet3);
     ui->TabSheet3->clearCaptions();
 }
 
@@ -194,6 +205,7 @@ void Tmain_screen::showGame() {
     ui->Label1->show();
     ui->status->show();
     show();
+    status_->holdSizes();
 }
 
 void Tmain_screen::selectFirstPricePage() {
@@ -217,6 +229,7 @@ void Tmain_screen::resetViews() {
 void Tmain_screen::selectLookupPage() {
     const QSignalBlocker block(ui->PageControl1);
     ui->PageControl1->setCurrentWidget(ui->TabSheet1);
+    refresh_->settle(ui->TabSheet1);
 }
 
 void Tmain_screen::showEditor() {
@@ -257,11 +270,11 @@ void Tmain_screen::showLoaded() {
 }
 
 void Tmain_screen::showHeadlines() {
-    ui->TabSheet3->showHeadlines(state());
+    refresh_->request(Headlines);
 }
 
 void Tmain_screen::showIndexChanges() {
-    ui->TabSheet4->showIndexChanges(financialFigures(state()));
+    refresh_->request(IndexChanges);
 }
 
 int Tmain_screen::selectedShare() const {
@@ -278,6 +291,7 @@ QMenu* Tmain_screen::popupMenu() const {
 }
 
 void Tmain_screen::openPopup(QLabel* over, const QPoint& globalPos) {
+    refresh_->settle(ui->TabSheet2); // the rows' shares
     ui->TabSheet2->openPopup(over, globalPos);
 }
 
@@ -285,20 +299,21 @@ void Tmain_screen::openPopup(QLabel* over, const QPoint& globalPos) {
 // The pages' handlers
 
 void Tmain_screen::dataload() {
-    ui->TabSheet6->showFigures(portfolioFigures(state()));
-    ui->TabSheet4->showFigures(financialFigures(state()));
-    ui->TabSheet2->fillPriceRows();
+    for (Part part : {Portfolio, Financial, Prices})
+        refresh_->request(part);
 }
 
 void Tmain_screen::lookupsel() {
-    ui->TabSheet1->lookupsel();
+    refresh_->request(Lookup);
 }
 
 void Tmain_screen::portfolioclear() {
+    refresh_->settle(ui->TabSheet6); // what was asked for before comes first
     ui->TabSheet6->portfolioclear();
 }
 
 void Tmain_screen::Button6Click() {
+    refresh_->settle(ui->TabSheet6);
     ui->TabSheet6->Button6Click();
 }
 
@@ -314,6 +329,7 @@ void Tmain_screen::time() {
 }
 
 void Tmain_screen::pan() {
+    refresh_->settle(ui->TabSheet6);
     status_->pan(ui->TabSheet6->totalText());
 }
 

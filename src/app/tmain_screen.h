@@ -22,6 +22,7 @@ class Tmain_screen;
 
 namespace quotara {
 
+class PageRefresh;
 class Session;
 class TTipOfTheDay;
 struct Game;
@@ -118,6 +119,9 @@ class Tmain_screen : public QMainWindow {
     Game& game_;
     DayViews& dayViews_;
     std::unique_ptr<StatusPanels> status_;
+    // Each page refreshed only while in front; the parts in the order of the refresh of all.
+    PageRefresh* refresh_ = nullptr;
+    enum Part { Portfolio, Financial, Prices, Lookup, IndexChanges, Headlines };
     QMenu* zoomMenu_ = nullptr; // Options > Zoom
     QLabel* hint_ = nullptr;    // what to do first, shown while no game runs
     QTimer* timer1_ = nullptr;

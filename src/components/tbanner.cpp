@@ -119,8 +119,10 @@ void TBanner::setScrollText(const QString& text) {
     scrollText_ = text;
     renderText();
     tellReaders(readableText(QStringList{text}));
-    update();
     if (autoEnable_) setScrollingEnabled(true);
+    // While scrolling, the next tick shows the new text; a repaint now would cost the window
+    // a flush of its own.
+    if (!timer_.isActive()) update();
 }
 
 void TBanner::renderText() {

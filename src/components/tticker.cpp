@@ -29,6 +29,8 @@ Tticker::Tticker(Game& game, QWidget* parent)
 Tticker::~Tticker() = default;
 
 void Tticker::setText(const QString& text) {
+    // The same headlines go on scrolling as they are, with no new picture to make.
+    if (text == ui->Banner1->scrollText() && ui->Banner1->scrollingEnabled()) return;
     ui->Banner1->setScrollText(text);
 }
 

@@ -23,7 +23,8 @@ class Tticker : public QWidget {
     explicit Tticker(Game& game, QWidget* parent = nullptr);
     ~Tticker() override;
 
-    // Banner1's ScrollText: rendered anew, going on from the current offset.
+    // Banner1's ScrollText: rendered anew, going on from the current offset; the text that
+    // is scrolling already goes on as it is.
     void setText(const QString& text);
     QString text() const;
     TBanner* banner() const;

@@ -9,6 +9,7 @@
 #include "state/helptopics.h"
 #include "state/money.h"
 #include "support/gamewindows.h"
+#include "trading/portfolio.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +73,10 @@ class MainScreenTest : public QObject {
         return test::GameWindows::find<T>(g->main, name);
     }
     QAction* action(const char* name) { return find<QAction>(name); }
+    // The page in front, as a player brings it there: only that page shows today's figures.
+    void front(const char* page) {
+        find<QTabWidget>("PageControl1")->setCurrentWidget(find<QWidget>(page));
+    }
     QAction* popupItem(const char* name) {
         return g->main->popupMenu()->findChild<QAction*>(QLatin1String(name));
     }
@@ -220,6 +225,7 @@ class MainScreenTest : public QObject {
         QVERIFY(playing());
         for (int day = 2; day <= 15; ++day) {
             find<QPushButton>("Button1")->click();
+            front("TabSheet4");
             const struct {
                 const char* label;
                 std::int32_t change;
@@ -234,6 +240,7 @@ class MainScreenTest : public QObject {
             QCOMPARE(find("infodowprice")->text(), QString::number(s().dow));
             QCOMPARE(find("infoftseprice")->text(), QString::number(s().ftse));
             QCOMPARE(find("infohangprice")->text(), QString::number(s().hangseng));
+            front("TabSheet3");
             QCOMPARE(find("headlines1")->text(), s().headlines1.caption);
             QCOMPARE(find("headlines1no")->text(), s().headlines1.numberText());
             QCOMPARE(find("headlines2")->text(), s().headlines2.caption);
@@ -248,12 +255,35 @@ class MainScreenTest : public QObject {
 
         QVERIFY(g->messages.texts().last().startsWith(
             QStringLiteral("Unemployment figures for the last month : ")));
+        front("TabSheet4");
         QCOMPARE(find("infounemployed")->text(), QString::number(s().unemployed));
         QCOMPARE(find("infounemployedchange")->text(), changeText(s().unemployedchange));
+        front("TabSheet3");
         QVERIFY(!find("headlines4")->text().isEmpty());
         const int slot4 = find("headlines4no")->text().toInt();
         QVERIFY(slot4 >= 42 && slot4 <= 45);
         QVERIFY(g->ticker->text().endsWith(find("headlines4")->text()));
+    }
+
+    // End Day redraws only the page in front; every other page shows the day's figures as soon
+    // as it comes to the front, and the status bar's portfolio value is the day's meanwhile.
+    void pagesBehindCatchUpWhenShown() {
+        QVERIFY(playing());
+        s().shares[8].owned = 10;
+        s().shares[8].cost = 80;
+        front("TabSheet3");
+        for (int day = 0; day < 3; ++day)
+            find<QPushButton>("Button1")->click();
+        const PortfolioFigures today = portfolioFigures(s());
+        g->main->pan();
+        QCOMPARE(g->main->statusPanel(2)->text(), "Portfolio value - " + today.total);
+        front("TabSheet6");
+        QCOMPARE(find("price1")->text(), today.rows[0].price);
+        QCOMPARE(find("portfoliototal")->text(), today.total);
+        front("TabSheet1");
+        QCOMPARE(find("Lookupprice")->text(), QString::number(s().shares[0].price) + "p");
+        front("TabSheet2");
+        QCOMPARE(find("prices1")->text(), QString::number(s().shares[0].price));
     }
 
     // A fall is drawn in red and a rise in blue, as the player sees them on the pages.
@@ -307,6 +337,7 @@ class MainScreenTest : public QObject {
         bt.cost = 80;
         s().money -= 80;
         g->main->dataload();
+        front("TabSheet6");
         QCOMPARE(find("name1")->text(), QStringLiteral("Br Telecom"));
         QCOMPARE(find("owned1")->text(), QStringLiteral("10"));
         QCOMPARE(find("price1")->text(), QStringLiteral("732p"));
@@ -355,8 +386,10 @@ class MainScreenTest : public QObject {
         popupItem("Buy1")->trigger();
         g->main->popupMenu()->hide();
         QCOMPARE(g->main->selectedShare(), 11);
-        QCOMPARE(find("Lookupprice")->text(), QStringLiteral("866p"));
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+        front("TabSheet1");
+        QCOMPARE(find("Lookupprice")->text(), QStringLiteral("866p"));
+        front("TabSheet2");
         g->buysell->hide();
 
         g->main->openPopup(find("pricesname3"), QPoint(10, 10));
@@ -508,6 +541,7 @@ class MainScreenTest : public QObject {
             s().shares[2 * i].owned = 1;
             s().shares[2 * i].cost = 1;
         }
+        front("TabSheet6");
         g->main->dataload();
         auto* more = find<QScrollBar>("portfoliomore");
         QVERIFY(!more->isHidden());
@@ -543,7 +577,7 @@ class MainScreenTest : public QObject {
 
         s().shares[1].owned = 10; // Alliance & Leicester
         s().shares[1].cost = 80;
-        g->main->dataload();
+        front("TabSheet6");
         QCOMPARE(find("name1")->text(), QStringLiteral("Alliance & Leicester"));
         QVERIFY(fits(find("name1")));
         QVERIFY(QFontInfo(find("name1")->font()).pixelSize() >= 11);

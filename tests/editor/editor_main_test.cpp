@@ -75,7 +75,7 @@ class EditorMainTest : public QObject {
         QVERIFY(endDay->isVisible());
     }
 
-    // After "Load shares data" the pages show the loaded figures at once.
+    // After "Load shares data" the pages show the loaded figures, not the ones from before.
     void loadedSharesShowAtOnce() {
         g->startGame();
         toggle();
@@ -85,8 +85,9 @@ class EditorMainTest : public QObject {
         find<QPushButton>("Button3")->click();
         QVERIFY(g->messages.log.empty());
         QCOMPARE(g->s().shares[0].price, 1234);
-        QCOMPARE(find("Lookupprice")->text(), "1234p");
-        QCOMPARE(find("prices1")->text(), "1234");
+        toggle(); // back to the game's pages
+        QCOMPARE(g->onPage("TabSheet1", "Lookupprice")->text(), "1234p");
+        QCOMPARE(g->onPage("TabSheet2", "prices1")->text(), "1234");
     }
 
     void editorHelpOpensItsPage() {

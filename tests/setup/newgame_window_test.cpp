@@ -277,7 +277,7 @@ class NewGameWindowTest : public QObject {
         QCOMPARE(g->s().daycount, 1);
         QCOMPARE(g->s().shares[0].history[1], kBuiltinShares[0].price);
         // The portfolio shows the reset holdings.
-        QCOMPARE(GameWindows::find(g->main, "portfoliototal")->text(), QStringLiteral("£15000"));
+        QCOMPARE(g->onPage("TabSheet6", "portfoliototal")->text(), QStringLiteral("£15000"));
     }
 
     // The count shown follows a bar won since the window was last open.

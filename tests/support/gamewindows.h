@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -72,6 +73,13 @@ class GameWindows {
         T* w = window->findChild<T*>(QLatin1String(name));
         if (!w) qFatal("no control %s in %s", name, qPrintable(window->objectName()));
         return w;
+    }
+
+    // A label of the main window's page as the player sees it: with the page in front, where
+    // it shows today's figures.
+    QLabel* onPage(const char* page, const char* label) {
+        find<QTabWidget>(main, "PageControl1")->setCurrentWidget(find<QWidget>(main, page));
+        return find(main, label);
     }
 
     // Types the name into the new-game window and presses Start, as a player does.

@@ -101,7 +101,8 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(share(7).cost, 102);
         QCOMPARE(g->s().money, 14898);
         QCOMPARE(onMain("lookupowned")->text(), QStringLiteral("100 shares"));
-        QCOMPARE(onMain("name1")->text(), QStringLiteral("Br Steel"));
+        QCOMPARE(g->onPage("TabSheet6", "name1")->text(), QStringLiteral("Br Steel"));
+        g->onPage("TabSheet1", "lookupowned");
 
         onMain<QPushButton>("lookupsell")->click();
         QVERIFY(g->buysell->isVisible());
@@ -122,7 +123,7 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(share(7).owned, 60);
         QCOMPARE(share(7).cost, 61); // 102 - Round(40 x 1.02)
         QCOMPARE(onMain("lookupowned")->text(), QStringLiteral("60 shares"));
-        QCOMPARE(onMain("owned1")->text(), QStringLiteral("60"));
+        QCOMPARE(g->onPage("TabSheet6", "owned1")->text(), QStringLiteral("60"));
     }
 
     // Not a number: the conversion message with the text as typed, nothing changes and the

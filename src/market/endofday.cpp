@@ -23,8 +23,9 @@ DayResult endofday(Game& game, DayViews& views) {
     dowStep(game);
     hangsengStep(game);
     ftseStep(game);
+    const double marketfactor = marketFactor(s);
     for (int i = 0; i < kShareCount; ++i)
-        sharecalc(game, i);
+        sharecalc(game, i, marketfactor);
     recordClosingPrices(s);
     views.refresh();
 

@@ -7,6 +7,14 @@ namespace {
 
 constexpr int kAttempts = 40;
 
+// The drawable items (1..40 and 51..68) not shown yet, one bit each.
+std::uint64_t unusedItems(const GameState& s) {
+    std::uint64_t unused = 0;
+    for (int k = 1; k <= kDrawableItems; ++k)
+        unused |= std::uint64_t{s.newsitems[k > 40 ? k + 10 : k].used == 0} << (k - 1);
+    return unused;
+}
+
 // The loop tests the caption, not the pick: an unused item without text is still marked used
 // and its number written, and the search goes on.
 void drawSlot(Game& game, HeadlineSlot& slot, std::uint8_t& itembyte) {
@@ -26,6 +34,24 @@ void drawSlot(Game& game, HeadlineSlot& slot, std::uint8_t& itembyte) {
     } while (slot.caption.isEmpty() && attempts != kAttempts);
 }
 
+const QString kGap = QStringLiteral("     ");
+
+// The ticker text already reads caption 1, gap, caption 2, gap, caption 4.
+bool sameTicker(const GameState& s) {
+    const QStringView t = s.tickerText;
+    const QString& one = s.headlines1.caption;
+    const QString& two = s.headlines2.caption;
+    const QString& four = s.headlines4.caption;
+    qsizetype at = 0;
+    const auto next = [&](QStringView part) {
+        const bool same = t.mid(at, part.size()) == part;
+        at += part.size();
+        return same;
+    };
+    return t.size() == one.size() + two.size() + four.size() + 2 * kGap.size() && next(one) &&
+           next(kGap) && next(two) && next(kGap) && next(four);
+}
+
 } // namespace
 
 void headlineload(Game& game) {
@@ -33,9 +59,21 @@ void headlineload(Game& game) {
     s.headlines1.clear();
     s.headlines2.clear();
     game.random.reseed(game.clock);
-    drawSlot(game, s.headlines1, s.headline1item);
-    drawSlot(game, s.headlines2, s.headline2item);
-    s.tickerText = tickerText(s);
+    const std::uint32_t seed = game.random.seed();
+    const std::uint64_t unused = unusedItems(s);
+    Game::EmptyDraw& empty = game.emptyDraw;
+    if (unused == 0 || (empty.valid && empty.seed == seed && empty.unused == unused)) {
+        // Both slots' attempts would find nothing: only their draws remain, by which the
+        // generator moves on.
+        game.random.skip(2 * kAttempts);
+    } else {
+        drawSlot(game, s.headlines1, s.headline1item);
+        drawSlot(game, s.headlines2, s.headline2item);
+        // No item marked used: every attempt of both slots missed.
+        if (unusedItems(s) == unused) empty = {seed, unused, true};
+    }
+    // Most days after the first month bring no headline: the text stays as it was.
+    if (!sameTicker(s)) s.tickerText = tickerText(s);
 }
 
 void headline4countdown(GameState& s) {
@@ -61,7 +99,6 @@ void headline4setup(GameState& s) {
 }
 
 QString tickerText(const GameState& s) {
-    static const QString kGap = QStringLiteral("     ");
     return s.headlines1.caption + kGap + s.headlines2.caption + kGap + s.headlines4.caption;
 }
 

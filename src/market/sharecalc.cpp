@@ -51,10 +51,13 @@ double newsEffect(int score) {
 }
 
 void sharecalc(Game& game, int i) {
+    sharecalc(game, i, marketFactor(game.state));
+}
+
+void sharecalc(Game& game, int i, double marketfactor) {
     Tshare& share = game.state.shares[i];
     const std::int64_t p = share.price;
 
-    const double marketfactor = marketFactor(game.state);
     const bool hasSector = share.sector >= 1 && share.sector <= Tnewsitem::kSectors;
     const double newseffect = hasSector ? newsEffect(newsScore(game.state, share.sector)) : 0.0;
     const double factor = marketfactor + newseffect;

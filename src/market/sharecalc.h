@@ -23,5 +23,7 @@ double newsEffect(int newsscore);
 // further -2..+3p. The price stays within 0..65535 pence. A sector outside 1..12 gets no news
 // effect.
 void sharecalc(Game& game, int i);
+// The same with the day's marketFactor, which is one for all twenty shares.
+void sharecalc(Game& game, int i, double marketfactor);
 
 } // namespace quotara

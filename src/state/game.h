@@ -22,6 +22,14 @@ struct Game {
     std::unique_ptr<GameState> statePtr = std::make_unique<GameState>();
     GameState& state = *statePtr;
     Random random;
+    // The last daily draw that found no headline: the seed it started from and the drawable
+    // items then unused (bit k - 1 for item k, k - 10 past item 50). From the same seed over
+    // the same items the draw finds none again; the simulator's clock stands still all game.
+    struct EmptyDraw {
+        std::uint32_t seed = 0;
+        std::uint64_t unused = 0;
+        bool valid = false;
+    } emptyDraw;
     Clock& clock;
     Messages& messages;
     DataFolder folder;

@@ -10,7 +10,11 @@ namespace quotara {
 
 // Round: nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline std::int64_t roundHalfEven(double x) {
-    return static_cast<std::int64_t>(std::nearbyint(x)); // default rounding mode is to-nearest-even
+    // Below 2^52 adding and taking away 2^52 leaves the whole number the default rounding mode
+    // (to nearest, halves to even) gives, without a library call on every price of every day.
+    constexpr double k = 4503599627370496.0;
+    if (x > -k && x < k) return static_cast<std::int64_t>(x < 0 ? (x - k) + k : (x + k) - k);
+    return static_cast<std::int64_t>(std::nearbyint(x));
 }
 // Trunc: towards zero.
 inline std::int64_t truncate(double x) {

@@ -111,6 +111,26 @@ TEST_F(Sim, pinsTheCsvForAFixedClock) {
               "619,423,779,97,717,127,789,810,338,534,371,498,858,1677,661,542");
 }
 
+// Ten years pinned by their last day: the news runs out within about a month, and from then
+// on the daily draws find nothing, with the clock standing still or moving on.
+TEST_F(Sim, pinsTenYearsWithTheClockStillAndMoving) {
+    const struct {
+        QStringList clock;
+        const char* last;
+    } runs[] = {
+        {{"--clock-ms", "1000"},
+         "1,1,2009,1,0,0,0,0,305053,80,1043000,11000,,,44,-14,0,28,151,0,151,151,28,152,160,151,"
+         "1,3,21,65535,145,65535,65535,65535,32,29"},
+        {{"--clock-ms", "1000", "--clock-step-ms", "7"},
+         "1,1,2009,1,28463,67,538039,3661,56955,252,1893000,-23000,,,42,-14,65422,65535,63498,"
+         "65535,65535,64104,64980,143,65144,142,65535,64472,64599,65535,63413,62381,65535,65535,"
+         "62893,65535"}};
+    for (const auto& r : runs) {
+        ASSERT_EQ(run(QStringList{"--days", "3650", "--csv", csv} + r.clock), 0);
+        EXPECT_EQ(csvLines().last(), r.last) << r.clock.join(' ').toStdString();
+    }
+}
+
 TEST_F(Sim, playsTheEnginesEndDayFromTheResetAndOneClockSeed) {
     ASSERT_EQ(run({"--news", news, "--days", "40", "--clock-ms", "86399990", "--clock-step-ms", "3",
                    "--csv", csv}),

@@ -26,6 +26,16 @@ TEST(Random, drawsUpperBitsOfTheProductAndZeroStillAdvances) {
     EXPECT_EQ(r.seed(), 1889648464u);
 }
 
+TEST(Random, skipMovesOnAsManyDrawsWould) {
+    for (std::uint32_t steps : {0u, 1u, 2u, 80u, 12345u}) {
+        Random drawn = test::seeded(987'654'321), skipped = test::seeded(987'654'321);
+        for (std::uint32_t i = 0; i < steps; ++i)
+            drawn(58);
+        skipped.skip(steps);
+        EXPECT_EQ(skipped.seed(), drawn.seed()) << steps;
+    }
+}
+
 TEST(Random, reseedsFromTheTimeOfDay) {
     test::FakeClock clock(45'296'789); // 12:34:56.789
     Random r;

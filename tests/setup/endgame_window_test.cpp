@@ -78,6 +78,27 @@ class EndGameWindowTest : public QObject {
                                 "try and get another gold bar"));
     }
 
+    // The fault: a verdict left up past the next Start reset that game on its Continue, and
+    // a trade dialog left open traded with no game playing.
+    void aLevelsEndClosesTheFinishedGameAndStartClosesTheVerdict() {
+        playLevel5();
+        g->newgame->show(); // as if left open through the level
+        QVERIFY(g->endgame->isVisible());
+        QVERIFY(!g->buysell->isVisible());
+        QVERIFY(!g->graph->isVisible());
+        const auto owned = g->s().shares[0].owned;
+        g->buysell->Button1Click(); // the dialog's OK, as if it had stayed up
+        QCOMPARE(g->messages.texts().last(), QStringLiteral("You must start a new game first!"));
+        QCOMPARE(g->s().shares[0].owned, owned);
+
+        QVERIFY(g->newgame->isVisible());
+        GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
+        QVERIFY(g->main->isVisible());
+        QVERIFY(!g->endgame->isVisible());
+        endDay()->click();
+        QCOMPARE(g->s().daycount, 2); // the new game goes on
+    }
+
     // Continue: the market back at its start, the disclaimer asked again, the new-game window
     // with the level it had; the game's pages wait for Start.
     void continueBackToTheNewGameWindow() {

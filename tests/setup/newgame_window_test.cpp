@@ -233,6 +233,39 @@ class NewGameWindowTest : public QObject {
         QCOMPARE(g->s().target, 15001);
     }
 
+    // A new game with the same level highlighted begins with the level's money, not with the
+    // cash the last game left, also after a lost level's Continue.
+    void startBeginsWithTheShownLevelsMoney() {
+        g->newgame->show();
+        clickLevel(0);
+        g->startGame();
+        g->buysell->open(TradeMode::Buy, 0);
+        GameWindows::find<QLineEdit>(g->buysell, "noshares")->setText(QStringLiteral("100"));
+        GameWindows::find<QPushButton>(g->buysell, "button1")->click();
+        QVERIFY(g->s().money < 15000);
+        g->startGame();
+        QCOMPARE(g->s().money, 15000);
+
+        g->s().money = 267;
+        while (!g->endgame->isVisible())
+            GameWindows::find<QPushButton>(g->main, "Button1")->click();
+        GameWindows::find<QPushButton>(g->endgame, "button1")->click(); // Continue
+        find<QPushButton>("Button1")->click();
+        QCOMPARE(g->s().money, 15000);
+    }
+
+    // Start puts the names window away, as Load does.
+    void startClosesThePlayerDetails() {
+        g->newgame->show();
+        find<QToolButton>("Image2")->click();
+        find<QPushButton>("browse")->click();
+        QVERIFY(g->players->isVisible());
+        find<QToolButton>("Image4")->click();
+        g->startGame();
+        QVERIFY(g->main->isVisible());
+        QVERIFY(!g->players->isVisible());
+    }
+
     // Beside the main window it simply closes; after Continue it is the only window up, so
     // closing it asks first.
     void closingTheOnlyWindowAsks() {

@@ -83,6 +83,24 @@ class SaveGameWindowTest : public QObject {
         QCOMPARE(panel(1), QStringLiteral("Date - 7th January 1999"));
     }
 
+    // Save Game before any game of this run would have written an empty 1 January game over
+    // the player's saved one.
+    void saveWithNoGameKeepsTheSavedGame() {
+        g->startGame(QStringLiteral("Petra"));
+        endDay();
+        trigger("SaveGame1");
+        restart();
+        const QString sta = g->game->folder.savedStateFile();
+        QFile before(sta);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray saved = before.readAll();
+        trigger("SaveGame1");
+        QCOMPARE(lastMessage(), QStringLiteral("You must start a new game first!"));
+        QFile after(sta);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), saved);
+    }
+
     void loadWithoutASavedGame() {
         trigger("LoadGame1");
         QCOMPARE(lastMessage(), QStringLiteral("There is no save game file to load!"));

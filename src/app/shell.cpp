@@ -10,7 +10,7 @@ namespace quotara {
 OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare)
     : newgame(session), about(), buysell(session), players(session.game()), datafiles(),
       ticker(session.game()), endgame(session), help(),
-      graph(session.game(), std::move(selectedShare)) {}
+      graph(session.game(), std::move(selectedShare)), performance(session) {}
 
 Shell::Shell(Game& game) : game_(game), session_(game, *this) {}
 
@@ -51,6 +51,8 @@ void Shell::connectWindows() {
     connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
     connect(m, &Tmain_screen::dataFilesRequested, &w->datafiles, &Tdatafiles::showWindow);
     connect(m, &Tmain_screen::graphRequested, &w->graph, &Tgraph::open);
+    connect(m, &Tmain_screen::performanceRequested, &w->performance, &Tperformance::open);
+    connect(&w->buysell, &Tbuysell::traded, &w->performance, &Tperformance::refreshRecord);
 
     connect(m, &Tmain_screen::playersRequested, this, [w] { w->players.showRole(false); });
     connect(&w->newgame, &Tnewgame::editNamesRequested, this, [w] { w->players.showRole(true); });
@@ -125,6 +127,7 @@ void Shell::showNewMarket() {
     main().resetViews();
     main().selectLookupPage();
     main().dataload();
+    if (others_) others_->performance.refreshRecord(); // a new game's record
 }
 
 void Shell::showLoadedGame() {
@@ -132,6 +135,7 @@ void Shell::showLoadedGame() {
     if (others_) {
         others_->ticker.setText(game_.state.tickerText);
         others_->newgame.refreshView();
+        others_->performance.refreshRecord();
     }
 }
 
@@ -149,6 +153,7 @@ void Shell::showLevelEnd(const LevelVerdict& verdict) {
         // finished game stays up to act on the next one.
         others_->buysell.hide();
         others_->graph.hide();
+        others_->performance.hide();
         others_->players.hide();
         others_->datafiles.hide();
         others_->endgame.showVerdict(verdict);
@@ -171,6 +176,7 @@ void Shell::refresh() {
     main().refreshDay();
     // An open trade dialog shows the new day's price, spread and what can be afforded.
     if (others_ && others_->buysell.isVisible()) others_->buysell.refreshFigures();
+    if (others_) others_->performance.refreshRecord();
 }
 
 void Shell::newsDrawn() {

@@ -17,6 +17,7 @@
 #include "setup/tplayerdetails.h"
 #include "trading/tbuysell.h"
 #include "trading/tgraph.h"
+#include "trading/tperformance.h"
 
 #include <QObject>
 
@@ -38,6 +39,7 @@ struct OtherWindows {
     Tendgame endgame;
     HelpViewer help;
     Tgraph graph;
+    Tperformance performance;
 };
 
 class Shell : public QObject, private SessionViews, private DayViews {

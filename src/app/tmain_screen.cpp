@@ -109,6 +109,7 @@ void Tmain_screen::connectHandlers() {
     connect(ui->Datafiles1, &QAction::triggered, this, &Tmain_screen::Datafiles1Click);
     connect(ui->Players1, &QAction::triggered, this, &Tmain_screen::Players1Click);
     connect(ui->GameEditor1, &QAction::triggered, this, &Tmain_screen::GameEditor1Click);
+    connect(ui->Performance1, &QAction::triggered, this, &Tmain_screen::Performance1Click);
     connect(ui->Contents1, &QAction::triggered, this, &Tmain_screen::Contents1Click);
     connect(ui->Tipoftheday1, &QAction::triggered, this, &Tmain_screen::Tipoftheday1Click);
     connect(ui->About1, &QAction::triggered, this, &Tmain_screen::About1Click);
@@ -350,6 +351,10 @@ void Tmain_screen::SaveGame1Click() {
 
 void Tmain_screen::Datafiles1Click() {
     emit dataFilesRequested();
+}
+
+void Tmain_screen::Performance1Click() {
+    emit performanceRequested();
 }
 
 void Tmain_screen::Players1Click() {

@@ -75,6 +75,7 @@ class Tmain_screen : public QMainWindow {
     void graphRequested(int share); // Graph on the Share Lookup page
     void playersRequested();        // Options > Players
     void dataFilesRequested();      // Options > Datafiles
+    void performanceRequested();    // Options > Performance
     void firstShown();              // the window is on screen for the first time
     void zoomChosen(int percent);   // Options > Zoom: 100, 150 or 200
 
@@ -94,6 +95,7 @@ class Tmain_screen : public QMainWindow {
     void Datafiles1Click();
     void Players1Click();
     void GameEditor1Click();
+    void Performance1Click();
     void Contents1Click();
     void Tipoftheday1Click(); // Help > Tip of the day
     void About1Click();

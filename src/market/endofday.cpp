@@ -6,6 +6,7 @@
 #include "market/sharecalc.h"
 #include "setup/turnchange.h"
 #include "state/money.h"
+#include "trading/performance.h"
 #include "trading/portfolio.h"
 
 #include <algorithm>
@@ -27,6 +28,7 @@ DayResult endofday(Game& game, DayViews& views) {
     for (int i = 0; i < kShareCount; ++i)
         sharecalc(game, i, marketfactor);
     recordClosingPrices(s);
+    recordDay(s);
     views.refresh();
 
     if (s.day == 15) unemployment(game);

@@ -1,6 +1,7 @@
 #include "setup/newgamereset.h"
 
 #include "setup/startup.h"
+#include "trading/performance.h"
 
 #include <algorithm>
 
@@ -32,6 +33,9 @@ void newgamereset(GameState& s) {
 
     for (int n = 1; n <= kNewsCount; ++n)
         s.newsitems[n].used = 0;
+
+    // A new game, or the next after a level: its record starts today.
+    startRecord(s);
 }
 
 } // namespace quotara

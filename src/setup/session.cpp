@@ -4,6 +4,7 @@
 #include "setup/newgamereset.h"
 #include "setup/savegame.h"
 #include "setup/startup.h"
+#include "trading/performance.h"
 
 namespace quotara {
 
@@ -136,6 +137,8 @@ bool Session::loadGame() {
         return false;
     }
     applySavedGame(read, game_.state, newGame_);
+    // A game saved without its record starts one here.
+    if (game_.state.record.days.empty()) startRecord(game_.state);
     pending_.reset();
     phase_ = Phase::Playing;
 

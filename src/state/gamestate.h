@@ -1,6 +1,7 @@
 #pragma once
 // All data of a game, in one record. Field names are the game's own everywhere.
 
+#include "state/playrecord.h"
 #include "state/records.h"
 
 #include <QString>
@@ -60,6 +61,9 @@ struct GameState {
     std::int32_t headline4days = 0; // End Days for which slot 4 still moves prices
     HeadlineSlot headlines1, headlines2, headlines4;
     QString tickerText; // what the news ticker scrolls
+
+    // How the game being played went: its daily closes and trades.
+    PlayRecord record;
 };
 
 } // namespace quotara

@@ -1,6 +1,7 @@
 #include "trading/trade.h"
 
 #include "state/money.h"
+#include "trading/performance.h"
 #include "trading/spread.h"
 
 #include <algorithm>
@@ -43,11 +44,13 @@ bool buy(GameState& state, Messages& messages, Tshare& s, std::int64_t n, int sh
     s.owned = static_cast<std::int32_t>(s.owned + n);
     s.cost = static_cast<std::int32_t>(s.cost + amount);
     state.money = static_cast<std::int32_t>(state.money - amount);
+    recordTrade(state, share, TradeSide::Buy, static_cast<std::int32_t>(n),
+                s.price + spread(s.price), static_cast<std::int32_t>(amount));
     messages.show(Kind::Plain, QStringLiteral("The shares cost ") + poundsText(amount));
     return true;
 }
 
-bool sell(GameState& state, Messages& messages, Tshare& s, std::int64_t n) {
+bool sell(GameState& state, Messages& messages, Tshare& s, std::int64_t n, int share) {
     if (n <= 0) {
         messages.show(Kind::Plain,
                       QStringLiteral("It is necessary to sell a positive number of shares!"));
@@ -70,6 +73,8 @@ bool sell(GameState& state, Messages& messages, Tshare& s, std::int64_t n) {
     s.cost = static_cast<std::int32_t>(s.cost - reduction);
     s.owned = static_cast<std::int32_t>(s.owned - n);
     state.money = static_cast<std::int32_t>(state.money + proceeds);
+    recordTrade(state, share, TradeSide::Sell, static_cast<std::int32_t>(n),
+                s.price - spread(s.price), static_cast<std::int32_t>(proceeds));
     messages.show(Kind::Plain, QStringLiteral("You now have ") + poundsText(state.money) +
                                    QStringLiteral(" in the bank."));
     return true;
@@ -174,7 +179,7 @@ TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,
     bool completed = false;
     if (dialogCaption == kBuyCaption) completed = buy(state, game.messages, s, *n, share);
     // Tested after the purchase step in every case; a purchase leaves the caption as it was.
-    if (dialogCaption == kSellCaption) completed = sell(state, game.messages, s, *n);
+    if (dialogCaption == kSellCaption) completed = sell(state, game.messages, s, *n, share);
     return {true, completed};
 }
 

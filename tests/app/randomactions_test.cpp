@@ -261,6 +261,10 @@ class RandomActionsTest : public QObject {
             // it comes up once as the player would see it at start-up.
             g->main->TipOfTheDay1->runModal = [](QDialog& d) { d.show(); };
             g->main->TipOfTheDay1->showTips();
+            // The export's file dialog answers at once: a file, or Cancel.
+            g->performance->setChooseFile([this](QWidget*, const QString&) {
+                return pick(2) == 0 ? QString() : g->tmp.path() + QStringLiteral("/record.csv");
+            });
         };
         // The offscreen platform's complaints (no raise, no keyboard grab) would bury the
         // report.

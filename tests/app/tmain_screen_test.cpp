@@ -136,10 +136,11 @@ class MainScreenTest : public QObject {
         for (QAction* menu : g->main->menuBar()->actions())
             keys << QKeySequence::mnemonic(menu->text()).toString();
         QCOMPARE(keys, QStringList({"Alt+F", "Alt+O", "Alt+H"}));
-        QCOMPARE(items, QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1",
-                                     "File/Exit1", "Options/Datafiles1", "Options/Players1",
-                                     "Options/GameEditor1", "Options/Status1", "Options/Zoom1",
-                                     "Help/Contents1", "Help/Tipoftheday1", "Help/About1"}));
+        QCOMPARE(items,
+                 QStringList({"File/NewGame1", "File/LoadGame1", "File/SaveGame1", "File/Exit1",
+                              "Options/Datafiles1", "Options/Players1", "Options/GameEditor1",
+                              "Options/Status1", "Options/Performance1", "Options/Zoom1",
+                              "Help/Contents1", "Help/Tipoftheday1", "Help/About1"}));
         const int widths[] = {90, 140, 130};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(g->main->statusPanel(i)->width(), widths[i]);

@@ -62,6 +62,7 @@ class GameWindows {
         endgame = &w.endgame;
         help = &w.help;
         graph = &w.graph;
+        performance = &w.performance;
         return true;
     }
 
@@ -109,6 +110,7 @@ class GameWindows {
     Tendgame* endgame = nullptr;
     HelpViewer* help = nullptr;
     Tgraph* graph = nullptr;
+    Tperformance* performance = nullptr;
 };
 
 } // namespace quotara::test

@@ -1,0 +1,178 @@
+#include "trading/worthgraph.h"
+
+#include "market/calendar.h"
+#include "state/money.h"
+#include "trading/performance.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quotara {
+
+namespace {
+
+// A step of 1, 2 or 5 times a power of ten that cuts range into about four parts.
+std::int64_t niceStep(std::int64_t range) {
+    const double raw = std::max<double>(static_cast<double>(range) / 4, 1);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 5.0, 10.0})
+        if (raw <= m * power) return std::max<std::int64_t>(1, std::llround(m * power));
+    return std::llround(10 * power);
+}
+
+std::int64_t floorTo(std::int64_t v, std::int64_t step) {
+    const std::int64_t q = v / step;
+    return (v % step != 0 && v < 0 ? q - 1 : q) * step;
+}
+
+struct Scale {
+    std::int64_t low = 0, high = 1; // pounds at the bottom and top of the plot
+    QRect plot;
+    int y(std::int64_t v) const {
+        const double f = static_cast<double>(v - low) / static_cast<double>(high - low);
+        return plot.bottom() - static_cast<int>(std::lround(f * plot.height()));
+    }
+};
+
+QString shortMonth(int month, int year) {
+    const QString name = monthname(month).left(3);
+    return month == 1 ? name + QLatin1Char(' ') + QString::number(year) : name;
+}
+
+} // namespace
+
+WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
+    WorthGraph g;
+    const auto width = [&](const QString& t) {
+        return in.textWidth ? in.textWidth(t) : static_cast<int>(t.size()) * 7;
+    };
+    const std::vector<DayClose>& days = state.record.days;
+    const GameDate first = days.empty() ? gameDate(state) : days.front().date;
+    const std::int64_t start = state.startmoney > 0 ? state.startmoney
+                               : days.empty()       ? 0
+                                                    : days.front().worth;
+    const auto deadline = deadlineDate(state);
+
+    // The values the scale must show: every worth, the starting money and the target.
+    std::int64_t low = start, high = start;
+    for (const DayClose& d : days) {
+        low = std::min(low, d.worth);
+        high = std::max(high, d.worth);
+    }
+    if (deadline) {
+        low = std::min<std::int64_t>(low, state.target);
+        high = std::max<std::int64_t>(high, state.target);
+    }
+    const std::int64_t step = niceStep(std::max<std::int64_t>(high - low, 40));
+    Scale sc;
+    sc.low = floorTo(low, step);
+    sc.high = std::max(floorTo(high, step) + step, sc.low + step);
+    if (sc.high - high < step / 4) sc.high += step; // room above the curve for the labels
+
+    int labelWidth = 0;
+    for (std::int64_t v = sc.low; v <= sc.high; v += step)
+        labelWidth = std::max(labelWidth, width(poundsText(v)));
+    const int lh = in.lineHeight;
+    sc.plot = QRect(QPoint(labelWidth + 10, lh / 2 + 2), QPoint(in.width - 14, in.height - lh - 8));
+    g.plot = sc.plot;
+
+    // Days across: from the first recorded day to the last, or to the deadline if later.
+    int span = days.empty() ? 0 : daysBetween(first, days.back().date);
+    if (deadline) span = std::max(span, daysBetween(first, *deadline));
+    span = std::max(span, 1);
+    g.firstDayX = sc.plot.left();
+    g.dayWidth = static_cast<double>(sc.plot.width()) / span;
+    const auto x = [&](int offset) {
+        return sc.plot.left() + static_cast<int>(std::lround(offset * g.dayWidth));
+    };
+
+    const QRect& p = sc.plot;
+    g.lines.push_back({p.bottomLeft(), p.topLeft(), WorthInk::Axis});
+    g.lines.push_back({p.bottomLeft(), p.bottomRight(), WorthInk::Axis});
+    for (std::int64_t v = sc.low; v <= sc.high; v += step) {
+        const int y = sc.y(v);
+        g.lines.push_back({{p.left() - 4, y}, {p.left(), y}, WorthInk::Axis});
+        const QString t = poundsText(v);
+        g.texts.push_back({{p.left() - 6 - width(t), y - lh / 2}, t, WorthInk::Axis});
+    }
+
+    // The first of each month, as often as the labels have room for.
+    const int monthWidth = std::max(1, static_cast<int>(std::lround(g.dayWidth * 30)));
+    const int needed = (width(QStringLiteral("Jan 2000")) + 10 + monthWidth - 1) / monthWidth;
+    int every = 1;
+    for (const int n : {2, 3, 6, 12, 24, 60, 120, 600})
+        if (every < needed) every = n;
+    const auto nextMonth = [](GameDate m) {
+        return GameDate{1, static_cast<std::uint8_t>(m.month % 12 + 1),
+                        static_cast<std::uint16_t>(m.year + (m.month == 12 ? 1 : 0))};
+    };
+    GameDate m{1, first.month, first.year};
+    if (first.day != 1) m = nextMonth(m);
+    for (int offset; m.year >= first.year && (offset = daysBetween(first, m)) <= span;
+         m = nextMonth(m)) {
+        if ((m.year * 12 + m.month - 1) % every != 0) continue;
+        const int xm = x(offset);
+        g.lines.push_back({{xm, p.bottom()}, {xm, p.bottom() + 4}, WorthInk::Axis});
+        g.texts.push_back({{xm, p.bottom() + 6}, shortMonth(m.month, m.year), WorthInk::Axis});
+    }
+
+    if (start > 0) {
+        const int y = sc.y(start);
+        g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Start});
+        g.texts.push_back({{p.left() + 4, y - lh - 1},
+                           QStringLiteral("Start ") + poundsText(start),
+                           WorthInk::Start});
+    }
+    if (deadline) {
+        const int y = sc.y(state.target);
+        g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Target});
+        const QString t = QStringLiteral("Target ") + poundsText(state.target);
+        g.texts.push_back({{p.right() - width(t) - 4, y - lh - 1}, t, WorthInk::Target});
+        const int xd = x(daysBetween(first, *deadline));
+        g.lines.push_back({{xd, p.top()}, {xd, p.bottom() - 1}, WorthInk::Deadline});
+        const QString d = QStringLiteral("Deadline ") + QString::number(deadline->day) +
+                          ordinalSuffix(deadline->day) + QLatin1Char(' ') +
+                          monthname(deadline->month);
+        g.texts.push_back(
+            {{std::max(p.left() + 2, xd - width(d) - 4), p.top() + 2}, d, WorthInk::Deadline});
+    }
+
+    g.points.reserve(days.size());
+    for (const DayClose& d : days)
+        g.points.push_back({x(daysBetween(first, d.date)), sc.y(d.worth)});
+    for (std::size_t i = 1; i < g.points.size(); ++i)
+        g.lines.push_back({g.points[i - 1], g.points[i], WorthInk::Curve});
+    return g;
+}
+
+std::optional<int> worthDayAt(const WorthGraph& g, int x) {
+    if (g.points.empty() || x < g.plot.left() - 4 || x > g.plot.right() + 4) return std::nullopt;
+    // Points are in order of x: the nearest is beside the first one at or right of x.
+    const auto it = std::lower_bound(g.points.begin(), g.points.end(), x,
+                                     [](const QPoint& p, int v) { return p.x() < v; });
+    auto best = it == g.points.end() ? it - 1 : it;
+    if (it != g.points.begin() && x - (it - 1)->x() <= best->x() - x) best = it - 1;
+    if (std::abs(best->x() - x) > std::max(6, static_cast<int>(g.dayWidth))) return std::nullopt;
+    return static_cast<int>(best - g.points.begin());
+}
+
+QString worthDayText(const DayClose& d) {
+    return dateWords(d.date) + QStringLiteral(" - cash ") + poundsText(d.cash) +
+           QStringLiteral(", holdings ") + poundsText(d.holdings) + QStringLiteral(", worth ") +
+           poundsText(d.worth);
+}
+
+QString worthGraphSummary(const GameState& state) {
+    const std::vector<DayClose>& days = state.record.days;
+    QString text = days.empty()
+                       ? QStringLiteral("No days recorded yet.")
+                       : QStringLiteral("Worth from %1 to %2: %3 to %4.")
+                             .arg(dateWords(days.front().date), dateWords(days.back().date),
+                                  poundsText(days.front().worth), poundsText(days.back().worth));
+    if (const auto deadline = deadlineDate(state))
+        text +=
+            QStringLiteral(" Target %1 by %2.").arg(poundsText(state.target), dateWords(*deadline));
+    return text;
+}
+
+} // namespace quotara

@@ -1,0 +1,66 @@
+#pragma once
+// The worth graph of the Performance window as data: the player's worth on each recorded day,
+// with the starting money, the target and the deadline, in the widget's pixels (x to the
+// right, y downwards). The window only paints what this computes.
+
+#include "state/gamestate.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace quotara {
+
+enum class WorthInk {
+    Axis,     // black axes and ticks
+    Start,    // the starting money
+    Target,   // the level's target
+    Deadline, // the level's last day
+    Curve,    // the worth
+};
+
+struct WorthLine {
+    QPoint from, to;
+    WorthInk ink = WorthInk::Axis;
+};
+
+struct WorthText {
+    QPoint topLeft; // of the text's line box
+    QString text;
+    WorthInk ink = WorthInk::Axis;
+};
+
+struct WorthGraphInput {
+    int width = 600, height = 240; // pixels
+    int lineHeight = 14;           // pixels: the height of a line of text
+    // Pixels a text needs, to keep labels apart; none: 7 per character.
+    std::function<int(const QString&)> textWidth;
+};
+
+struct WorthGraph {
+    std::vector<WorthLine> lines; // axes and ticks, the start, target and deadline, the curve
+    std::vector<WorthText> texts;
+    std::vector<QPoint> points; // one per recorded day, in order
+    QRect plot;                 // the area inside the axes
+    int firstDayX = 0;
+    double dayWidth = 1; // pixels from one day to the next
+};
+
+WorthGraph worthGraph(const GameState& state, const WorthGraphInput& input);
+
+// The recorded day under x (nearest by date), if x lies over the curve.
+std::optional<int> worthDayAt(const WorthGraph& graph, int x);
+
+// What hovering over a day says: "5th January 1999 - cash £12475, holdings £2401, worth
+// £14876".
+QString worthDayText(const DayClose& day);
+
+// The graph in words, for screen readers: "Worth from 1st January 1999 to 31st January 1999:
+// £15000 to £15134; target £15001 by 1st February 1999."
+QString worthGraphSummary(const GameState& state);
+
+} // namespace quotara

@@ -1,0 +1,32 @@
+#pragma once
+// The Performance window's worth graph: paints the engine's drawing of the record on a silver
+// ground, as the share graph does, and names the day under the mouse.
+
+#include "trading/worthgraph.h"
+
+#include <QWidget>
+
+namespace quotara {
+
+class WorthGraphView : public QWidget {
+  public:
+    explicit WorthGraphView(QWidget* parent = nullptr);
+
+    // Draws the state's record now and after every resize, until the next call.
+    void showRecord(const GameState& state);
+    const WorthGraph& drawing() const { return graph_; }
+    // What a tooltip at x says; empty away from the curve.
+    QString textAt(int x) const;
+
+  protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    void redraw();
+    const GameState* state_ = nullptr;
+    WorthGraph graph_;
+};
+
+} // namespace quotara

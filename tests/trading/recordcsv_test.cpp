@@ -1,0 +1,120 @@
+// The record's CSV export: read back, it gives the record's rows; a failed write says why.
+
+#include "trading/recordcsv.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+
+namespace {
+
+// RFC 4180 fields of one file, row by row.
+std::vector<QStringList> readCsv(const QByteArray& bytes) {
+    std::vector<QStringList> rows;
+    const QString text = QString::fromUtf8(bytes);
+    QStringList row;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            row << cell;
+            cell.clear();
+        } else if (c == '\n') {
+            rows.push_back(row << cell);
+            row.clear();
+            cell.clear();
+        } else {
+            cell += c;
+        }
+    }
+    return rows;
+}
+
+GameDate dateOf(const QString& iso) {
+    const QStringList p = iso.split('-');
+    return {static_cast<std::uint8_t>(p[2].toInt()), static_cast<std::uint8_t>(p[1].toInt()),
+            static_cast<std::uint16_t>(p[0].toInt())};
+}
+
+std::int64_t penceOf(const QString& amount) {
+    return qRound64(amount.toDouble() * 100);
+}
+
+PlayRecord sample() {
+    PlayRecord r;
+    r.days = {{{1, 1, 1999}, 12475, 2525, 15000},
+              {{2, 1, 1999}, 12475, 2401, 14876},
+              {{3, 1, 1999}, 13702, 1176, 14878}};
+    TradeEntry bought{{1, 1, 1999}, 7, {}, TradeSide::Buy, 1000, 252, 2520, 12475};
+    bought.name.assign(QStringLiteral("Marks, \"Spencer\" & Co"));
+    TradeEntry sold{{3, 1, 1999}, 7, bought.name, TradeSide::Sell, 500, 245, 1227, 13702};
+    r.trades = {bought, sold};
+    return r;
+}
+
+TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
+    const PlayRecord r = sample();
+    const auto rows = readCsv(recordCsv(r));
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(rows[0].join(','), QString::fromLatin1(recordCsvHeader()));
+
+    PlayRecord back;
+    QStringList types;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const QStringList& f = rows[i];
+        ASSERT_EQ(f.size(), 10) << i;
+        types << f[0];
+        if (f[0] == "day") {
+            back.days.push_back({dateOf(f[1]), static_cast<std::int32_t>(penceOf(f[7]) / 100),
+                                 penceOf(f[8]) / 100, penceOf(f[9]) / 100});
+            continue;
+        }
+        TradeEntry t{dateOf(f[1]),
+                     7,
+                     {},
+                     f[3] == "sell" ? TradeSide::Sell : TradeSide::Buy,
+                     f[4].toInt(),
+                     static_cast<std::int32_t>(penceOf(f[5])),
+                     static_cast<std::int32_t>(penceOf(f[6]) / 100),
+                     static_cast<std::int32_t>(penceOf(f[7]) / 100)};
+        t.name.assign(f[2]);
+        back.trades.push_back(t);
+    }
+    // A day's trades come before its close.
+    EXPECT_EQ(types, (QStringList{"trade", "day", "day", "trade", "day"}));
+    EXPECT_EQ(back, r);
+}
+
+TEST(RecordCsv, amountsArePoundsAndPence) {
+    EXPECT_EQ(poundsAndPence(252), "2.52");
+    EXPECT_EQ(poundsAndPence(-9000), "-90.00");
+    EXPECT_EQ(poundsAndPence(-5), "-0.05");
+    EXPECT_EQ(poundsAndPence(std::numeric_limits<std::int64_t>::min()), "-92233720368547758.08");
+}
+
+TEST(RecordCsv, aFailedWriteSaysWhyAndLeavesNoFile) {
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + "/missing/record.csv";
+    EXPECT_FALSE(writeRecordCsv(sample(), path).isEmpty());
+    EXPECT_FALSE(QFile::exists(path));
+    // A folder where the file should go is not replaced.
+    EXPECT_FALSE(writeRecordCsv(sample(), tmp.path()).isEmpty());
+    EXPECT_TRUE(QFileInfo(tmp.path()).isDir());
+}
+
+} // namespace

@@ -4,7 +4,8 @@
 #   ./build.sh test   install what is missing, build and run every test headless
 #   ./build.sh deb    install what is missing, build the Debian package and print its path
 #   ./build.sh asan   the same under AddressSanitizer and UndefinedBehaviorSanitizer
-#   ./build.sh fuzz [SECONDS]  build the libFuzzer programs (clang) and run each for SECONDS (60)
+#   ./build.sh fuzz [SECONDS]  build the libFuzzer programs (clang) and run each for SECONDS (60),
+#                              as many at once as there are cores
 #   ./build.sh soak N          the random-action test of the windows for N actions
 # Run it as root or as a user who may use sudo. Both are quick when nothing changed.
 set -euo pipefail
@@ -36,23 +37,37 @@ build() {
     cmake --build --preset default
 }
 
-# A fuzz run's corpus grows in a scratch folder; the seeds in the repository stay as they are.
+# One target for SECONDS; its corpus grows in a scratch folder, the seeds in the repository stay
+# as they are. The report follows once it has ended, so two at once do not mix their lines.
+fuzz_one() {
+    local program="$1" seconds="$2"
+    local name="${program##*/fuzz_}" work="build-fuzz/corpus"
+    mkdir -p "$work/$name" "build-fuzz/crashes/$name"
+    local log="build-fuzz/$name.log" failed=0
+    "$program" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+        -rss_limit_mb=2048 -artifact_prefix="build-fuzz/crashes/$name/" \
+        "$work/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1 || failed=1
+    echo "== $name: ${seconds}s"
+    [ "$failed" -eq 0 ] || tail -40 "$log"
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
+    return "$failed"
+}
+
+# Each target for SECONDS, as many at once as there are cores: every target gets the same time
+# as one after the other, in a fraction of the wait.
 fuzz() {
-    local seconds="${1:-60}" failed=0
-    local work="build-fuzz/corpus"
+    local seconds="${1:-60}" failed=0 jobs
+    jobs=$(nproc)
+    local running=()
     for program in build-fuzz/tests/fuzz/fuzz_*; do
-        local name="${program##*/fuzz_}"
-        mkdir -p "$work/$name" "build-fuzz/crashes/$name"
-        echo "== $name: ${seconds}s"
-        local log="build-fuzz/$name.log"
-        if ! "$program" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
-                -rss_limit_mb=2048 -artifact_prefix="build-fuzz/crashes/$name/" \
-                "$work/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
-            failed=1
-            tail -40 "$log"
+        if [ ${#running[@]} -ge "$jobs" ]; then
+            wait "${running[0]}" || failed=1
+            running=("${running[@]:1}")
         fi
-        grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
+        fuzz_one "$program" "$seconds" &
+        running+=($!)
     done
+    for pid in "${running[@]}"; do wait "$pid" || failed=1; done
     [ "$failed" -eq 0 ] || { echo "fuzz: a target failed; the input is in build-fuzz/crashes" >&2; return 1; }
 }
 

@@ -1,6 +1,7 @@
 #include "app/appidentity.h"
 
 #include <QApplication>
+#include <QEvent>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initIconResource() {
@@ -22,13 +23,45 @@ QIcon applicationIcon() {
     return icon;
 }
 
-void setApplicationIdentity() {
+namespace {
+
+// Gives the windows the icon right after the first frame has been painted (every window open
+// by then gets it too), then goes.
+class IconAfterFirstFrame final : public QObject {
+  public:
+    IconAfterFirstFrame() : QObject(qApp) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && !armed_) {
+            armed_ = true;
+            qApp->removeEventFilter(this);
+            // The paint in hand finishes the frame before the queued call runs.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(applicationIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    bool armed_ = false;
+};
+
+} // namespace
+
+void setApplicationIdentity(IconTiming icon) {
     QApplication::setOrganizationName(QStringLiteral("Quotara"));
     QApplication::setApplicationName(QStringLiteral("Quotara"));
     QApplication::setApplicationVersion(applicationVersion());
     // Without the ".desktop" suffix; it lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("quotara"));
-    QApplication::setWindowIcon(applicationIcon());
+    if (icon == IconTiming::Now)
+        QApplication::setWindowIcon(applicationIcon());
+    else
+        new IconAfterFirstFrame;
 }
 
 } // namespace quotara

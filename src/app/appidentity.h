@@ -14,8 +14,12 @@ QString applicationVersion();
 // The icon at 16, 32, 48, 64, 128 and 256 pixels.
 QIcon applicationIcon();
 
+// When the windows get the icon: at once, or once the first frame is on the screen, so the
+// six pictures are decoded (and sent to the display) after the player sees the first window.
+enum class IconTiming { Now, AfterFirstFrame };
+
 // Sets organisation, application name, version, desktop file name and the window icon on the
 // running QApplication. Call once, right after constructing it.
-void setApplicationIdentity();
+void setApplicationIdentity(IconTiming icon = IconTiming::Now);
 
 } // namespace quotara

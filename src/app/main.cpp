@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
     if (!zoom) zoom = zoomSetByEnvironment() ? 100 : zoomForScreen(measureScreen(argc, argv));
     applyZoom(zoom);
     QApplication app(argc, argv);
-    setApplicationIdentity();
+    // The first window shows before the icon's six pictures are decoded.
+    setApplicationIdentity(IconTiming::AfterFirstFrame);
     applyLook(app);
 
     QtMessages messages;

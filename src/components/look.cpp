@@ -16,7 +16,9 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace quotara {
@@ -58,13 +60,49 @@ QColor colourOf(Tone tone) {
     return Qt::black;
 }
 
+namespace {
+// The role a label draws a figure of each colour with. Its palette holds all three colours,
+// so a figure that changes colour changes role: a new palette would re-polish the label and
+// cost more than repainting it.
+QPalette::ColorRole roleOf(Tone tone) {
+    switch (tone) {
+    case Tone::Blue:
+        return QPalette::Link;
+    case Tone::Red:
+        return QPalette::BrightText;
+    case Tone::Black:
+        break;
+    }
+    return QPalette::WindowText;
+}
+} // namespace
+
 void setTone(QWidget* widget, Tone tone) {
     const QColor colour = colourOf(tone);
-    // A new palette re-polishes the widget; most figures keep their colour from day to day.
-    if (widget->palette().color(QPalette::WindowText) == colour) return;
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    widget->setPalette(pal);
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (!label) {
+        if (widget->palette().color(QPalette::WindowText) == colour) return;
+        QPalette pal = widget->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        widget->setPalette(pal);
+        return;
+    }
+    const QPalette& now = label->palette();
+    const Tone tones[] = {Tone::Black, Tone::Blue, Tone::Red};
+    if (!std::all_of(std::begin(tones), std::end(tones),
+                     [&now](Tone t) { return now.color(roleOf(t)) == colourOf(t); })) {
+        QPalette pal = now;
+        for (Tone t : tones)
+            pal.setColor(roleOf(t), colourOf(t));
+        label->setPalette(pal);
+    }
+    if (label->foregroundRole() == roleOf(tone)) return;
+    label->setForegroundRole(roleOf(tone));
+    label->update();
+}
+
+QColor shownColour(const QWidget* widget) {
+    return widget->palette().color(widget->foregroundRole());
 }
 
 void setToned(QLabel* label, const QString& text, Tone tone) {

@@ -31,6 +31,8 @@ void usePixelFonts(QWidget* root);
 QColor colourOf(Tone tone);
 // Sets the text colour of a label (or any widget drawing with its window-text colour).
 void setTone(QWidget* widget, Tone tone);
+// The colour a widget draws its text in, as setTone left it.
+QColor shownColour(const QWidget* widget);
 // A figure and its colour.
 void setToned(QLabel* label, const QString& text, Tone tone);
 

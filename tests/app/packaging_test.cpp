@@ -54,6 +54,16 @@ class PackagingTest : public QObject {
         QVERIFY(qBlue(small.pixel(3, 3)) > 100 && qRed(small.pixel(3, 3)) < 60);
     }
 
+    // At start-up the icon may come right after the first frame, to every window then open.
+    void theIconCanWaitForTheFirstFrame() {
+        QApplication::setWindowIcon(QIcon());
+        setApplicationIdentity(IconTiming::AfterFirstFrame);
+        QWidget window;
+        QVERIFY(window.windowIcon().availableSizes().isEmpty());
+        window.show();
+        QTRY_VERIFY(window.windowIcon().availableSizes().contains(QSize(256, 256)));
+    }
+
     void installedFilesNameTheProgramItsIconAndVersion() {
         const QString desktop = sourceFile(QStringLiteral("data/quotara.desktop"));
         QCOMPARE(firstMatch(desktop, QStringLiteral("^Exec=(.*)$")), QStringLiteral("quotara"));

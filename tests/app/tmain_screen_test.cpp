@@ -42,7 +42,7 @@ using namespace quotara;
 namespace {
 
 QColor textColour(const QWidget* w) {
-    return w->palette().color(QPalette::WindowText);
+    return shownColour(w);
 }
 
 // Pixels of the label's area, as drawn on its page, that are clearly of the given hue.

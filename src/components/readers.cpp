@@ -13,13 +13,18 @@ const char* const kCaptionLabel = "readerCaptionLabel";
 const char* const kCaptionText = "readerCaptionText";
 const char* const kHidden = "readerHidden";
 
+// A caption as read: no trailing " :" or " -".
+QString readable(QString caption) {
+    static const QRegularExpression trailing(QStringLiteral("[\\s:-]+$"));
+    return caption.remove(trailing).trimmed();
+}
+
 QString captionOf(const QLabel* value) {
     QString caption = value->property(kCaptionText).toString();
     if (const auto* label =
             qobject_cast<const QLabel*>(value->property(kCaptionLabel).value<QObject*>()))
         caption = label->text();
-    static const QRegularExpression trailing(QStringLiteral("[\\s:-]+$"));
-    return caption.remove(QLatin1Char('&')).remove(trailing).trimmed();
+    return readable(caption);
 }
 
 // A figure read with its caption; everything else as Qt reads a label.
@@ -33,6 +38,17 @@ class CaptionedLabel final : public QAccessibleWidget {
         const QString caption = captionOf(label);
         const QString value = label->text().trimmed();
         return value.isEmpty() ? caption : caption + QStringLiteral(": ") + value;
+    }
+    // Labelled by its caption, without making the caption a buddy: a buddy's text would show
+    // "&" as a shortcut mark ("Alliance & Leicester").
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Label)
+            if (auto* caption = widget()->property(kCaptionLabel).value<QObject*>())
+                if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(caption))
+                    found.append({iface, QAccessible::Label});
+        return found;
     }
 };
 
@@ -81,7 +97,6 @@ template <class Ours> void renew(QWidget* widget) {
 
 void tieCaption(QLabel* caption, QLabel* value) {
     installFactory();
-    caption->setBuddy(value);
     value->setProperty(kCaptionLabel, QVariant::fromValue<QObject*>(caption));
     renew<CaptionedLabel>(value);
 }
@@ -90,6 +105,12 @@ void tieCaption(const QString& caption, QLabel* value) {
     installFactory();
     value->setProperty(kCaptionText, caption);
     renew<CaptionedLabel>(value);
+}
+
+void nameAfterCaption(QLabel* caption, QWidget* field) {
+    caption->setBuddy(field);
+    // A buddy's "&" marks its shortcut key.
+    field->setAccessibleName(readable(caption->text().remove(QLatin1Char('&'))));
 }
 
 void tieCaptionsByName(QWidget* root) {

@@ -1,7 +1,7 @@
 #pragma once
 // What a screen reader hears of the game's own figures and pictures. A figure's label is read
 // with its caption ("Share Price: 1134p") while its text changes from day to day; the caption
-// also becomes the figure's labelled-by relation. A picture that does nothing is not read.
+// is also the figure's labelled-by relation. A picture that does nothing is not read.
 // Nothing here changes a pixel.
 
 class QLabel;
@@ -10,12 +10,16 @@ class QWidget;
 
 namespace quotara {
 
-// value is read as caption's text, without a trailing " :", then ": " and value's own text.
-// caption becomes value's buddy, so the accessibility bus also has the relation; the caption is
-// read live, so a caption whose text changes (the trade dialog's) stays true.
+// value is read as caption's text, without a trailing " :", then ": " and value's own text,
+// and is labelled by caption on the accessibility bus; the caption is read live, so a caption
+// whose text changes (the trade dialog's) stays true.
 void tieCaption(QLabel* caption, QLabel* value);
 // The same for a caption that is not a label of its own (a column's head over eight rows).
 void tieCaption(const QString& caption, QLabel* value);
+
+// An input field named after its caption, as readers hear it ("News item number 1"); the
+// caption is its buddy. Call again when the caption's text changes.
+void nameAfterCaption(QLabel* caption, QWidget* field);
 
 // Ties every label named NAMEcap in root to the label named NAME (letter case aside).
 void tieCaptionsByName(QWidget* root);

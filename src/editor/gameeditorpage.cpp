@@ -1,6 +1,7 @@
 #include "editor/gameeditorpage.h"
 
 #include "components/look.h"
+#include "components/readers.h"
 #include "editor/sharedata.h"
 #include "state/game.h"
 #include "state/helptopics.h"
@@ -17,6 +18,11 @@ GameEditorPage::GameEditorPage(QWidget* parent)
     ui->setupUi(this);
     useClassicFrame(ui->GroupBox2);
     setIconsWhenShown(this, {{ui->BitBtn3, QStyle::SP_MessageBoxQuestion}});
+    // Each field is read by its caption.
+    nameAfterCaption(ui->Label24, ui->news);
+    nameAfterCaption(ui->Label25, ui->ftseaffect);
+    nameAfterCaption(ui->Label26, ui->probability);
+    nameAfterCaption(ui->speclabel, ui->spec);
     // The page's buttons answer Enter themselves when they have the focus.
     for (QPushButton* b : {ui->BitBtn1, ui->BitBtn2, ui->BitBtn3, ui->Button2, ui->Button3,
                            ui->Button4, ui->Button5})
@@ -50,6 +56,7 @@ void GameEditorPage::showItem(const EditorView& view) {
     const QSignalBlocker blockNews(ui->news);
     const QSignalBlocker blockSpec(ui->spec);
     ui->Label24->setText(view.caption);
+    nameAfterCaption(ui->Label24, ui->news); // the item's number
     ui->news->setText(view.text);
     ui->news->setCursorPosition(0);
     if (view.ftseIndex) ui->ftseaffect->setCurrentIndex(*view.ftseIndex);

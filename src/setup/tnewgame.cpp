@@ -32,6 +32,10 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     connect(ui->Image3, &QToolButton::clicked, this, &Tnewgame::freeplay);
     connect(ui->Image2, &QToolButton::clicked, this, &Tnewgame::multiplayer);
     connect(ui->levels, &QListWidget::itemClicked, this, &Tnewgame::levelload);
+    // The arrow keys choose a level as a click does; a click comes as itemClicked.
+    connect(ui->levels, &QListWidget::currentRowChanged, this, [this] {
+        if (QGuiApplication::mouseButtons() == Qt::NoButton) levelload();
+    });
     connect(ui->playername, &QLineEdit::textChanged, this, &Tnewgame::cheat);
     connect(ui->browse, &QPushButton::clicked, this, &Tnewgame::browseClick);
     connect(ui->Button1, &QPushButton::clicked, this, &Tnewgame::Button1Click);

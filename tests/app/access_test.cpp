@@ -13,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -164,7 +165,11 @@ class AccessTest : public QObject {
         QLabel* prices1 = g->onPage("TabSheet2", "prices1");
         QCOMPARE(readerName(prices1),
                  find(g->main, "Pricesname1")->text() + ": " + prices1->text());
-        // The caption is the buddy: the bus has the labelled-by relation too.
+        // Read with its company, whose "&" still shows as an "&": no buddy makes it a shortcut.
+        QLabel* prices2 = g->onPage("TabSheet2", "prices2");
+        QCOMPARE(readerName(prices2), QStringLiteral("Alliance & Leicester: ") + prices2->text());
+        QCOMPARE(find(g->main, "pricesname2")->buddy(), nullptr);
+        // The bus has the labelled-by relation too.
         const auto relations =
             QAccessible::queryAccessibleInterface(price)->relations(QAccessible::Label);
         QCOMPARE(relations.size(), 1);
@@ -173,6 +178,20 @@ class AccessTest : public QObject {
         s().shares[0].owned = 10;
         g->buysell->open(TradeMode::Sell, 0);
         QVERIFY(readerName(find(g->buysell, "afford")).startsWith("This will generate: "));
+    }
+
+    // The Game Editor's fields go by their captions, the headline's by its item's number.
+    void editorFieldsNamedByCaptions() {
+        startGame();
+        g->main->findChild<QAction*>("GameEditor1")->trigger();
+        auto* news = find<QWidget>(g->main, "news");
+        QCOMPARE(readerName(news), QStringLiteral("News item number 1"));
+        QCOMPARE(find<QWidget>(g->main, "ftseaffect")->accessibleName(),
+                 QStringLiteral("FTSE affect factor"));
+        QCOMPARE(find<QWidget>(g->main, "spec")->accessibleName(),
+                 QStringLiteral("Special Number"));
+        find<QPushButton>(g->main, "BitBtn1")->click(); // Next
+        QCOMPARE(readerName(news), QStringLiteral("News item number 2"));
     }
 
     // The ticker's headlines are what a reader hears of it, one to a line; with none, its
@@ -184,6 +203,37 @@ class AccessTest : public QObject {
         QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("Shares up\nRates down\nJobs up"));
         g->ticker->setText(QStringLiteral("          "));
         QCOMPARE(banner->text(QAccessible::Name), QStringLiteral("News headlines"));
+    }
+
+    // The arrow keys choose a level as a click does; a locked one is refused as a click is.
+    void levelChosenByArrows() {
+        s().goldbarcount = 1;
+        g->newgame->show();
+        activate(g->newgame);
+        QVERIFY(tabTo(find<QWidget>(g->newgame, "levels")));
+        press(Qt::Key_Down);
+        QCOMPARE(find(g->newgame, "target")->text(),
+                 QStringLiteral("Make £55,000 within 2 weeks."));
+        press(Qt::Key_Down);
+        press(Qt::Key_Down); // Level 4 needs two bars
+        QCOMPARE(g->messages.texts().last(),
+                 QStringLiteral("You do not have enough gold bars for this level"));
+        QCOMPARE(find<QListWidget>(g->newgame, "levels")->currentRow(), 0);
+    }
+
+    // A held share's name is told by more than its blue: underlined, and described.
+    void heldShareNotByColourAlone() {
+        startGame();
+        s().shares[2].owned = 5;
+        g->main->dataload();
+        QLabel* held = g->onPage("TabSheet2", "pricesname3");
+        QLabel* other = find(g->main, "pricesname4");
+        QVERIFY(held->font().underline() && !other->font().underline());
+        QCOMPARE(held->accessibleDescription(), QStringLiteral("You hold shares in this company"));
+        QVERIFY(other->accessibleDescription().isEmpty());
+        s().shares[2].owned = 0; // sold: the sign goes with the colour
+        g->main->dataload();
+        QVERIFY(!held->font().underline());
     }
 
     // A level by keys alone: five End Days, a purchase from the Share Lookup page and a sale

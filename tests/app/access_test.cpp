@@ -139,11 +139,12 @@ class AccessTest : public QObject {
         g->help->showTopic(1);
         g->graph->open();
         g->endgame->showVerdict(LevelVerdict{});
+        g->performance->open();
         QWidget* tips = g->main->TipOfTheDay1->form();
         tips->show();
-        for (QWidget* w : std::initializer_list<QWidget*>{g->buysell, g->newgame, g->about,
-                                                          g->players, g->datafiles, g->ticker,
-                                                          g->help, g->graph, g->endgame, tips})
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 g->buysell, g->newgame, g->about, g->players, g->datafiles, g->ticker, g->help,
+                 g->graph, g->endgame, g->performance, tips})
             unnamed << unnamedIn(w);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
         // A picture that does nothing is left out, not named.

@@ -41,6 +41,8 @@ void Tbuysell::open(TradeMode mode, int share) {
     raise();
     activateWindow();
     ui->noshares->setFocus();
+    // The last quantity stays, selected: typing replaces it without a mouse.
+    ui->noshares->selectAll();
 }
 
 void Tbuysell::refreshFigures() {

@@ -1,8 +1,11 @@
 #include "trading/worthgraphview.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace quotara {
 
@@ -31,6 +34,7 @@ QPen penOf(WorthInk ink) {
 
 WorthGraphView::WorthGraphView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void WorthGraphView::showRecord(const GameState& state) {
@@ -47,6 +51,46 @@ void WorthGraphView::redraw() {
     in.lineHeight = fm.height();
     in.textWidth = [&fm](const QString& t) { return fm.horizontalAdvance(t); };
     graph_ = worthGraph(*state_, in);
+    if (marked_ >= static_cast<int>(graph_.points.size())) marked_ = -1;
+    update();
+}
+
+void WorthGraphView::keyPressEvent(QKeyEvent* e) {
+    const int last = static_cast<int>(graph_.points.size()) - 1;
+    int day = marked_;
+    switch (e->key()) {
+    case Qt::Key_Home:
+        day = 0;
+        break;
+    case Qt::Key_End:
+        day = last;
+        break;
+    case Qt::Key_Left:
+        day = marked_ < 0 ? last : std::max(0, marked_ - 1);
+        break;
+    case Qt::Key_Right:
+        day = marked_ < 0 ? 0 : std::min(last, marked_ + 1);
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    if (last < 0 || !state_) return;
+    marked_ = day;
+    const QPoint at = graph_.points[static_cast<std::size_t>(day)];
+    const QString text = worthDayText(state_->record.days[static_cast<std::size_t>(day)]);
+    setAccessibleName(text);
+    QToolTip::showText(mapToGlobal(at), text, this, QRect(at - QPoint(3, 3), QSize(7, 7)));
+    update();
+}
+
+void WorthGraphView::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void WorthGraphView::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
     update();
 }
 
@@ -93,6 +137,18 @@ void WorthGraphView::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::red);
         for (const QPoint& pt : graph_.points)
             p.drawRect(QRect(pt - QPoint(2, 2), QSize(5, 5)));
+    }
+    if (marked_ >= 0) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(
+            QRect(graph_.points[static_cast<std::size_t>(marked_)] - QPoint(4, 4), QSize(8, 8)));
+    }
+    if (hasFocus()) {
+        // A dotted frame: the graph has the arrow keys.
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
     const QFontMetrics fm(font());
     for (const WorthText& t : graph_.texts) {

@@ -9,6 +9,7 @@
 #include "components/ttipofthedayform.h"
 #include "market/endofday.h"
 #include "support/gamewindows.h"
+#include "trading/worthgraphview.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -235,6 +236,23 @@ class AccessTest : public QObject {
         s().shares[2].owned = 0; // sold: the sign goes with the colour
         g->main->dataload();
         QVERIFY(!held->font().underline());
+    }
+
+    // The Performance window's graph is stepped through by arrows too, each day told.
+    void worthGraphByArrows() {
+        startGame();
+        for (int day = 0; day < 3; ++day)
+            g->main->endofday();
+        g->performance->open();
+        activate(g->performance);
+        auto* view = find<WorthGraphView>(g->performance, "worthGraph");
+        QVERIFY(tabTo(view));
+        const auto& days = s().record.days;
+        QVERIFY(days.size() >= 3);
+        press(Qt::Key_End);
+        press(Qt::Key_Left);
+        QCOMPARE(view->markedDay(), int(days.size()) - 2);
+        QCOMPARE(view->accessibleName(), worthDayText(days[days.size() - 2]));
     }
 
     // A level by keys alone: five End Days, a purchase from the Share Lookup page and a sale

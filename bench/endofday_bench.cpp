@@ -13,16 +13,8 @@ namespace {
 
 using namespace quotara;
 
-class TickingClock final : public Clock {
-  public:
-    std::uint32_t msOfDay() override { return now_ = (now_ + 37) % 86'400'000u; }
-
-  private:
-    std::uint32_t now_ = 12'345'678;
-};
-
 struct Bench {
-    TickingClock clock;
+    SteppingClock clock{12'345'715, 37}; // a day ended every 37 ms
     SilentMessages messages;
     Game game{clock, messages, DataFolder(QString())};
     NoDayViews views;

@@ -14,6 +14,7 @@
 #include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/install.h"
+#include "state/random.h"
 #include "trading/trade.h"
 
 #include <QApplication>
@@ -32,14 +33,6 @@
 namespace {
 
 using namespace quotara;
-
-class FixedClock final : public Clock {
-  public:
-    std::uint32_t msOfDay() override { return now_ = (now_ + 37) % 86'400'000u; }
-
-  private:
-    std::uint32_t now_ = 12'345'678;
-};
 
 void settle() {
     // Lets the window system draw what was posted, then takes what came back.
@@ -93,7 +86,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir tmp;
     const DataFolder folder(tmp.path() + QStringLiteral("/quotara"));
     installDataFolder(folder, shippedNewsFile());
-    FixedClock clock;
+    SteppingClock clock{12'345'715, 37}; // a day ended every 37 ms
     SilentMessages messages;
     Game game(clock, messages, folder);
     Shell shell(game);

@@ -11,6 +11,7 @@
 #include "components/ttipoftheday.h"
 #include "shipped/news.h"
 #include "state/install.h"
+#include "state/random.h"
 #include "trading/trade.h"
 
 #include <QApplication>
@@ -28,14 +29,6 @@
 namespace {
 
 using namespace quotara;
-
-class TickingClock final : public Clock {
-  public:
-    std::uint32_t msOfDay() override { return now_ = (now_ + 37) % 86'400'000u; }
-
-  private:
-    std::uint32_t now_ = 12'345'678;
-};
 
 bool waitUntilExposed(QWidget& window) {
     QTimer wakeUp;
@@ -59,7 +52,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir tmp;
     const DataFolder folder(tmp.path() + QStringLiteral("/quotara"));
     installDataFolder(folder, shippedNewsFile());
-    TickingClock clock;
+    SteppingClock clock{12'345'715, 37}; // a day ended every 37 ms
     SilentMessages messages;
     Game game(clock, messages, folder);
     Shell shell(game);

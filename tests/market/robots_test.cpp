@@ -1,9 +1,12 @@
 // Robot players: their decisions on a hand-made market, and whole games played by them.
 
 #include "robots/robotgame.h"
+#include "setup/levels.h"
 #include "support/fakes.h"
 #include "trading/market.h"
 #include "trading/spread.h"
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -169,16 +172,17 @@ TEST_F(Desk, randomDrawsItsDecisionsFromTheGamesGenerator) {
     EXPECT_EQ(broker.refusals(), 0);
 }
 
-TEST(LevelPlans, followTheLevelTable) {
+// Each plan is its row of the game's table, named as the lab's table prints it.
+TEST(LevelPlans, areTheRowsOfTheLevelTable) {
     const std::vector<LevelPlan> plans = levelPlans();
-    ASSERT_EQ(plans.size(), 15u);
-    EXPECT_EQ(plans[0].name, "Level 1");
-    EXPECT_EQ(plans[0].money, 15000);
-    EXPECT_EQ(plans[0].target, 15001);
-    EXPECT_EQ(plans[0].endday, 1);
-    EXPECT_EQ(plans[0].endmonth, 2);
-    EXPECT_EQ(plans[14].name, "Bonus Level");
-    EXPECT_EQ(plans[14].target, 35000);
+    ASSERT_EQ(plans.size(), std::size_t(kLevelCount));
+    for (int r = 0; r < kLevelCount; ++r) {
+        const LevelRow& row = levelTable()[r];
+        EXPECT_TRUE(row.entry.startsWith(plans[r].name + " (")) << r;
+        EXPECT_EQ(std::tuple(plans[r].money, plans[r].target, plans[r].endday, plans[r].endmonth,
+                             plans[r].row),
+                  std::tuple(row.money, row.target, row.endday, row.endmonth, r));
+    }
 }
 
 namespace {

@@ -28,10 +28,9 @@ class Levels : public ::testing::Test {
     NewGame ng;
 };
 
-TEST_F(Levels, tableRowsAreTheGamesOwn) {
+TEST_F(Levels, goldBarsUnlockTheRowsInOrder) {
     const auto& t = levelTable();
-    EXPECT_EQ(levelEntries()[14], "Bonus Level (14 bars)");
-    for (int r = 1; r < kLevelCount; ++r) // gold bars unlock the rows in order
+    for (int r = 1; r < kLevelCount; ++r)
         EXPECT_GE(t[r].barsNeeded, t[r - 1].barsNeeded);
 }
 

@@ -35,17 +35,3 @@ TEST(Random, skipMovesOnAsManyDrawsWould) {
         EXPECT_EQ(skipped.seed(), drawn.seed()) << steps;
     }
 }
-
-TEST(Random, reseedsFromTheTimeOfDay) {
-    test::FakeClock clock(45'296'789); // 12:34:56.789
-    Random r;
-    r.reseed(clock);
-    EXPECT_EQ(r.seed(), 45'296'789u);
-    EXPECT_EQ(clock.reads, 1);
-}
-
-TEST(Random, staysInRangeForEveryBound) {
-    Random r = test::seeded(987654321);
-    for (std::uint32_t n = 1; n < 2000; ++n)
-        EXPECT_LT(r(n), n);
-}

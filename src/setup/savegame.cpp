@@ -158,8 +158,6 @@ void reportRefusal(Messages& messages, const SavedGameRead& read) {
 
 void applySavedGame(const SavedGameRead& read, GameState& s, NewGame& ng) {
     applyShares(s, read.shares);
-    // The loaded game's record replaces the one in memory; a file without one brings none.
-    s.record = PlayRecord{};
     if (!read.hasState) {
         applyNoStateFile(s);
         return;

@@ -77,6 +77,84 @@ constexpr StateField usedFlags() {
     return f;
 }
 
+// The record's dates are days of the calendar.
+template <class Item> constexpr Field<Item> dateOf() {
+    Field<Item> f;
+    f.size = 4;
+    f.write = [](const Item& r, ByteWriter& w, std::uint16_t) {
+        w.put(r.date.day);
+        w.put(r.date.month);
+        w.put(r.date.year);
+    };
+    f.read = [](Item& r, ByteReader& in, std::uint16_t) {
+        in.get(r.date.day);
+        in.get(r.date.month);
+        in.get(r.date.year);
+    };
+    f.rule = [](const Item& r) {
+        const GameDate& d = r.date;
+        return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= monthLength(d.month) &&
+               d.year >= kFirstYear && d.year <= kLastYear;
+    };
+    return f;
+}
+
+constexpr Field<TradeEntry> sideOf() {
+    Field<TradeEntry> f;
+    f.size = 1;
+    f.write = [](const TradeEntry& t, ByteWriter& w, std::uint16_t) {
+        w.put(static_cast<std::uint8_t>(t.side));
+    };
+    f.read = [](TradeEntry& t, ByteReader& in, std::uint16_t) {
+        t.side = static_cast<TradeSide>(in.get<std::uint8_t>());
+    };
+    f.rule = [](const TradeEntry& t) {
+        return t.side == TradeSide::Buy || t.side == TradeSide::Sell;
+    };
+    return f;
+}
+
+// Holdings at most 20 shares of 2^31 at 65535p each.
+constexpr double kMostHoldings = 3e13;
+// The dearest purchase: 65535p and its spread.
+constexpr double kDearestPrice = 65535 + 655;
+
+constexpr std::array kDayFields = {
+    dateOf<DayClose>(),
+    field<&DayClose::cash>().in(0, kInt32Max),
+    field<&DayClose::holdings>().in(0, kMostHoldings),
+    field<&DayClose::worth>().in(0, kInt32Max + kMostHoldings).with([](const DayClose& d) {
+        return d.worth == d.cash + d.holdings;
+    }),
+};
+
+constexpr std::array kTradeFields = {
+    dateOf<TradeEntry>(),
+    field<&TradeEntry::share>().in(0, kShareCount - 1),
+    field<&TradeEntry::name>().in(0, 40),
+    sideOf(),
+    field<&TradeEntry::quantity>().in(1, kInt32Max),
+    field<&TradeEntry::price>().in(0, kDearestPrice),
+    field<&TradeEntry::total>().in(0, kInt32Max),
+    field<&TradeEntry::cashAfter>().in(0, kInt32Max),
+};
+
+// A game saved before the record was kept brings none: its record starts at the load.
+constexpr StateField recordDays() {
+    StateField f =
+        counted<&SavedState::recordDays, kDayFields, kMostRecordedDays>().addedIn(2).whenAbsent(
+            [](GameState& to) { to.record.days.clear(); });
+    f.apply = [](const SavedState& from, GameState& to) { to.record.days = from.recordDays; };
+    return f;
+}
+constexpr StateField recordTrades() {
+    StateField f = counted<&SavedState::recordTrades, kTradeFields, kMostRecordedTrades>()
+                       .addedIn(2)
+                       .whenAbsent([](GameState& to) { to.record.trades.clear(); });
+    f.apply = [](const SavedState& from, GameState& to) { to.record.trades = from.recordTrades; };
+    return f;
+}
+
 // Version 1, then the fields of each later version at the end, each tagged .addedIn(its
 // version), so that the bytes of the earlier versions stay where they were.
 constexpr std::array kFields = {
@@ -120,6 +198,8 @@ constexpr std::array kFields = {
     slot<&SavedState::slotNumber, 2>().in(-1, kNewsCount),
     slot<&SavedState::slotShown, 2>().in(0, 1).with(shownWithNumber<2>),
     usedFlags(),
+    recordDays(),
+    recordTrades(),
 };
 // Version 1's layout, which every game saved so far has: 385 bytes in all.
 static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==
@@ -137,6 +217,8 @@ std::vector<std::uint8_t> encodeStateFile(const GameState& state, const SavedLev
     saved->sharesDigest = fnv1a(shareImage);
     saved->levelRow = static_cast<std::int8_t>(level.level);
     saved->mode = static_cast<std::uint8_t>(level.mode);
+    saved->recordDays = state.record.days;
+    saved->recordTrades = state.record.trades;
     for (std::size_t k = 0; k < 3; ++k) {
         const HeadlineSlot& slot = state.*kSlots[k];
         saved->slotNumber[k] = static_cast<std::int16_t>(slot.number);

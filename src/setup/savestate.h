@@ -16,7 +16,7 @@
 namespace quotara {
 
 // The version this build writes, and the newest it loads.
-constexpr std::uint16_t kStateFileVersion = 1;
+constexpr std::uint16_t kStateFileVersion = 2;
 // The largest state file a load reads; a larger one is damaged.
 constexpr std::size_t kStateFileMaxSize = 64 * 1024 * 1024;
 
@@ -36,6 +36,9 @@ struct SavedState : GameState {
     // shows (0 or 1).
     std::array<std::int16_t, 3> slotNumber{-1, -1, -1};
     std::array<std::uint8_t, 3> slotShown{};
+    // Version 2: the record of the game (GameState::record), as two counted lists.
+    std::vector<DayClose> recordDays;
+    std::vector<TradeEntry> recordTrades;
 };
 
 // The bytes of savegame.sta for the state, the level and the share image beside it.

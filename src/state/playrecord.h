@@ -44,6 +44,11 @@ struct TradeEntry {
     friend bool operator==(const TradeEntry&, const TradeEntry&) = default;
 };
 
+// The most a record keeps (about a thousand years of days); past them the oldest go, so a
+// saved game always loads again.
+constexpr std::size_t kMostRecordedDays = 400'000;
+constexpr std::size_t kMostRecordedTrades = 200'000;
+
 struct PlayRecord {
     std::vector<DayClose> days;     // in date order, one per date
     std::vector<TradeEntry> trades; // in the order they were made

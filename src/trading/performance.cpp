@@ -38,11 +38,14 @@ void recordDay(GameState& state) {
         days.back() = today;
     else
         days.push_back(today);
+    if (days.size() > kMostRecordedDays) days.erase(days.begin());
 }
 
 void recordTrade(GameState& state, int share, TradeSide side, std::int32_t quantity,
                  std::int32_t price, std::int32_t total) {
-    TradeEntry& t = state.record.trades.emplace_back();
+    std::vector<TradeEntry>& trades = state.record.trades;
+    if (trades.size() >= kMostRecordedTrades) trades.erase(trades.begin());
+    TradeEntry& t = trades.emplace_back();
     t.date = gameDate(state);
     t.share = static_cast<std::uint8_t>(share);
     t.name = state.shares[share].name;

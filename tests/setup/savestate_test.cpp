@@ -12,6 +12,7 @@
 #include "support/fakes.h"
 #include "support/files.h"
 #include "support/sessionviews.h"
+#include "trading/trade.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,6 +85,11 @@ TEST(SavedVersions, aVersion1GameLoadsAsItWasSavedAndSavesTheSameBytes) {
         EXPECT_EQ(slot->caption, s.newsitems[item].text.toQString());
     }
     EXPECT_EQ(s.headline4days, 2);
+    // Saved before the record was kept: the record starts at the load.
+    EXPECT_TRUE(s.record.trades.empty());
+    ASSERT_EQ(s.record.days.size(), 1u);
+    EXPECT_EQ(s.record.days[0].date, (GameDate{16, 1, 1999}));
+    EXPECT_EQ(s.record.days[0].cash, 10030);
 
     // Nothing of it was lost or changed on the way: saved again, the share files are the same
     // and so are the state file's version-1 fields, which later versions follow.
@@ -165,10 +171,35 @@ TEST_F(StateFileChecks, refusesAsDamagedWhatPlayCannotGive) {
         {"a caption shown without its number",
          [](GameState& g) { g.headlines1.number = -1, g.headlines1.caption = "x"; }},
         {"item 201", [](GameState& g) { g.headline2item = 201; }},
+        {"a recorded worth that is not cash and holdings",
+         [](GameState& g) { g.record.days.back().worth += 1; }},
+        {"a recorded day of 30 February",
+         [](GameState& g) {
+             g.record.days.back().date = {30, 2, 1999};
+         }},
+        {"a trade of no shares", [](GameState& g) { g.record.trades.back().quantity = 0; }},
+        {"a trade of share 20", [](GameState& g) { g.record.trades.back().share = 20; }},
     };
+    ASSERT_TRUE(tradeOk(game, kBuyCaption, 3, "10").completed);
     ASSERT_EQ(check([](GameState&) {}), Result::Valid);
     for (const auto& [what, change] : cases)
         EXPECT_EQ(check(change), Result::Damaged) << what;
+}
+
+TEST_F(StateFileChecks, theRecordComesBackWithTheGame) {
+    ASSERT_TRUE(tradeOk(game, kBuyCaption, 3, "100").completed);
+    ASSERT_TRUE(tradeOk(game, kSellCaption, 3, "40").completed);
+    NoDayViews none;
+    endofday(game, none);
+    const auto image = shareFileImage(s.shares);
+    const StateFileCheck check = checkStateFile(encodeStateFile(s, {}, image), image);
+    ASSERT_EQ(check.result, Result::Valid);
+    auto loaded = std::make_unique<GameState>();
+    loaded->record.days.resize(3); // what the game played before the load had
+    applyStateFile(check, *loaded);
+    ASSERT_EQ(loaded->record.trades.size(), 2u);
+    EXPECT_EQ(loaded->record.days.size(), 72u);
+    EXPECT_EQ(loaded->record, s.record);
 }
 
 // The far ends of what play reaches load, and the next End Days cannot overflow from there.

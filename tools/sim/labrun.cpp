@@ -5,6 +5,7 @@
 #include "sim.h"
 #include "state/money.h"
 #include "state/recordfile.h"
+#include "trading/recordcsv.h"
 
 #include <QStringList>
 
@@ -12,6 +13,24 @@
 
 namespace quotara::sim {
 namespace {
+
+// The first run's record as the game keeps it, passed on to a picture's recorder.
+class JournalRecorder final : public RunObserver {
+  public:
+    explicit JournalRecorder(RunObserver* next) : next_(next) {}
+    void started(const GameState& s) override {
+        record = s.record;
+        if (next_) next_->started(s);
+    }
+    void dayEnded(const GameState& s) override {
+        record = s.record;
+        if (next_) next_->dayEnded(s);
+    }
+    PlayRecord record;
+
+  private:
+    RunObserver* next_;
+};
 
 void fail(std::FILE* err, const QString& what, const QString& text) {
     std::fprintf(err, "quotara-sim: %s: %s\n", qPrintable(what), qPrintable(text));
@@ -126,8 +145,10 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
                                                : levelPlans().at(std::size_t(*options.level - 1));
     const std::string strategy = options.strategy->toStdString();
     PlotRecorder recorder;
-    const std::vector<RunResult> results =
-        playRuns(setup, plan, strategy, runs, options.plotFile ? &recorder : nullptr);
+    JournalRecorder journal(options.plotFile ? &recorder : nullptr);
+    RunObserver* observer = options.plotFile ? &recorder : nullptr;
+    if (options.journalFile) observer = &journal;
+    const std::vector<RunResult> results = playRuns(setup, plan, strategy, runs, observer);
     const CellSummary summary = summarise(results);
     reportRefusals(summary.refusals, err);
     QString text;
@@ -140,6 +161,13 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
         text = summaryText(plan, strategy, summary, setup);
     if (!writeText(text, options.csvFile, out, err)) return kExitFileError;
 
+    if (options.journalFile) {
+        if (const QString why = writeRecordCsv(journal.record, *options.journalFile);
+            !why.isEmpty()) {
+            fail(err, *options.journalFile, why);
+            return kExitFileError;
+        }
+    }
     if (options.plotFile) {
         const QString outcome = plan.endday == 0      ? QStringLiteral("%1 days").arg(plan.days)
                                 : results.front().won ? QStringLiteral("won")

@@ -115,7 +115,7 @@ QString usageText() {
         "usage: quotara-sim [--news FILE] [--shares FILE] [--days N] [--clock-ms MS]\n"
         "                   [--clock-step-ms S] [--csv FILE] [--save-shares FILE] [--plot FILE]\n"
         "       quotara-sim --level N --strategy S --runs R [--seed-clock MS] [--summary]\n"
-        "                   [--news FILE] [--csv [FILE]] [--plot FILE]\n"
+        "                   [--news FILE] [--csv [FILE]] [--plot FILE] [--journal FILE]\n"
         "       quotara-sim --levels --runs R [--seed-clock MS] [--news FILE] [--csv [FILE]]\n"
         "\n"
         "Plays a free-play game from the new-game reset and writes one CSV line per End Day.\n"
@@ -140,6 +140,8 @@ QString usageText() {
         "  --runs R            runs to play (1..100000)\n"
         "  --seed-clock MS     the first run's clock in milliseconds of the day; each further\n"
         "                      run starts 1000003 ms later (default: the real time of day)\n"
+        "  --journal FILE      write the first run's trades and daily worth as CSV, as the\n"
+        "                      game's Performance window exports them\n"
         "  --summary           print the win rate and the mean, 10, 50 and 90 % profit instead\n"
         "  --levels            the whole table: every level with every strategy, on all cores\n"
         "  --csv [FILE]        CSV instead of aligned text, to FILE or standard output\n");
@@ -163,6 +165,7 @@ QString checkModes(const Options& o, const QStringList& given) {
     if (!o.lab()) {
         for (const char* lab : {"--strategy", "--runs", "--seed-clock", "--summary"})
             if (has(lab)) return QStringLiteral("%1 needs --level or --levels").arg(lab);
+        if (has("--journal")) return QStringLiteral("--journal needs --level");
         return {};
     }
     for (const char* freePlay : {"--shares", "--clock-ms", "--clock-step-ms", "--save-shares"})
@@ -170,7 +173,7 @@ QString checkModes(const Options& o, const QStringList& given) {
     if (has("--days") && o.level != 0) return QStringLiteral("--days is for free play, --level 0");
     if (!o.runs) return QStringLiteral("the lab needs --runs");
     if (o.levels) {
-        for (const char* one : {"--strategy", "--summary", "--plot"})
+        for (const char* one : {"--strategy", "--summary", "--plot", "--journal"})
             if (has(one)) return QStringLiteral("%1 is for --level, not --levels").arg(one);
     } else if (!o.strategy) {
         return QStringLiteral("--level needs --strategy");
@@ -201,9 +204,9 @@ ParsedArgs parseArgs(const QStringList& args) {
             name = name.left(eq);
         }
         static const QStringList kKnown = {
-            "--news", "--shares",      "--days",    "--clock-ms",  "--clock-step-ms",
-            "--csv",  "--save-shares", "--plot",    "--level",     "--levels",
-            "--runs", "--strategy",    "--summary", "--seed-clock"};
+            "--news", "--shares",      "--days",    "--clock-ms",   "--clock-step-ms",
+            "--csv",  "--save-shares", "--plot",    "--level",      "--levels",
+            "--runs", "--strategy",    "--summary", "--seed-clock", "--journal"};
         if (!kKnown.contains(name)) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(args[i]);
             return parsed;
@@ -251,6 +254,9 @@ ParsedArgs parseArgs(const QStringList& args) {
                 (suffix != QLatin1String("png") && suffix != QLatin1String("svg")))
                 return bad();
             o.plotFile = *value;
+        } else if (name == QLatin1String("--journal")) {
+            if (value->isEmpty()) return bad();
+            o.journalFile = *value;
         } else if (name == QLatin1String("--strategy")) {
             if (!makeRobot(value->toStdString())) return bad();
             o.strategy = *value;

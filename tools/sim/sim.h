@@ -21,7 +21,8 @@ struct Options {
     std::uint32_t clockStepMs = 0;
     QString csvFile = QStringLiteral("-"); // "-": standard output
     std::optional<QString> saveSharesFile;
-    std::optional<QString> plotFile; // a picture of the game: FILE.png or FILE.svg
+    std::optional<QString> plotFile;    // a picture of the game: FILE.png or FILE.svg
+    std::optional<QString> journalFile; // --level: the first run's record as CSV
 
     // The balance lab: robots play levels.
     std::optional<int> level;               // --level N, 1..15; 0: free play for days

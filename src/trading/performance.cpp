@@ -38,13 +38,16 @@ void recordDay(GameState& state) {
         days.back() = today;
     else
         days.push_back(today);
-    if (days.size() > kMostRecordedDays) days.erase(days.begin());
+    // Full: the oldest tenth goes at once, so a long game does not move the whole record daily.
+    if (days.size() > kMostRecordedDays)
+        days.erase(days.begin(), days.begin() + kMostRecordedDays / 10);
 }
 
 void recordTrade(GameState& state, int share, TradeSide side, std::int32_t quantity,
                  std::int32_t price, std::int32_t total) {
     std::vector<TradeEntry>& trades = state.record.trades;
-    if (trades.size() >= kMostRecordedTrades) trades.erase(trades.begin());
+    if (trades.size() >= kMostRecordedTrades)
+        trades.erase(trades.begin(), trades.begin() + kMostRecordedTrades / 10);
     TradeEntry& t = trades.emplace_back();
     t.date = gameDate(state);
     t.share = static_cast<std::uint8_t>(share);

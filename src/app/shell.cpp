@@ -71,15 +71,19 @@ void Shell::connectWindows() {
 }
 
 void Shell::placeTicker() {
-    // The ticker's place suits a 640 x 480 screen, where it sits just under the centred main
-    // window. On a larger screen it would cover the pages, so it moves under the window.
+    // The ticker's own place suits a 640 x 480 screen, where it sits just under the centred
+    // main window. Elsewhere it goes just under the window, where the player looks, as long as
+    // the screen has room there.
     QWidget& ticker = others_->ticker;
     const QRect frame = main().frameGeometry();
-    if (!ticker.frameGeometry().intersects(frame)) return;
-    QRect place = ticker.frameGeometry();
-    place.moveTopLeft(QPoint(main().geometry().left(), frame.bottom() + 6));
-    if (main().screen() && main().screen()->availableGeometry().contains(place))
-        ticker.move(place.topLeft());
+    QRect place(Tticker::kPlace, ticker.frameGeometry().size());
+    const bool justUnder = place.top() > frame.bottom() && place.top() - frame.bottom() <= 24 &&
+                           place.left() <= frame.right() && place.right() >= frame.left();
+    if (!justUnder) {
+        const QRect under(QPoint(main().geometry().left(), frame.bottom() + 6), place.size());
+        if (main().screen() && main().screen()->availableGeometry().contains(under)) place = under;
+    }
+    ticker.move(place.topLeft());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -121,6 +125,7 @@ void Shell::showGame() {
 
 void Shell::showUser() {
     main().statusPanels().setUserPanel(userPanelText(game_.state));
+    if (others_) others_->newgame.showPlayerName(game_.state.username.toQString());
 }
 
 void Shell::showNewMarket() {

@@ -18,7 +18,7 @@ Tticker::Tticker(Game& game, QWidget* parent)
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     usePixelFonts(this);
     setFixedSize(511, 31);
-    move(64, 406);
+    move(kPlace);
     // Banner1 fills the window from the start, not only once it is shown: the offset's
     // arithmetic uses its width.
     layout()->activate();
@@ -29,7 +29,10 @@ Tticker::Tticker(Game& game, QWidget* parent)
 Tticker::~Tticker() = default;
 
 void Tticker::setText(const QString& text) {
-    // The same headlines go on scrolling as they are, with no new picture to make.
+    // An empty text would switch the banner off with an error box (a load of a save without
+    // its state file brings none): the last text keeps scrolling instead. The same headlines
+    // go on scrolling as they are, with no new picture to make.
+    if (text.isEmpty()) return;
     if (text == ui->Banner1->scrollText() && ui->Banner1->scrollingEnabled()) return;
     ui->Banner1->setScrollText(text);
 }

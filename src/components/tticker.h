@@ -2,6 +2,7 @@
 // The small "News headlines" window: Banner1 fills it and scrolls the day's headlines from
 // right to left, 4 pixels every 50 ms, with a gap between passes.
 
+#include <QPoint>
 #include <QWidget>
 
 #include <memory>
@@ -19,12 +20,15 @@ class Tticker : public QWidget {
     Q_OBJECT
 
   public:
+    // Where the window opens on the screen, as made for 640 x 480.
+    static constexpr QPoint kPlace{64, 406};
+
     // Created hidden; Banner1 scrolls its single space from the start.
     explicit Tticker(Game& game, QWidget* parent = nullptr);
     ~Tticker() override;
 
     // Banner1's ScrollText: rendered anew, going on from the current offset; the text that
-    // is scrolling already goes on as it is.
+    // is scrolling already goes on as it is, and an empty text changes nothing.
     void setText(const QString& text);
     QString text() const;
     TBanner* banner() const;

@@ -98,7 +98,13 @@ void headline4setup(GameState& s) {
     s.headline4days = 3;
 }
 
+bool noHeadlines(const GameState& s) {
+    return s.headlines1.caption.isEmpty() && s.headlines2.caption.isEmpty() &&
+           s.headlines4.caption.isEmpty();
+}
+
 QString tickerText(const GameState& s) {
+    if (noHeadlines(s)) return kNoNewsToday;
     return s.headlines1.caption + kGap + s.headlines2.caption + kGap + s.headlines4.caption;
 }
 

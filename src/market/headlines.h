@@ -27,7 +27,15 @@ int unemploymentItem(std::int32_t unemployedchange);
 // flag is neither tested nor set.
 void headline4setup(GameState& state);
 
-// Slot 1's caption, five spaces, slot 2's, five spaces, slot 4's.
+// What the World News page and the ticker say on a day without any headline. Only the text
+// shown: the slots stay empty, so the day's prices move as on any day without news.
+inline const QString kNoNewsToday = QStringLiteral("No news today");
+
+// True when none of slots 1, 2 and 4 has a caption to show.
+bool noHeadlines(const GameState& state);
+
+// Slot 1's caption, five spaces, slot 2's, five spaces, slot 4's; kNoNewsToday when there is
+// none, so the ticker never scrolls an empty gap.
 QString tickerText(const GameState& state);
 
 } // namespace quotara

@@ -2,6 +2,7 @@
 
 #include "components/look.h"
 #include "components/readers.h"
+#include "market/headlines.h"
 
 #include "state/gamestate.h"
 #include "ui_newspage.h"
@@ -26,7 +27,7 @@ void NewsPage::clearCaptions() {
 }
 
 void NewsPage::showHeadlines(const GameState& s) {
-    ui->headlines1->setText(s.headlines1.caption);
+    ui->headlines1->setText(noHeadlines(s) ? kNoNewsToday : s.headlines1.caption);
     ui->headlines1no->setText(s.headlines1.numberText());
     ui->headlines2->setText(s.headlines2.caption);
     ui->headlines2no->setText(s.headlines2.numberText());

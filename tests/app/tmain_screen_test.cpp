@@ -122,7 +122,8 @@ class MainScreenTest : public QObject {
     }
 
     // Start-up shows the disclaimer first; a missing news file is reported with its standard
-    // text and the market still gets its start values, so a game can be played without news.
+    // text and its name, and the market still gets its start values, so a game can be played
+    // without news.
     void startUpWithoutNewsFile() {
         QVERIFY(QDir().mkpath(g->game->folder.path()));
         QVERIFY(startUp());
@@ -134,7 +135,9 @@ class MainScreenTest : public QObject {
                                 "VENNER accepts any responsibility for any monetary loss. This "
                                 "program is NOT a stockmarket predictor, it is a GAME. Continue?"));
         QCOMPARE(g->messages.log[1].kind, Messages::Kind::Error);
-        QCOMPARE(g->messages.log[1].text, QStringLiteral("File not found"));
+        // The file is named, so the player knows what is missing.
+        QCOMPARE(g->messages.log[1].text, QStringLiteral("File not found\n\nFile: ") +
+                                              QDir::toNativeSeparators(g->game->folder.newsFile()));
 
         auto* names = find<QComboBox>("name");
         QCOMPARE(names->count(), 20);
@@ -151,11 +154,16 @@ class MainScreenTest : public QObject {
         // On a screen larger than the game was made for, the ticker goes under the window
         // rather than over the pages.
         QVERIFY(!g->ticker->frameGeometry().intersects(g->main->frameGeometry()));
+        QVERIFY(g->ticker->frameGeometry().top() - g->main->frameGeometry().bottom() <= 24);
+        QCOMPARE(g->ticker->frameGeometry().left(), g->main->geometry().left());
+        // The keys go to the game, not to the ticker shown after it.
+        QTRY_COMPARE(QApplication::activeWindow(), g->main);
         find<QPushButton>("Button1")->click();
         QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
         QVERIFY(s().ftse > 0);
-        QCOMPARE(find("headlines1")->text(), QString());
-        QCOMPARE(g->ticker->text(), QString(10, QLatin1Char(' ')));
+        // A day without news says so on the page and the ticker.
+        QCOMPARE(find("headlines1")->text(), QStringLiteral("No news today"));
+        QCOMPARE(g->ticker->text(), QStringLiteral("No news today"));
     }
 
     void startUpWithTheShippedNews() {

@@ -1,6 +1,7 @@
 // File > Save Game, File > Load Game and Options > Players as the player uses them: a game
 // saved, the program started again over the same folder, the game loaded and played on.
 
+#include "components/tbanner.h"
 #include "market/calendar.h"
 #include "support/gamewindows.h"
 
@@ -73,6 +74,10 @@ class SaveGameWindowTest : public QObject {
         QCOMPARE(panel(0), QStringLiteral("Money - £40000"));
         QCOMPARE(panel(1), QStringLiteral("Date - 6th January 1999"));
         QCOMPARE(panel(2), QStringLiteral("User - Petra"));
+        // Renaming starts from the loaded name.
+        trigger("Players1");
+        QCOMPARE(find<QLineEdit>(g->players, "player1name")->text(), QStringLiteral("Petra"));
+        g->players->hide();
         QCOMPARE(find(g->main, "headlines1")->text(), headline);
         QCOMPARE(g->ticker->text(), g->s().tickerText);
         QVERIFY(g->ticker->text().contains(headline));
@@ -101,6 +106,21 @@ class SaveGameWindowTest : public QObject {
         QCOMPARE(after.readAll(), saved);
     }
 
+    // A save from before the state file brings no ticker text: the ticker keeps scrolling,
+    // with no error box about an empty banner.
+    void aSaveWithoutItsStateFileLoadsWithTheTickerRunning() {
+        g->startGame(QStringLiteral("Petra"));
+        endDay();
+        trigger("SaveGame1");
+        restart();
+        QVERIFY(QFile::remove(g->game->folder.savedStateFile()));
+        trigger("LoadGame1");
+        QCOMPARE(lastMessage(), QStringLiteral("Game loaded successfully."));
+        for (const auto& m : g->messages.log)
+            QVERIFY2(m.kind != Messages::Kind::Error, qPrintable(m.text));
+        QVERIFY(g->ticker->banner()->scrollingEnabled());
+    }
+
     void loadWithoutASavedGame() {
         trigger("LoadGame1");
         QCOMPARE(lastMessage(), QStringLiteral("There is no save game file to load!"));
@@ -113,7 +133,8 @@ class SaveGameWindowTest : public QObject {
         QVERIFY(QDir(g->game->folder.path()).mkdir("savegame.ply"));
         trigger("SaveGame1");
         QCOMPARE(g->messages.log.back().kind, Messages::Kind::Error);
-        QCOMPARE(lastMessage(), QStringLiteral("File access denied"));
+        QCOMPARE(lastMessage(), QStringLiteral("File access denied\n\nFile: ") +
+                                    QDir::toNativeSeparators(g->game->folder.savedPlayersFile()));
         QVERIFY(!QFile::exists(g->game->folder.path() + "/savegame.shr"));
     }
 
@@ -129,10 +150,45 @@ class SaveGameWindowTest : public QObject {
         QVERIFY(g->players->isVisible());
         QVERIFY(!g->players->namesrole());
         QVERIFY(!find<QLineEdit>(g->players, "player2name")->isEnabled());
-        QTest::keyClicks(find<QLineEdit>(g->players, "player1name"), "Bob");
+        auto* name = find<QLineEdit>(g->players, "player1name");
+        QCOMPARE(name->text(), QStringLiteral("Ann"));
+        name->clear();
+        QTest::keyClicks(name, "Bob");
         find<QPushButton>(g->players, "BitBtn1")->click();
         QVERIFY(!g->players->isVisible());
         QCOMPARE(panel(2), QStringLiteral("User - Bob"));
+        // The New Game window offers the name now in use.
+        QCOMPARE(find<QLineEdit>(g->newgame, "playername")->text(), QStringLiteral("Bob"));
+    }
+
+    // A saved-game file that is there but cannot be read is not called missing.
+    void anUnreadableSaveSaysSo() {
+        QVERIFY(QDir(g->game->folder.path()).mkdir("savegame.shr"));
+        QVERIFY(QDir(g->game->folder.path()).mkdir("savegame.ply"));
+        trigger("LoadGame1");
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Error);
+        QVERIFY2(lastMessage().startsWith(QStringLiteral("The saved game cannot be read.")),
+                 qPrintable(lastMessage()));
+        QVERIFY(lastMessage().contains(QStringLiteral("savegame.shr")));
+        QVERIFY(!pagesShown());
+    }
+
+    // With a file where the data folder should be, a save says the folder is the trouble.
+    void aSaveWithoutADataFolderSaysSo() {
+        g->startGame();
+        const QString folder = g->game->folder.path();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        trigger("SaveGame1");
+        QCOMPARE(lastMessage(), QStringLiteral("The data folder %1 does not exist and cannot be "
+                                               "created.")
+                                    .arg(QDir::toNativeSeparators(folder)));
+        // A folder merely removed is made again.
+        QVERIFY(QFile::remove(folder));
+        trigger("SaveGame1");
+        QCOMPARE(lastMessage(), QStringLiteral("Game saved successfully."));
     }
 
     // Two-player chosen during a game, names entered: the hand-over names the players.

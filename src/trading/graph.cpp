@@ -123,7 +123,21 @@ GraphDrawing graphDrawing(const GameState& state, int share, GraphRange range, i
     GraphDrawing g = graphDrawing(s, range, month);
     g.name = s.name.toQString();
     g.year = state.year;
+    g.title = graphTitle(g.name, range, month, g.year);
     return g;
+}
+
+QString graphTitle(const QString& shareName, GraphRange range, int month, int year) {
+    const QString monthYear = monthname(graphMonth(month, 0)) + ' ' + QString::number(year);
+    switch (range) {
+    case GraphRange::OneYear:
+        return shareName + QStringLiteral(", ") + QString::number(year);
+    case GraphRange::SixMonths:
+        return shareName + QStringLiteral(", six months to ") + monthYear;
+    case GraphRange::OneMonth:
+        return shareName + QStringLiteral(", ") + monthYear;
+    }
+    return shareName;
 }
 
 std::optional<GraphPoint> graphPointNear(const GraphDrawing& drawing, QPoint pos) {

@@ -44,8 +44,11 @@ struct GraphPoint {
 struct GraphDrawing {
     QString caption; // Label1: "One year history", "Six month history", "One month history"
     QString name;    // the share's; empty for a share outside the game
-    int year = 0;    // of the history drawn
-    int top = 20;    // the price in pence at the top of the scale: high + 20
+    // What is drawn, above the curve: "Abbey National, 1999", "Abbey National, six months to
+    // March 1999", "Abbey National, March 1999".
+    QString title;
+    int year = 0; // of the history drawn
+    int top = 20; // the price in pence at the top of the scale: high + 20
     // In drawing order: the axes, the x-axis ticks, the curve (red), the y-axis ticks.
     std::vector<GraphLine> lines;
     std::vector<GraphText> texts;   // the x-axis labels, then the y-axis labels
@@ -70,6 +73,9 @@ GraphDrawing graphDrawing(const Tshare& share, GraphRange range, int month);
 // The drawing of the share with index share (0..19) of the game; a share outside the game's
 // twenty is drawn as an empty scale.
 GraphDrawing graphDrawing(const GameState& state, int share, GraphRange range, int month);
+
+// The title of a drawing: the share, and the month the six-month and one-month views end in.
+QString graphTitle(const QString& shareName, GraphRange range, int month, int year);
 
 // The point under the mouse: the curve point nearest to pos, within a few pixels.
 std::optional<GraphPoint> graphPointNear(const GraphDrawing& drawing, QPoint pos);

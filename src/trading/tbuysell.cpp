@@ -25,11 +25,14 @@ Tbuysell::Tbuysell(Session& session, QWidget* parent)
     ui->button2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     connect(ui->button1, &QPushButton::clicked, this, &Tbuysell::Button1Click);
     connect(ui->button2, &QPushButton::clicked, this, &Tbuysell::button2Click);
+    connect(ui->noshares, &QLineEdit::textChanged, this, &Tbuysell::showProceeds);
 }
 
 Tbuysell::~Tbuysell() = default;
 
 void Tbuysell::open(TradeMode mode, int share) {
+    // A number typed for another share or the other mode means nothing here.
+    if (mode != mode_ || share != share_) ui->noshares->clear();
     mode_ = mode;
     share_ = share;
     refreshFigures();
@@ -57,6 +60,12 @@ void Tbuysell::refreshFigures() {
     setFittedText(ui->afford, f.afford);
     ui->button1->setText(f.button1);
     ui->Label4->setText(f.label4);
+    showProceeds();
+}
+
+void Tbuysell::showProceeds() {
+    if (mode_ == TradeMode::Sell)
+        setFittedText(ui->afford, sellProceedsText(game_.state, share_, ui->noshares->text()));
 }
 
 void Tbuysell::Button1Click() {

@@ -28,7 +28,7 @@ class Tbuysell : public QDialog {
     ~Tbuysell() override;
 
     // Fills the labels for share 0..19 and shows the dialog. The quantity field keeps what
-    // was last typed.
+    // was last typed for the same share and mode, and is empty for any other.
     void open(TradeMode mode, int share);
     // The figures again from the game state, as after an End Day while the dialog is open.
     void refreshFigures();
@@ -48,6 +48,9 @@ class Tbuysell : public QDialog {
     void reject() override; // Escape and closing act as Cancel
 
   private:
+    // In sell mode "This will generate :" follows the quantity as it is typed.
+    void showProceeds();
+
     std::unique_ptr<Ui::Tbuysell> ui;
     Session& session_;
     Game& game_;

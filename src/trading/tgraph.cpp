@@ -89,6 +89,10 @@ Tgraph::Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent)
 Tgraph::~Tgraph() = default;
 
 void Tgraph::open() {
+    // Opened for a share, it looks at this month again, whatever "testing" moved to before.
+    const bool shown = isVisible();
+    monthOffset_ = 0;
+    if (shown) Button1Click();
     if (isMinimized())
         showNormal();
     else
@@ -112,6 +116,7 @@ void Tgraph::Button1Click() {
     const int share = selectedShare_ ? selectedShare_() : -1;
     drawing_ = graphDrawing(game_.state, share, range(), lookedAtMonth());
     ui->Label1->setText(drawing_.caption);
+    ui->graphTitle->setText(drawing_.title);
     const QString summary = graphSummary(drawing_);
     setAccessibleDescription(summary);
     curve_->setAccessibleDescription(summary);

@@ -34,8 +34,8 @@ class Tgraph : public QWidget {
     Tgraph(Game& game, SelectedShare selectedShare, QWidget* parent = nullptr);
     ~Tgraph() override;
 
-    // The Graph button: shows the window (which draws it) or brings it back to the front,
-    // where activation redraws it at the next tick.
+    // The Graph button: shows the window (which draws it) or draws the chosen share again and
+    // brings it back to the front; either way at the current month, "testing" undone.
     void open();
 
     // What the window paints: the drawing made at the last redraw.

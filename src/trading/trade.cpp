@@ -117,6 +117,15 @@ TradeDialogFigures openTrade(const GameState& state, TradeMode mode, int share) 
     return f;
 }
 
+QString sellProceedsText(const GameState& state, int share, const QString& quantityText) {
+    const Tshare& s = state.shares.at(share);
+    const std::int64_t sellPrice = s.price - spread(s.price);
+    const std::optional<std::int32_t> n = parseQuantity(quantityText);
+    // Rounded as the sale rounds it: the figure is the money the sale will bring.
+    if (n && *n > 0 && *n <= s.owned) return poundsText(poundsRound(sellPrice * *n));
+    return poundsText(poundsTrunc(std::int64_t{s.owned} * sellPrice));
+}
+
 std::optional<std::int32_t> parseQuantity(const QString& text) {
     const qsizetype len = text.size();
     qsizetype i = 0;

@@ -33,6 +33,11 @@ struct TradeDialogFigures {
 // share: 0..19. The quantity field is not part of this; it keeps the text last typed.
 TradeDialogFigures openTrade(const GameState& state, TradeMode mode, int share);
 
+// The sell mode's "This will generate :" figure while a quantity is typed: what selling that
+// many shares of share 0..19 pays into the bank, "£248". A quantity that is not a number, not
+// positive or more than is held gives the figure of the whole holding, as on opening.
+QString sellProceedsText(const GameState& state, int share, const QString& quantityText);
+
 // The most shares of share 0..19 the current player can buy: what the cash pays for at the buy
 // price, and never more than keeps the holding within 32 bits. May be negative when money is.
 std::int64_t affordableShares(const GameState& state, int share);

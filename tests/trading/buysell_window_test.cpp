@@ -114,8 +114,8 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(text("afford"), QStringLiteral("£100"));
         QCOMPARE(find<QPushButton>("button1")->text(), QStringLiteral("Sell"));
         QCOMPARE(text("Label4"), QStringLiteral("How many shares would you like to sell?"));
-        // Opening leaves the quantity as last typed.
-        QCOMPARE(find<QLineEdit>("noshares")->text(), QStringLiteral("100"));
+        // The other mode does not offer the number typed for a purchase.
+        QCOMPARE(find<QLineEdit>("noshares")->text(), QString());
 
         typeAndEnter(QStringLiteral("40"));
         QCOMPARE(g->messages.log.back().text, QStringLiteral("You now have £14938 in the bank."));
@@ -178,6 +178,44 @@ class BuysellWindowTest : public QObject {
         typeAndEnter(QStringLiteral("1"));
         QCOMPARE(abbey.owned, 1);
         QCOMPARE(abbey.cost, (abbey.price + spread(abbey.price) + 50) / 100);
+    }
+
+    // The number typed stays for the same share and mode only; in sell mode "This will
+    // generate" follows it as it is typed, back to the whole holding when it is no sale.
+    void aQuantityBelongsToItsShareAndModeAndTheProceedsFollowIt() {
+        g->s().shares[7].owned = 100; // Br Steel, sold at 100p
+        select(7);
+        g->main->lookupsel();
+        onMain<QPushButton>("lookupsell")->click();
+        auto* field = find<QLineEdit>("noshares");
+        QCOMPARE(text("afford"), QStringLiteral("£100"));
+        QTest::keyClicks(field, "25");
+        QCOMPARE(text("afford"), QStringLiteral("£25"));
+        QTest::keyClicks(field, "0"); // 250: more than is held
+        QCOMPARE(text("afford"), QStringLiteral("£100"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClick(field, Qt::Key_Escape);
+        onMain<QPushButton>("lookupsell")->click();
+        QCOMPARE(field->text(), QStringLiteral("25"));
+        QCOMPARE(text("afford"), QStringLiteral("£25"));
+        QTest::keyClick(field, Qt::Key_Escape);
+        select(9);
+        onMain<QPushButton>("lookupbuy")->click();
+        QCOMPARE(field->text(), QString());
+    }
+
+    // Alt and the underlined letter press the Share Lookup page's buttons.
+    void theLookupButtonsAnswerToAltKeys() {
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        QTest::keyClick(g->main, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(g->buysell->isVisible()); // the button shows itself pressed first
+        QCOMPARE(g->buysell->windowTitle(), QStringLiteral("Buy shares"));
+        g->buysell->hide();
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        QTest::keyClick(g->main, Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(g->graph->isVisible());
     }
 
     void cancelAndEscapeChangeNothing() {

@@ -159,14 +159,32 @@ class GraphWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QCOMPARE(find<QLabel>("Label1")->text(), QString("Six month history"));
         QCOMPARE(graph->drawing().caption, QString("Six month history"));
-        // Opening it again while it is up does not draw it there and then.
+        // Graph pressed again while it is up draws the share chosen now.
         selected = 5;
         graph->open();
-        QCOMPARE(graph->drawing().top, 200);
+        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
         graph->close(); // the close box hides it
         QVERIFY(!graph->isVisible());
+        graph->hide();
+    }
+
+    // The title says which share and which month are drawn; opening the window for a share
+    // undoes what "testing" moved, so the player sees this month again.
+    void theTitleNamesTheShareAndMonthAndOpeningUndoesTesting() {
+        const QString name = s().shares[4].name.toQString();
+        auto* title = find<QLabel>("graphTitle");
         graph->open();
-        QCOMPARE(graph->drawing().top, s().shares[5].high + 20);
+        find<QRadioButton>("RadioButton3")->click();
+        QCOMPARE(title->text(), name + ", March 1999");
+        find<QPushButton>("Button2")->click();
+        QCOMPARE(title->text(), name + ", April 1999");
+        find<QRadioButton>("RadioButton2")->click();
+        QCOMPARE(title->text(), name + ", six months to April 1999");
+        graph->hide();
+        graph->open();
+        QCOMPARE(title->text(), name + ", six months to March 1999");
+        find<QRadioButton>("RadioButton1")->click();
+        QCOMPARE(title->text(), name + ", 1999");
         graph->hide();
     }
 

@@ -2,12 +2,34 @@
 
 #include "components/look.h"
 #include "market/calendar.h"
+#include "setup/levels.h"
 #include "state/game.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
 
+#include <functional>
+
 namespace quotara {
+
+namespace {
+
+// Fills a widget's tooltip just before it shows.
+class ToolTipSource final : public QObject {
+  public:
+    ToolTipSource(QWidget* widget, std::function<QString()> text)
+        : QObject(widget), text_(std::move(text)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) static_cast<QWidget*>(watched)->setToolTip(text_());
+        return false;
+    }
+
+  private:
+    std::function<QString()> text_;
+};
+
+} // namespace
 
 StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : bar_(bar), game_(game) {
     const int widths[] = {90, 140, 130, 200};
@@ -28,6 +50,9 @@ StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : bar_(bar), game_(game)
         }
         panels_[i] = panel;
     }
+    // Resting the mouse on the money tells where the level stands, worked out at that moment.
+    panels_[0]->installEventFilter(
+        new ToolTipSource(panels_[0], [this] { return levelProgressText(game_.state); }));
 }
 
 void StatusPanels::holdSizes() {

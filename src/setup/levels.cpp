@@ -108,6 +108,11 @@ const std::array<LevelRow, kLevelCount>& levelTable() {
     return table;
 }
 
+QString levelHeading(int row) {
+    if (row < 0 || row >= kLevelCount) return {};
+    return levelTable()[row].entry.section(QStringLiteral(" ("), 0, 0);
+}
+
 QStringList levelEntries() {
     QStringList out;
     for (const LevelRow& row : levelTable())
@@ -126,6 +131,47 @@ QString levelHint(const LevelRow& row, int goldbarcount) {
                     .arg(row.barsNeeded)
                     .arg(row.barsNeeded == 1 ? QString() : QStringLiteral("s"));
     return hint;
+}
+
+namespace {
+
+// Day of the game's 365-day year, 1 on 1 January; 0 for a date outside the calendar.
+int dayOfYear(int day, int month) {
+    static constexpr std::array<int, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1 || day > kLengths[month - 1]) return 0;
+    int days = day;
+    for (int m = 1; m < month; ++m)
+        days += kLengths[m - 1];
+    return days;
+}
+
+} // namespace
+
+QString levelProgressText(const GameState& s) {
+    if (s.endday == 0 && s.endmonth == 0)
+        return s.twoplayer == 1 ? QStringLiteral("Two-player game: no target and no deadline")
+                                : QStringLiteral("Free play: no target and no deadline");
+    QString level = QStringLiteral("This game");
+    if (s.target == defaultLevel().target && s.endday == defaultLevel().endday &&
+        s.endmonth == defaultLevel().endmonth)
+        level = levelHeading(0);
+    for (int row = 0; row < kLevelCount; ++row) {
+        const LevelRow& r = levelTable()[row];
+        if (r.target == s.target && r.endday == s.endday && r.endmonth == s.endmonth)
+            level = levelHeading(row);
+    }
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QString text = QStringLiteral("%1: target £%2 by %3%4 %5 %6")
+                       .arg(level, english.toString(s.target))
+                       .arg(s.endday)
+                       .arg(ordinalSuffix(s.endday), monthname(s.endmonth))
+                       .arg(s.year);
+    const int end = dayOfYear(s.endday, s.endmonth), now = dayOfYear(s.day, s.month);
+    if (end == 0 || now == 0) return text;
+    const int left = end - now;
+    if (left <= 0) return text + QStringLiteral(", the deadline is reached");
+    return text + (left == 1 ? QStringLiteral(", 1 day left")
+                             : QStringLiteral(", %1 days left").arg(left));
 }
 
 const LevelRow& defaultLevel() {

@@ -36,6 +36,13 @@ inline bool levelLocked(const LevelRow& row, int goldbarcount) {
 // The level list's tooltip: "Start with £15,000; worth £15,001 by 1 February wins." and,
 // while locked, "Locked: needs 3 gold bars."
 QString levelHint(const LevelRow& row, int goldbarcount);
+// The window's big heading for row 0..14: the entry without its bars, "Level 3", "Bonus Level".
+QString levelHeading(int row);
+// Where the game stands in its level, for the money panel's tooltip: "Level 1: target £15,001
+// by 1st February 1999, 31 days left", "Free play: no target and no deadline". The level is
+// the row whose target and deadline are in force.
+QString levelProgressText(const GameState& state);
+
 // What the window applies when created and after a refusal. Unlike row 0 it asks for a
 // profit of £1,000 (target 16000); its entry is empty and it needs no bars.
 const LevelRow& defaultLevel();

@@ -2,6 +2,12 @@
 
 namespace quotara {
 
+QString unsavableNameText(const QString& letter) {
+    return QStringLiteral("A name can hold only Western European letters, so \"%1\" cannot be "
+                          "kept in a saved game. Please type the name without it.")
+        .arg(letter);
+}
+
 bool secondNameEnabled(const GameState& state) {
     return state.twoplayer == 1;
 }

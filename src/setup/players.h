@@ -8,6 +8,12 @@
 
 namespace quotara {
 
+// The longest name the saved files hold; the name fields stop taking letters there.
+constexpr int kNameLength = 20;
+
+// Why a name field refused a letter the saved files cannot hold (see unsavableLetter).
+QString unsavableNameText(const QString& letter);
+
 // "Player 2 Name" can be typed in only in a two-player game.
 bool secondNameEnabled(const GameState& state);
 

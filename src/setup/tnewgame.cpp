@@ -3,6 +3,7 @@
 #include "components/look.h"
 #include "components/pictures.h"
 #include "components/readers.h"
+#include "setup/namefield.h"
 #include "setup/session.h"
 #include "ui_tnewgame.h"
 
@@ -24,6 +25,7 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     ui->levels->addItems(levelEntries());
     tieCaption(ui->Label2, ui->target);
     tieCaption(ui->Label3, ui->money);
+    guardNameField(ui->playername, game_.messages);
 
     connect(ui->Image4, &QToolButton::clicked, this, &Tnewgame::singleplay);
     // The picture's hint speaks of the right mouse button; let that choose it too.
@@ -37,6 +39,8 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
         if (QGuiApplication::mouseButtons() == Qt::NoButton) levelload();
     });
     connect(ui->playername, &QLineEdit::textChanged, this, &Tnewgame::cheat);
+    // Typing the name and pressing Enter is the quickest way into a game.
+    connect(ui->playername, &QLineEdit::returnPressed, ui->Button1, &QPushButton::click);
     connect(ui->browse, &QPushButton::clicked, this, &Tnewgame::browseClick);
     connect(ui->Button1, &QPushButton::clicked, this, &Tnewgame::Button1Click);
 
@@ -63,6 +67,7 @@ void Tnewgame::showView() {
         const QSignalBlocker quiet(ui->levels);
         ui->levels->setCurrentRow(v.listRow);
     }
+    ui->level->setText(levelHeading(v.listRow));
     ui->target->setText(v.targetText);
     ui->money->setText(v.moneyText);
     ui->sel1->setVisible(v.sel1);
@@ -119,6 +124,12 @@ void Tnewgame::Button1Click() {
 void Tnewgame::showNames(const QString& player1, const QString& player2) {
     ui->player1name->setText(player1);
     ui->player2name->setText(player2);
+}
+
+void Tnewgame::showPlayerName(const QString& name) {
+    // The name was typed or accepted before: no gold-bar check again.
+    const QSignalBlocker quiet(ui->playername);
+    ui->playername->setText(name);
 }
 
 void Tnewgame::refreshView() {

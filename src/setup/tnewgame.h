@@ -29,7 +29,7 @@ class Tnewgame : public QWidget {
     void singleplay();   // Image4
     void freeplay();     // Image3
     void multiplayer();  // Image2
-    void levelload();    // a row of the level list clicked
+    void levelload();    // a row of the level list clicked or reached with the keyboard
     void cheat();        // the player name changed
     void browseClick();  // Edit names
     void Button1Click(); // Start
@@ -37,6 +37,8 @@ class Tnewgame : public QWidget {
     // OK in the player-details window's names role: the texts of `player1name` and
     // `player2name`.
     void showNames(const QString& player1, const QString& player2);
+    // The player's name as it now is (renamed, loaded): what the name box shows.
+    void showPlayerName(const QString& name);
     // A loaded game brought its own mode and level: show them.
     void refreshView();
 

@@ -1,6 +1,7 @@
 #include "setup/tplayerdetails.h"
 
 #include "components/look.h"
+#include "setup/namefield.h"
 #include "setup/players.h"
 #include "state/game.h"
 #include "ui_tplayerdetails.h"
@@ -16,6 +17,8 @@ Tplayerdetails::Tplayerdetails(Game& game, QWidget* parent)
     useClassicFrame(ui->GroupBox1);
     useClassicFrame(ui->GroupBox2);
     setFixedSize(size());
+    guardNameField(ui->player1name, game.messages);
+    guardNameField(ui->player2name, game.messages);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &Tplayerdetails::BitBtn1Click);
     connect(ui->BitBtn2, &QPushButton::clicked, this, &Tplayerdetails::BitBtn2Click);
 }
@@ -27,6 +30,8 @@ void Tplayerdetails::showRole(bool namesrole) {
     ui->Label3->setVisible(true);
     ui->player2name->setVisible(true);
     ui->player2name->setEnabled(secondNameEnabled(game_.state));
+    // Renaming starts from the name in use, also after a load.
+    if (!namesrole) ui->player1name->setText(game_.state.username.toQString());
     bringToFront(this);
     ui->player1name->setFocus();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The player-details window ("Player Details"). Opened by Options > Players it renames the
 // single player; opened by the new-game window's "Edit names . . ." (the names role) it takes
-// the two names of a two-player game. The fields keep their text between openings.
+// the two names of a two-player game. The names role's fields keep their text between
+// openings.
 
 #include <QDialog>
 
@@ -25,7 +26,8 @@ class Tplayerdetails : public QDialog {
     ~Tplayerdetails() override;
 
     // Shows the window in a role: the names role for Edit names, the player role for Options >
-    // Players. "Player 2 Name" can be typed in only in a two-player game.
+    // Players, which shows the current name to change. "Player 2 Name" can be typed in only in
+    // a two-player game.
     void showRole(bool namesrole);
     bool namesrole() const { return namesrole_; }
 

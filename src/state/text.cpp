@@ -43,4 +43,14 @@ std::string toCp1252(const QString& text) {
     return out;
 }
 
+QString unsavableLetter(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // Beyond the first 65536 characters: no byte for any of them.
+        if (c.isSurrogate()) return text.mid(i, c.isHighSurrogate() ? 2 : 1);
+        if (c != QLatin1Char('?') && toCp1252(QString(c)) == "?") return QString(c);
+    }
+    return {};
+}
+
 } // namespace quotara

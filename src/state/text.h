@@ -15,6 +15,9 @@ namespace quotara {
 QString fromCp1252(std::string_view bytes);
 // Characters without a Windows-1252 byte become '?'.
 std::string toCp1252(const QString& text);
+// The first character of text that Windows-1252 has no byte for ("İ" in "İsmail"); empty when
+// the text can be kept as it is.
+QString unsavableLetter(const QString& text);
 
 // A length-prefixed text of fixed capacity N: one length byte, then N character bytes
 // (N + 1 bytes in a record). Bytes after the length are kept as held, so a record read

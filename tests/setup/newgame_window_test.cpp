@@ -118,6 +118,43 @@ class NewGameWindowTest : public QObject {
         QCOMPARE(g->s().target, 15001);
     }
 
+    // The arrow keys choose a level as a click does, locked ones refused alike, and Start
+    // plays the level shown; the heading follows the row.
+    void aLevelChosenByKeyboardIsTheOneStarted() {
+        g->s().goldbarcount = 2;
+        g->newgame->show();
+        auto* levels = find<QListWidget>("levels");
+        clickLevel(2);
+        QCOMPARE(text("level"), QStringLiteral("Level 3"));
+        QTest::keyClick(levels, Qt::Key_Up);
+        QCOMPARE(levels->currentRow(), 1);
+        QCOMPARE(text("level"), QStringLiteral("Level 2"));
+        QCOMPARE(text("target"), QStringLiteral("Make £55,000 within 2 weeks."));
+        g->startGame();
+        QCOMPARE(g->s().target, 55000);
+        QCOMPARE(g->s().endday, 15);
+
+        g->newgame->show();
+        const auto before = g->messages.log.size();
+        for (int row = 2; row <= 5; ++row)
+            QTest::keyClick(levels, Qt::Key_Down); // to Level 6, which needs 4 bars
+        QCOMPARE(g->messages.log.size(), before + 1);
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("You do not have enough gold bars for this level"));
+        QCOMPARE(levels->currentRow(), 0);
+        QCOMPARE(text("level"), QStringLiteral("Level 1"));
+    }
+
+    // Enter in the name box starts the game.
+    void enterInTheNameStarts() {
+        g->newgame->show();
+        auto* field = find<QLineEdit>("playername");
+        QTest::keyClicks(field, QStringLiteral("Ann"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!g->newgame->isVisible());
+        QCOMPARE(g->s().username.toQString(), QStringLiteral("Ann"));
+    }
+
     void theNameThatOpensEveryLevel() {
         g->newgame->show();
         QTest::keyClicks(find<QLineEdit>("playername"), QStringLiteral("Petra Lund"));

@@ -3,7 +3,12 @@
 
 #include "state/messages.h"
 
+class QMessageBox;
+
 namespace quotara {
+
+// Widens a box enough for its title to show whole in the title bar.
+void keepTitleWhole(QMessageBox& box);
 
 class QtMessages final : public Messages {
   public:

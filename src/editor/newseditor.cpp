@@ -111,7 +111,7 @@ EditorView NewsEditor::last() {
 std::optional<EditorView> NewsEditor::Button4Click() {
     const FileError error = loadWholeNewsFile(game_.state, game_.folder.newsFile());
     if (error.isError()) {
-        game_.messages.show(Messages::Kind::Error, error.text());
+        game_.messages.show(Messages::Kind::Error, fileErrorText(error, game_.folder.newsFile()));
         return std::nullopt;
     }
     return editloadtoscreen();
@@ -119,7 +119,8 @@ std::optional<EditorView> NewsEditor::Button4Click() {
 
 void NewsEditor::Button5Click() {
     const FileError error = saveNewsFile(game_.state, game_.folder.newsFile());
-    if (error.isError()) game_.messages.show(Messages::Kind::Error, error.text());
+    if (error.isError())
+        game_.messages.show(Messages::Kind::Error, fileErrorText(error, game_.folder.newsFile()));
 }
 
 } // namespace quotara

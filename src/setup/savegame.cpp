@@ -4,6 +4,9 @@
 #include "market/headlines.h"
 #include "state/sharefile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace quotara {
 namespace {
 
@@ -23,8 +26,8 @@ FileError readStateFile(const QString& path, std::vector<std::uint8_t>& bytes) {
     return readWholeFile(path, kStateFileMaxSize + 1, bytes);
 }
 
-void showError(Game& game, const FileError& error) {
-    game.messages.show(Kind::Error, error.text());
+void showError(Game& game, const FileError& error, const QString& path) {
+    game.messages.show(Kind::Error, fileErrorText(error, path));
 }
 
 } // namespace
@@ -61,6 +64,8 @@ bool savegame(Game& game, const NewGame& ng) {
     const std::vector<std::uint8_t> image = shareFileImage(game.state.shares);
     const std::vector<std::uint8_t> state = encodeStateFile(game.state, savedLevel(ng), image);
 
+    // A folder removed since start-up is made again; one that cannot be is said so below.
+    QDir().mkpath(folder.path());
     // All three are written in full before any old one is replaced. The state file goes last:
     // should the game stop between two replacements, savegame.ply and savegame.sta differ in
     // the share digest and a load refuses the set instead of mixing two saves.
@@ -70,13 +75,15 @@ bool savegame(Game& game, const NewGame& ng) {
           std::tuple{&ply, folder.savedPlayersFile(), std::span<const std::uint8_t>(image)},
           std::tuple{&sta, folder.savedStateFile(), std::span<const std::uint8_t>(state)}}) {
         if (const FileError e = file->stage(path, bytes); e.isError()) {
-            showError(game, e);
+            showError(game, e, path);
             return false;
         }
     }
-    for (StagedFile* file : {&shr, &ply, &sta}) {
+    for (const auto& [file, path] :
+         {std::pair{&shr, folder.savedSharesFile()}, std::pair{&ply, folder.savedPlayersFile()},
+          std::pair{&sta, folder.savedStateFile()}}) {
         if (const FileError e = file->commit(); e.isError()) {
-            showError(game, e);
+            showError(game, e, path);
             return false;
         }
     }
@@ -90,7 +97,9 @@ SavedGameRead readSavedGame(const DataFolder& folder) {
     // Both share files present and whole. savegame.ply is read last; its records are the ones
     // a load keeps.
     for (const QString& path : {folder.savedSharesFile(), folder.savedPlayersFile()}) {
-        if (!fileexists(path)) {
+        read.file = path;
+        // A file that is there but cannot be opened is an error, not a missing save.
+        if (!fileexists(path) && !QFileInfo(path).exists()) {
             read.outcome = Outcome::NoSaveFile;
             return read;
         }
@@ -107,6 +116,7 @@ SavedGameRead readSavedGame(const DataFolder& folder) {
             const FileError staError = readStateFile(folder.savedStateFile(), staBytes);
             read.hasState = staError.kind() != FileError::Kind::NotFound;
             if (read.hasState && staError.isError()) {
+                read.file = folder.savedStateFile();
                 read.outcome = Outcome::FileError;
                 read.error = staError;
                 return read;
@@ -142,7 +152,9 @@ void reportRefusal(Messages& messages, const SavedGameRead& read) {
         messages.show(Kind::Information, kNoSaveFile);
         return;
     case Outcome::FileError:
-        messages.show(Kind::Error, read.error.text());
+        messages.show(Kind::Error, QStringLiteral("The saved game cannot be read. Nothing was "
+                                                  "changed.\n\n") +
+                                       fileErrorText(read.error, read.file));
         return;
     case Outcome::Damaged:
         messages.show(Kind::Information, kDamaged);

@@ -42,13 +42,14 @@ struct SavedGameRead {
     enum class Outcome {
         Ready,
         NoSaveFile,  // "There is no save game file to load!"
-        FileError,   // the standard file-error text of `error`
+        FileError,   // the saved game cannot be read: `error` with `file`
         Damaged,     // savegame.sta is damaged
         OtherShares, // savegame.sta was written for other shares than savegame.ply's
         Newer,       // savegame.sta was written by a newer version of the game
     };
     Outcome outcome = Outcome::NoSaveFile;
     FileError error;
+    QString file;               // the file of the error
     std::vector<Tshare> shares; // savegame.ply's records, made safe
     bool hasState = false;      // there is a savegame.sta
     StateFileCheck state;       // its content, valid when Ready and hasState

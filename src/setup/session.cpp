@@ -55,7 +55,8 @@ bool Session::startUp() {
 
 void Session::loadNews() {
     const FileError error = loadNewsFile(game_.state, game_.folder.newsFile());
-    if (error.isError()) game_.messages.show(Messages::Kind::Error, error.text());
+    if (error.isError())
+        game_.messages.show(Messages::Kind::Error, fileErrorText(error, game_.folder.newsFile()));
 }
 
 void Session::choose(const std::function<void(GameState&)>& choice) {

@@ -1,5 +1,6 @@
 #include "state/recordfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -278,6 +279,16 @@ bool fileExists(const QString& path) {
     if (fd.get() < 0) return false;
     struct stat st {};
     return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+QString fileErrorText(const FileError& error, const QString& path) {
+    if (!error.isError()) return {};
+    const QFileInfo file(path);
+    const QString folder = QDir::toNativeSeparators(file.absolutePath());
+    if (!QFileInfo(file.absolutePath()).isDir())
+        return QStringLiteral("The data folder %1 does not exist and cannot be created.")
+            .arg(folder);
+    return error.text() + QStringLiteral("\n\nFile: ") + QDir::toNativeSeparators(path);
 }
 
 } // namespace quotara

@@ -100,4 +100,9 @@ void setWriteBudgetForTests(std::int64_t bytes);
 // True when the name is not empty and the file can be opened for reading.
 bool fileExists(const QString& path);
 
+// The error box's text for an error with the file at path: the standard text and the file,
+// "File not found\n\nFile: /home/ann/.local/share/quotara/qonews.dat". When the file's folder
+// is missing or is not a folder, that is what the text says instead.
+QString fileErrorText(const FileError& error, const QString& path);
+
 } // namespace quotara

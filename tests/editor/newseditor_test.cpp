@@ -202,11 +202,12 @@ TEST_F(EditorTest, editsSavedAndLoadedIntoANewGameAreTheSame) {
 TEST_F(EditorTest, loadingNewsReplacesTheWholeTableOrNothing) {
     item(1).text.assign(QStringLiteral("Mine"));
     EXPECT_FALSE(editor.Button4Click());
-    EXPECT_EQ(messages.texts(), QStringList({"File not found"}));
+    const QString news = game.folder.newsFile();
+    EXPECT_EQ(messages.texts(), QStringList({test::errorWithFile("File not found", news)}));
 
     const QString path = writeFile(dir, "qonews.dat", shipped().left(199 * 256 + 10));
     EXPECT_FALSE(editor.Button4Click());
-    EXPECT_EQ(messages.texts().last(), "Read beyond end of file");
+    EXPECT_EQ(messages.texts().last(), test::errorWithFile("Read beyond end of file", news));
     EXPECT_EQ(item(1).text.toQString(), "Mine");
     EXPECT_TRUE(item(2).text.empty());
 
@@ -229,6 +230,7 @@ TEST_F(EditorTest, loadingNewsReplacesTheWholeTableOrNothing) {
 TEST_F(EditorTest, failedSaveIsReported) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("qonews.dat"));
     editor.Button5Click();
-    EXPECT_EQ(messages.texts(), QStringList({"File access denied"}));
+    EXPECT_EQ(messages.texts(),
+              QStringList({test::errorWithFile("File access denied", game.folder.newsFile())}));
     EXPECT_TRUE(QFileInfo(dir.filePath("qonews.dat")).isDir());
 }

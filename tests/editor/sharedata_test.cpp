@@ -87,12 +87,16 @@ TEST_F(ShareDataTest, badFilesChangeNothing) {
     const QByteArray start = table();
     EXPECT_FALSE(loadgamedata(game));
     EXPECT_EQ(table(), start);
-    EXPECT_EQ(messages.texts(), QStringList({"File not found", "Read beyond end of file"}));
+    const QString file = game.folder.sharesFile();
+    EXPECT_EQ(messages.texts(),
+              QStringList({test::errorWithFile("File not found", file),
+                           test::errorWithFile("Read beyond end of file", file)}));
     EXPECT_EQ(messages.log[1].kind, Messages::Kind::Error);
 }
 
 TEST_F(ShareDataTest, failedSaveIsReported) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("qoshares.dat"));
     savegamedata(game);
-    EXPECT_EQ(messages.texts(), QStringList({"File access denied"}));
+    EXPECT_EQ(messages.texts(),
+              QStringList({test::errorWithFile("File access denied", game.folder.sharesFile())}));
 }

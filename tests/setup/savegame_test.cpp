@@ -190,24 +190,29 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
         QFile::remove(path(name));
         test::writeFile(dir, QLatin1String(name), bytes);
     };
+    const auto unreadable = [this](const char* text, const char* name) {
+        return QStringLiteral("The saved game cannot be read. Nothing was changed.\n\n") +
+               test::errorWithFile(text, path(name));
+    };
     const std::vector<Case> cases = {
         {"no files", [&] { QFile::remove(path("savegame.shr")); }, kNoSave},
         {"a lone savegame.shr", [&] { QFile::remove(path("savegame.ply")); }, kNoSave},
         {"a short savegame.shr", [&] { put("savegame.shr", shr.left(41519)); },
-         "Read beyond end of file"},
-        {"an empty savegame.ply", [&] { put("savegame.ply", {}); }, "Read beyond end of file"},
-        {"savegame.ply a folder", // no file that can be opened
+         unreadable("Read beyond end of file", "savegame.shr")},
+        {"an empty savegame.ply", [&] { put("savegame.ply", {}); },
+         unreadable("Read beyond end of file", "savegame.ply")},
+        {"savegame.ply a folder", // there, but not a file that can be read
          [&] {
              QFile::remove(path("savegame.ply"));
              QDir(dir.path()).mkdir("savegame.ply");
          },
-         kNoSave},
+         unreadable("File access denied", "savegame.ply")},
         {"savegame.shr a pipe",
          [&] {
              QFile::remove(path("savegame.shr"));
              ASSERT_EQ(::mkfifo(QFile::encodeName(path("savegame.shr")).constData(), 0600), 0);
          },
-         "File access denied"},
+         unreadable("File access denied", "savegame.shr")},
         {"a damaged savegame.sta", [&] { put("savegame.sta", damaged); },
          "The saved game cannot be loaded: its file savegame.sta is damaged. Nothing was "
          "changed."},
@@ -360,7 +365,8 @@ TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("savegame.sta"));
     run.messages.log.clear();
     EXPECT_FALSE(run.save());
-    EXPECT_EQ(run.messages.texts(), QStringList{"File access denied"});
+    EXPECT_EQ(run.messages.texts(),
+              QStringList{test::errorWithFile("File access denied", path("savegame.sta"))});
     ASSERT_TRUE(QDir(dir.path()).rmdir("savegame.sta"));
     test::writeFile(dir, "savegame.sta", before[2]);
 
@@ -368,7 +374,8 @@ TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
         EXPECT_EQ(contentOf(dir.filePath(files[i])), before[i]) << files[i].toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
 
+    // A data folder removed since start-up is made again.
     Program missing(dir.filePath("no-such-folder"));
-    EXPECT_FALSE(missing.save());
-    EXPECT_EQ(missing.messages.texts(), QStringList{"File not found"});
+    EXPECT_TRUE(missing.save());
+    EXPECT_TRUE(QFile::exists(dir.filePath("no-such-folder/savegame.sta")));
 }

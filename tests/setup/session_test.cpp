@@ -4,6 +4,7 @@
 #include "setup/session.h"
 #include "shipped/news.h"
 #include "state/install.h"
+#include "support/files.h"
 #include "support/sessionviews.h"
 
 #include <QTemporaryDir>
@@ -84,7 +85,7 @@ TEST_F(SessionTest, startUpReportsAMissingNewsFileAndGoesOn) {
     QFile::remove(folder().newsFile());
     EXPECT_TRUE(session.startUp());
     QStringList expected = startUpSteps();
-    expected.insert(2, "show File not found");
+    expected.insert(2, "show " + test::errorWithFile("File not found", folder().newsFile()));
     EXPECT_EQ(steps, expected);
     EXPECT_EQ(s.ftse, 5217);
 }

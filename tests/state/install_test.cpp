@@ -29,12 +29,20 @@ TEST(Install, firstStartCreatesTheFolderWithTheShippedNewsFile) {
     EXPECT_EQ(contentOf(folder.newsFile()), "mine");
 }
 
-TEST(Install, anExistingFolderWithoutNewsFileStaysWithout) {
+// A news file removed from the folder comes back as on the first start; the saved games
+// beside it stay.
+TEST(Install, aMissingNewsFileIsPutBack) {
     QTemporaryDir tmp;
     const DataFolder folder(tmp.path());
+    QFile save(folder.savedSharesFile());
+    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
+    save.write("kept");
+    save.close();
     EXPECT_EQ(installDataFolder(folder, shippedNewsFile()), "");
     auto state = std::make_unique<GameState>();
-    EXPECT_EQ(loadNewsFile(*state, folder.newsFile()).text(), "File not found");
+    EXPECT_FALSE(loadNewsFile(*state, folder.newsFile()).isError());
+    EXPECT_FALSE(state->newsitems[1].text.empty());
+    EXPECT_EQ(contentOf(folder.savedSharesFile()), "kept");
 }
 
 TEST(Install, reportsAFolderThatCannotBeMade) {

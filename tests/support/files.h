@@ -2,6 +2,7 @@
 // Files for the file tests, written and read back whole.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
@@ -25,6 +26,11 @@ inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QB
 inline QByteArray contentOf(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// The error box's text for a standard file error with that file.
+inline QString errorWithFile(const char* text, const QString& path) {
+    return QLatin1String(text) + QStringLiteral("\n\nFile: ") + QDir::toNativeSeparators(path);
 }
 
 // Runs `write` with the file size limit at `bytes`, which stands in for a full disk.

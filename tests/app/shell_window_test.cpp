@@ -1,0 +1,100 @@
+// What the game's frame does around the pages: questions in front of every window, the money
+// panel's word on the level, and the news file put back at start-up.
+
+#include "app/qtmessages.h"
+#include "components/look.h"
+#include "support/gamewindows.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QHelpEvent>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace quotara;
+
+class ShellWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::GameWindows> g;
+
+    GameState& s() { return g->s(); }
+    bool opened() {
+        g->installNews();
+        return g->startUp();
+    }
+    bool playing() {
+        if (!opened()) return false;
+        g->main->show();
+        return g->session().start({QStringLiteral("Ann"), {}, {}}) == StartOutcome::Started;
+    }
+
+  private slots:
+    void init() { g = std::make_unique<test::GameWindows>(test::GameWindows::NotStarted{}); }
+    void cleanup() { g.reset(); }
+
+    // The news file removed from the folder is put back at the next start, as on the first.
+    void startUpPutsBackAMissingNewsFile() {
+        QVERIFY(QDir().mkpath(g->game->folder.path()));
+        QVERIFY(opened());
+        QCOMPARE(g->messages.log.size(), std::size_t(1)); // the disclaimer, no file error
+        QVERIFY(!s().newsitems[1].text.empty());
+    }
+
+    // A question asked while the New Game window (which stays on top) is up, as after a
+    // level's Continue, opens in front of it with the keyboard, and shows its title whole.
+    void aQuestionIsInFrontWithTheKeyboard() {
+        QVERIFY(opened());
+        g->newgame->show();
+        g->newgame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->newgame));
+        bool inFront = false, titleWhole = false;
+        QTimer::singleShot(100, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            inFront = (box->windowFlags() & Qt::WindowStaysOnTopHint) &&
+                      QTest::qWaitForWindowActive(box) && box->focusWidget() != nullptr;
+            titleWhole = box->width() >
+                         QFontMetrics(box->font()).horizontalAdvance(box->windowTitle()) + 100;
+            box->button(QMessageBox::No)->click();
+        });
+        QtMessages messages;
+        QVERIFY(!messages.ask(Messages::Kind::Plain, QStringLiteral("Go?")));
+        QVERIFY(inFront);
+        QVERIFY(titleWhole);
+    }
+
+    // Resting the mouse on the money tells the level, its target and the days to its
+    // deadline, as they are at that moment.
+    void theMoneyPanelTellsWhereTheLevelStands() {
+        QVERIFY(playing());
+        QLabel* money = g->main->statusPanel(0);
+        const auto hint = [money] {
+            QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), money->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(money, &help);
+            return money->toolTip();
+        };
+        QCOMPARE(hint(), QStringLiteral("Level 1: target £16,000 by 1st February 1999, 31 days "
+                                        "left"));
+        test::GameWindows::find<QPushButton>(g->main, "Button1")->click(); // End Day
+        QCOMPARE(hint(), QStringLiteral("Level 1: target £16,000 by 1st February 1999, 30 days "
+                                        "left"));
+        s().endday = 0;
+        s().endmonth = 0;
+        QCOMPARE(hint(), QStringLiteral("Free play: no target and no deadline"));
+    }
+};
+
+int main(int argc, char** argv) {
+    // Whatever runs, the player's own data folder is never touched.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    applyLook(app);
+    ShellWindowTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "shell_window_test.moc"

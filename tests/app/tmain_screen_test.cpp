@@ -162,6 +162,7 @@ class MainScreenTest : public QObject {
         QCOMPARE(g->main->statusPanel(1)->text(), QStringLiteral("Date - 2nd January 1999"));
         QVERIFY(s().ftse > 0);
         // A day without news says so on the page and the ticker.
+        front("TabSheet3");
         QCOMPARE(find("headlines1")->text(), QStringLiteral("No news today"));
         QCOMPARE(g->ticker->text(), QStringLiteral("No news today"));
     }

@@ -2,19 +2,44 @@
 // until the player leaves.
 
 #include "app/appidentity.h"
+#include "app/autoplay.h"
 #include "app/program.h"
 #include "app/qtmessages.h"
 #include "app/zoom.h"
 #include "components/look.h"
+#include "shipped/news.h"
+#include "state/folderlock.h"
+#include "state/install.h"
+#include "state/settings.h"
 
 #include <QApplication>
-#include <QSettings>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     using namespace quotara;
+    const DataFolder folder = DataFolder::standard();
+    // The first start sets up the game's folder with the news file, as an installer would.
+    // Only a folder that does not exist yet is written to, which no other program can use.
+    const QString installReport = installDataFolder(folder, shippedNewsFile());
+    // One program per data folder, settled before anything else is read or written: a second
+    // one would write the same files.
+    const FolderLock lock(folder);
+    const int autoplayDays = autoplayRequested();
+    if (lock.state() == FolderLock::State::Taken) {
+        QApplication app(argc, argv);
+        setApplicationIdentity();
+        const QString text = QStringLiteral("Quotara is already running.");
+        if (autoplayDays >= 0)
+            AutoMessages().show(Messages::Kind::Information, text);
+        else
+            QtMessages().show(Messages::Kind::Information, text);
+        return 1;
+    }
+
     // The settings are read before the application exists: the zoom must be set by then.
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("quotara"),
-                       QStringLiteral("quotara"));
+    Settings settings(Settings::standardPath());
+    const FileError settingsError = settings.load();
     int zoom = chosenZoom(settings);
     // Until the player chooses a zoom, it follows the screen the game starts on.
     if (!zoom) zoom = zoomSetByEnvironment() ? 100 : zoomForScreen(measureScreen(argc, argv));
@@ -24,7 +49,20 @@ int main(int argc, char* argv[]) {
     setApplicationIdentity(IconTiming::AfterFirstFrame);
     applyLook(app);
 
-    QtMessages messages;
+    std::unique_ptr<Messages> messages;
+    if (autoplayDays >= 0)
+        messages = std::make_unique<AutoMessages>();
+    else
+        messages = std::make_unique<QtMessages>();
+    if (!installReport.isEmpty()) messages->show(Messages::Kind::Error, installReport);
+    if (settingsError.isError())
+        messages->show(Messages::Kind::Error,
+                       QStringLiteral("The settings could not be read: ") +
+                           settingsError.textFor(settings.path()) +
+                           QStringLiteral(". Quotara starts with its usual settings."));
+
     SystemClock clock;
-    return runGame(app, settings, messages, clock, DataFolder::standard());
+    return runGame(app, settings, *messages, clock, folder, [autoplayDays](Shell& shell) {
+        if (autoplayDays >= 0) startAutoplay(shell, autoplayDays);
+    });
 }

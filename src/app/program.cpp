@@ -4,12 +4,13 @@
 #include "app/zoom.h"
 #include "components/ttipoftheday.h"
 #include "shipped/news.h"
+#include "state/folderlock.h"
 #include "state/game.h"
 #include "state/install.h"
 
 namespace quotara {
 
-int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& clock,
+int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
             const DataFolder& folder, const std::function<void(Shell&)>& running) {
     // The game ends only when the player says so (File > Exit, an Exit button, the exit
     // question, or the main window closed), never because the last visible window closed.
@@ -19,9 +20,16 @@ int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& c
     const QString report = installDataFolder(folder, shippedNewsFile());
     if (!report.isEmpty()) messages.show(Messages::Kind::Error, report);
 
+    // What a run stopped in the middle of a write left behind. The folder is this program's
+    // alone by now (main's lock).
+    tidyDataFolder(folder);
+
     Game game(clock, messages, folder);
+    game.settings = std::move(settings);
     // No to the start-up question ends the program with no window shown.
     Shell shell(game);
+    shell.session().tidyUp();
+    shell.session().autosaveInBackground();
     if (!shell.startUp()) return 0;
     // exit() rather than quit(): quit() would first try to close every window, and those that
     // ask the quit question would ask it again.
@@ -30,13 +38,15 @@ int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& c
         Qt::QueuedConnection);
 
     // Whether a tip greets the player, and the zoom, are kept from run to run.
-    shell.main().TipOfTheDay1->rememberIn(&settings);
+    shell.main().TipOfTheDay1->rememberIn(&game.settings);
     shell.main().showZoom(zoomInForce());
     QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
-        saveZoom(settings, percent);
-        messages.show(
-            Messages::Kind::Information,
-            QStringLiteral("Quotara opens at %1 % the next time it starts.").arg(percent));
+        if (const QString failure = saveZoom(game.settings, percent); !failure.isEmpty())
+            messages.show(Messages::Kind::Error, failure);
+        else
+            messages.show(
+                Messages::Kind::Information,
+                QStringLiteral("Quotara opens at %1 % the next time it starts.").arg(percent));
     });
 
     shell.main().show();

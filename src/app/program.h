@@ -8,17 +8,18 @@
 #include "state/random.h"
 
 #include <QApplication>
-#include <QSettings>
 
 #include <functional>
 
 namespace quotara {
 
+class Settings;
 class Shell;
 
-// The exit code of the event loop, or 0 after No to the start-up question. running is called
+// The exit code of the event loop, or 0 after No to the start-up question. The game takes the
+// settings over. running is called
 // once the main window is shown, before the loop starts.
-int runGame(QApplication& app, QSettings& settings, Messages& messages, Clock& clock,
+int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
             const DataFolder& folder, const std::function<void(Shell&)>& running = {});
 
 } // namespace quotara

@@ -38,6 +38,7 @@ void Shell::connectWindows() {
     connect(m, &Tmain_screen::quitRequested, this, &Shell::quitRequested);
     connect(&w->endgame, &Tendgame::quitRequested, this, &Shell::quitRequested);
     connect(&w->newgame, &Tnewgame::quitRequested, this, &Shell::quitRequested);
+    connect(m, &Tmain_screen::goldBarsForgotten, &w->newgame, &Tnewgame::refreshView);
 
     connect(m, &Tmain_screen::newGameRequested, this, [w] {
         w->newgame.show();

@@ -61,12 +61,11 @@ Tmain_screen::Tmain_screen(Session& session, DayViews& dayViews, QWidget* parent
     refresh_->add(ui->TabSheet3, [this] { ui->TabSheet3->showHeadlines(state()); });
     zoomMenu_ = addZoomMenu(ui->Options1, [this](int percent) { emit zoomChosen(percent); });
     // What to do first, while no game runs.
-    hint_ = new QLabel(QStringLiteral("To start a game, choose File > New Game.\n"
-                                      "To go on with a saved game, choose File > Load Game."),
-                       ui->centralwidget);
+    hint_ = new QLabel(ui->centralwidget);
     hint_->setObjectName(QStringLiteral("starthint"));
     hint_->setAlignment(Qt::AlignCenter);
     hint_->hide();
+    showResume();
 
     TipOfTheDay1 = new TTipOfTheDay(this, game_.random, game_.clock, game_.messages);
     TipOfTheDay1->loadTips(shippedTipList());
@@ -104,12 +103,14 @@ void Tmain_screen::showZoom(int percent) {
 void Tmain_screen::connectHandlers() {
     connect(ui->NewGame1, &QAction::triggered, this, &Tmain_screen::NewGame1Click);
     connect(ui->LoadGame1, &QAction::triggered, this, &Tmain_screen::LoadGame1Click);
+    connect(ui->ResumeGame1, &QAction::triggered, this, &Tmain_screen::ResumeGame1Click);
     connect(ui->SaveGame1, &QAction::triggered, this, &Tmain_screen::SaveGame1Click);
     connect(ui->Exit1, &QAction::triggered, this, &Tmain_screen::Exit1Click);
     connect(ui->Datafiles1, &QAction::triggered, this, &Tmain_screen::Datafiles1Click);
     connect(ui->Players1, &QAction::triggered, this, &Tmain_screen::Players1Click);
     connect(ui->GameEditor1, &QAction::triggered, this, &Tmain_screen::GameEditor1Click);
     connect(ui->Performance1, &QAction::triggered, this, &Tmain_screen::Performance1Click);
+    connect(ui->ForgetGoldBars1, &QAction::triggered, this, &Tmain_screen::ForgetGoldBars1Click);
     connect(ui->Contents1, &QAction::triggered, this, &Tmain_screen::Contents1Click);
     connect(ui->Tipoftheday1, &QAction::triggered, this, &Tmain_screen::Tipoftheday1Click);
     connect(ui->About1, &QAction::triggered, this, &Tmain_screen::About1Click);
@@ -182,8 +183,20 @@ void Tmain_screen::setEditorVisible(bool visible) {
     ui->PageControl1->setTabVisible(ui->PageControl1->indexOf(ui->TabSheet5), visible);
 }
 
+void Tmain_screen::showResume() {
+    const bool resumable = session_.hasAutosave();
+    ui->ResumeGame1->setEnabled(resumable);
+    QString hint = QStringLiteral("To start a game, choose File > New Game.\n"
+                                  "To go on with a saved game, choose File > Load Game.");
+    if (resumable)
+        hint += QStringLiteral("\nTo go on with the game you last played, choose File > Resume "
+                               "Game.");
+    hint_->setText(hint);
+}
+
 void Tmain_screen::hideGame() {
     // Nothing that needs a game can be seen or chosen.
+    showResume();
     hint_->show();
     ui->status->hide();
     ui->Label1->hide();
@@ -323,6 +336,7 @@ void Tmain_screen::Button6Click() {
 
 void Tmain_screen::endofday() {
     if (session_.endDay(dayViews_) == DayResult::DayEnded) showIndexChanges();
+    showResume();
 }
 
 void Tmain_screen::time() {
@@ -345,6 +359,11 @@ void Tmain_screen::LoadGame1Click() {
     session_.loadGame();
 }
 
+void Tmain_screen::ResumeGame1Click() {
+    session_.resumeGame();
+    showResume();
+}
+
 void Tmain_screen::SaveGame1Click() {
     session_.saveGame();
 }
@@ -364,6 +383,10 @@ void Tmain_screen::Players1Click() {
 // The editor and the five game pages take turns; no day ends while editing.
 void Tmain_screen::GameEditor1Click() {
     session_.toggleEditor();
+}
+
+void Tmain_screen::ForgetGoldBars1Click() {
+    if (session_.forgetGoldBars()) emit goldBarsForgotten();
 }
 
 void Tmain_screen::Exit1Click() {

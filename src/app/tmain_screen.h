@@ -53,6 +53,9 @@ class Tmain_screen : public QMainWindow {
     void showLoaded();
     void showHeadlines();
     void showIndexChanges();
+    // File > Resume Game enabled, and named by the empty window's hint, while an autosave
+    // exists.
+    void showResume();
 
     int selectedShare() const;   // the lookup list's index, share 0..19; -1 when empty
     void selectShare(int share); // 0..19, then lookupsel
@@ -77,6 +80,7 @@ class Tmain_screen : public QMainWindow {
     void dataFilesRequested();      // Options > Datafiles
     void performanceRequested();    // Options > Performance
     void firstShown();              // the window is on screen for the first time
+    void goldBarsForgotten();       // Options > Forget Gold Bars... answered Yes
     void zoomChosen(int percent);   // Options > Zoom: 100, 150 or 200
 
   public slots:
@@ -90,12 +94,14 @@ class Tmain_screen : public QMainWindow {
 
     void NewGame1Click();
     void LoadGame1Click();
+    void ResumeGame1Click(); // File > Resume Game
     void SaveGame1Click();
     void Exit1Click();
     void Datafiles1Click();
     void Players1Click();
     void GameEditor1Click();
     void Performance1Click();
+    void ForgetGoldBars1Click(); // Options > Forget Gold Bars...
     void Contents1Click();
     void Tipoftheday1Click(); // Help > Tip of the day
     void About1Click();

@@ -1,8 +1,9 @@
 #include "app/zoom.h"
 
+#include "state/settings.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 
 #include <algorithm>
 #include <iterator>
@@ -18,20 +19,21 @@ const QString kKey = QStringLiteral("zoom");
 constexpr int kMainWidth = 511, kGameHeight = 370;
 } // namespace
 
-int chosenZoom(const QSettings& settings) {
-    const int percent = settings.value(kKey, 0).toInt();
+int chosenZoom(const Settings& settings) {
+    const int percent = settings.intValue(kKey, 0);
     return std::find(std::begin(kZooms), std::end(kZooms), percent) != std::end(kZooms) ? percent
                                                                                         : 0;
 }
 
-int zoomSetting(const QSettings& settings) {
+int zoomSetting(const Settings& settings) {
     const int percent = chosenZoom(settings);
     return percent ? percent : 100;
 }
 
-void saveZoom(QSettings& settings, int percent) {
-    settings.setValue(kKey, percent);
-    settings.sync();
+QString saveZoom(Settings& settings, int percent) {
+    const QString failure = settings.set(kKey, QString::number(percent));
+    if (failure.isEmpty()) return {};
+    return QStringLiteral("The zoom of %1 % could not be kept. ").arg(percent) + failure;
 }
 
 int zoomForScreen(QSize screen) {

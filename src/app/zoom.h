@@ -5,18 +5,20 @@
 // effect when the program starts.
 
 #include <QSize>
-
-class QSettings;
+#include <QString>
 
 namespace quotara {
+
+class Settings;
 
 constexpr int kZooms[] = {100, 150, 200}; // per cent
 
 // The zoom the player chose in Options > Zoom; 0 when none is kept or it is not one of kZooms.
-int chosenZoom(const QSettings& settings);
+int chosenZoom(const Settings& settings);
 // The chosen zoom, or 100 when none is chosen.
-int zoomSetting(const QSettings& settings);
-void saveZoom(QSettings& settings, int percent);
+int zoomSetting(const Settings& settings);
+// Keeps percent for the next start; when it cannot, the message that says why.
+QString saveZoom(Settings& settings, int percent);
 
 // The zoom for a screen of the given size in pixels before any zoom: the largest of kZooms at
 // which the main window takes at most about a third of the screen's width (two fifths at most,

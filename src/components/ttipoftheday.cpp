@@ -3,12 +3,12 @@
 #include "components/look.h"
 #include "components/ttipofthedayform.h"
 #include "state/messages.h"
+#include "state/settings.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 
 namespace quotara {
 
@@ -34,9 +34,9 @@ void TCustomTipOfTheDay::loadTips(std::span<const std::uint8_t> stream) {
     }
 }
 
-void TCustomTipOfTheDay::rememberIn(QSettings* settings) {
+void TCustomTipOfTheDay::rememberIn(Settings* settings) {
     settings_ = settings;
-    if (settings_) ShowTipsAtStartup = settings_->value(kShowAtStartup, true).toBool();
+    if (settings_) ShowTipsAtStartup = settings_->boolValue(kShowAtStartup, true);
 }
 
 void TCustomTipOfTheDay::loaded() {
@@ -101,7 +101,15 @@ void TCustomTipOfTheDay::ShowNextTip() {
     runModal(*form_);
     open_ = false;
     ShowTipsAtStartup = form_->ShowTipsCheck()->isChecked();
-    if (settings_) settings_->setValue(kShowAtStartup, ShowTipsAtStartup);
+    // Written only when it changed, so a folder that cannot be written is told once.
+    if (settings_ && settings_->boolValue(kShowAtStartup, true) != ShowTipsAtStartup) {
+        const QString failure = settings_->set(
+            kShowAtStartup, ShowTipsAtStartup ? QStringLiteral("true") : QStringLiteral("false"));
+        if (!failure.isEmpty())
+            messages_.show(Messages::Kind::Error,
+                           QStringLiteral("Whether a tip shows at the start was not kept. ") +
+                               failure);
+    }
 }
 
 void TCustomTipOfTheDay::DoShowForm() {

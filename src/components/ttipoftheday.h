@@ -17,12 +17,12 @@
 #include <span>
 
 class QDialog;
-class QSettings;
 class QWidget;
 
 namespace quotara {
 
 class Messages;
+class Settings;
 
 class TCustomTipOfTheDay : public QObject {
     Q_OBJECT
@@ -40,8 +40,9 @@ class TCustomTipOfTheDay : public QObject {
     // Reads the tip list from its stream; a damaged one is reported and leaves no tips.
     void loadTips(std::span<const std::uint8_t> stream);
     // Takes ShowTipsAtStartup from the settings and stores it there whenever the dialog
-    // closes. Without settings the choice lasts for this run only.
-    void rememberIn(QSettings* settings);
+    // closes; a choice that cannot be written is told. Without settings the choice lasts for
+    // this run only.
+    void rememberIn(Settings* settings);
     // The step after the owner is loaded: with ShowTipsAtStartup, the owner's first show
     // will open the dialog once. Later shows do nothing.
     void loaded();
@@ -84,7 +85,7 @@ class TCustomTipOfTheDay : public QObject {
     QWidget* owner_;
     Random& random_;
     Messages& messages_;
-    QSettings* settings_ = nullptr;
+    Settings* settings_ = nullptr;
     bool hooked_ = false;
     bool open_ = false;
     int currentTip_ = -1;

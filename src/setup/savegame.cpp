@@ -2,6 +2,7 @@
 
 #include "market/calendar.h"
 #include "market/headlines.h"
+#include "setup/savefiles.h"
 #include "state/sharefile.h"
 
 #include <QDir>
@@ -24,10 +25,6 @@ const QString kNewer = QStringLiteral("This saved game was made by a newer versi
 // reads as more bytes than one may have, which the check finds damaged.
 FileError readStateFile(const QString& path, std::vector<std::uint8_t>& bytes) {
     return readWholeFile(path, kStateFileMaxSize + 1, bytes);
-}
-
-void showError(Game& game, const FileError& error, const QString& path) {
-    game.messages.show(Kind::Error, fileErrorText(error, path));
 }
 
 } // namespace
@@ -59,44 +56,43 @@ void loadRefresh(GameState& s, bool slotsRestored) {
     put(s.headlines4, s.headline4item);
 }
 
-bool savegame(Game& game, const NewGame& ng) {
-    const DataFolder& folder = game.folder;
+QString saveFailureText(const SaveFailure& failure) {
+    return failure.error.textFor(failure.file);
+}
+
+std::optional<SaveFailure> writeGame(const Game& game, const NewGame& ng, const SaveSet& set) {
+    // A folder removed since start-up is made again; one that cannot be is said so.
+    QDir().mkpath(QFileInfo(set.state).absolutePath());
     const std::vector<std::uint8_t> image = shareFileImage(game.state.shares);
     const std::vector<std::uint8_t> state = encodeStateFile(game.state, savedLevel(ng), image);
+    return writeSaveSet(set, image, state);
+}
 
-    // A folder removed since start-up is made again; one that cannot be is said so below.
-    QDir().mkpath(folder.path());
-    // All three are written in full before any old one is replaced. The state file goes last:
-    // should the game stop between two replacements, savegame.ply and savegame.sta differ in
-    // the share digest and a load refuses the set instead of mixing two saves.
-    StagedFile shr, ply, sta;
-    for (const auto& [file, path, bytes] :
-         {std::tuple{&shr, folder.savedSharesFile(), std::span<const std::uint8_t>(image)},
-          std::tuple{&ply, folder.savedPlayersFile(), std::span<const std::uint8_t>(image)},
-          std::tuple{&sta, folder.savedStateFile(), std::span<const std::uint8_t>(state)}}) {
-        if (const FileError e = file->stage(path, bytes); e.isError()) {
-            showError(game, e, path);
-            return false;
-        }
-    }
-    for (const auto& [file, path] :
-         {std::pair{&shr, folder.savedSharesFile()}, std::pair{&ply, folder.savedPlayersFile()},
-          std::pair{&sta, folder.savedStateFile()}}) {
-        if (const FileError e = file->commit(); e.isError()) {
-            showError(game, e, path);
-            return false;
-        }
+bool savegame(Game& game, const NewGame& ng) {
+    const SaveSet set = SaveSet::savedGame(game.folder);
+    if (const auto failure = writeGame(game, ng, set)) {
+        const bool noFolder = !QFileInfo(QFileInfo(set.state).absolutePath()).isDir();
+        game.messages.show(Kind::Error,
+                           (noFolder ? fileErrorText(failure->error, set.state)
+                                     : saveFailureText(*failure)) +
+                               QStringLiteral("\n\nThe game was not saved. The saved game you "
+                                              "had before is kept as it was."));
+        return false;
     }
     game.messages.show(Kind::Information, QStringLiteral("Game saved successfully."));
     return true;
 }
 
 SavedGameRead readSavedGame(const DataFolder& folder) {
+    return readSaveSet(SaveSet::savedGame(folder));
+}
+
+SavedGameRead readSaveSet(const SaveSet& set) {
     using Outcome = SavedGameRead::Outcome;
     SavedGameRead read;
-    // Both share files present and whole. savegame.ply is read last; its records are the ones
-    // a load keeps.
-    for (const QString& path : {folder.savedSharesFile(), folder.savedPlayersFile()}) {
+    // Both share files present and whole. The .ply file is read last; its records are the
+    // ones a load keeps.
+    for (const QString& path : {set.shares, set.players}) {
         read.file = path;
         // A file that is there but cannot be opened is an error, not a missing save.
         if (!fileexists(path) && !QFileInfo(path).exists()) {
@@ -109,14 +105,18 @@ SavedGameRead readSavedGame(const DataFolder& folder) {
             read.error = content.error;
             return read;
         }
+        if (path == set.shares) {
+            read.sharesImage = std::move(content.image);
+            continue;
+        }
         read.shares = std::move(content.records);
-        if (path == folder.savedPlayersFile()) {
+        {
             // The rest of the game, when the save was ours.
             std::vector<std::uint8_t> staBytes;
-            const FileError staError = readStateFile(folder.savedStateFile(), staBytes);
+            const FileError staError = readStateFile(set.state, staBytes);
             read.hasState = staError.kind() != FileError::Kind::NotFound;
             if (read.hasState && staError.isError()) {
-                read.file = folder.savedStateFile();
+                read.file = set.state;
                 read.outcome = Outcome::FileError;
                 read.error = staError;
                 return read;
@@ -166,6 +166,33 @@ void reportRefusal(Messages& messages, const SavedGameRead& read) {
         messages.show(Kind::Information, kNewer);
         return;
     }
+}
+
+void reportResumeRefusal(Messages& messages, const SavedGameRead& read) {
+    using Outcome = SavedGameRead::Outcome;
+    QString why;
+    switch (read.outcome) {
+    case Outcome::Ready:
+        return;
+    case Outcome::NoSaveFile:
+        messages.show(Kind::Information, QStringLiteral("There is no autosaved game to resume."));
+        return;
+    case Outcome::FileError:
+        why = read.error.text();
+        break;
+    case Outcome::Damaged:
+    case Outcome::OtherShares:
+        why = QStringLiteral("its files autosave.shr, autosave.ply and autosave.sta are damaged "
+                             "or do not belong together");
+        break;
+    case Outcome::Newer:
+        why = QStringLiteral("it was made by a newer version of Quotara");
+        break;
+    }
+    messages.show(Kind::Information,
+                  QStringLiteral("The autosaved game cannot be resumed: %1. Its files were left "
+                                 "as they are; nothing was changed.")
+                      .arg(why));
 }
 
 void applySavedGame(const SavedGameRead& read, GameState& s, NewGame& ng) {

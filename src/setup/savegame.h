@@ -6,9 +6,10 @@
 // programs read and write these, and a load takes the shares from savegame.ply. savegame.sta
 // is our own and holds the rest of a game that must come back with it: cash, calendar,
 // economy, headlines, level, deadline, the two-player fields, the names and the news items'
-// used flags. Gold bars stay out: they belong to the run, not to a game.
+// used flags, and the gold bars won.
 
 #include "setup/levels.h"
+#include "setup/savefiles.h"
 #include "setup/savestate.h"
 #include "state/game.h"
 #include "state/recordfile.h"
@@ -31,9 +32,16 @@ bool fileexists(const QString& name);
 // number is 0 left empty, and the ticker text as it was.
 void loadRefresh(GameState& state, bool slotsRestored);
 
-// File > Save Game. Writes the three files, each complete, and replaces the old ones only
-// once all three are written; then "Game saved successfully.". A file error is shown in the
-// error box and leaves the old files as they were. Works before any game has begun.
+// The standard error text with the file and the system's reason:
+// "Disk full (savegame.ply: No space left on device)".
+QString saveFailureText(const SaveFailure& failure);
+
+// The game written as the set's three files (savefiles.h); nothing shown.
+std::optional<SaveFailure> writeGame(const Game& game, const NewGame& ng, const SaveSet& set);
+
+// File > Save Game. Writes the three files as one set: a save cut short at any instant
+// leaves the old game or the new one. Then "Game saved successfully.". A failure is shown
+// with its reason and leaves the old files as they were. Works before any game has begun.
 bool savegame(Game& game, const NewGame& ng);
 
 // The first steps of File > Load Game: both share files, and the state file when there is one,
@@ -49,15 +57,19 @@ struct SavedGameRead {
     };
     Outcome outcome = Outcome::NoSaveFile;
     FileError error;
-    QString file;               // the file of the error
-    std::vector<Tshare> shares; // savegame.ply's records, made safe
-    bool hasState = false;      // there is a savegame.sta
-    StateFileCheck state;       // its content, valid when Ready and hasState
+    QString file;                          // the file of the error
+    std::vector<Tshare> shares;            // savegame.ply's records, made safe
+    std::vector<std::uint8_t> sharesImage; // savegame.shr as read
+    bool hasState = false;                 // there is a savegame.sta
+    StateFileCheck state;                  // its content, valid when Ready and hasState
 };
 SavedGameRead readSavedGame(const DataFolder& folder);
+SavedGameRead readSaveSet(const SaveSet& set); // the same for any set (the autosave)
 
 // A refused load's message box.
 void reportRefusal(Messages& messages, const SavedGameRead& read);
+// A refused resume's: the autosave is named, and left in place.
+void reportResumeRefusal(Messages& messages, const SavedGameRead& read);
 
 // A Ready read into the game: shares 0..19 from savegame.ply; with a state file, also the
 // level and mode in the new-game window's bookkeeping and every field the file holds; for the

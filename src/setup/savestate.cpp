@@ -200,6 +200,7 @@ constexpr std::array kFields = {
     usedFlags(),
     recordDays(),
     recordTrades(),
+    entry<&GameState::goldbarcount>().in(0, 255).addedIn(2), // a load never lowers it
 };
 // Version 1's layout, which every game saved so far has: 385 bytes in all.
 static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==

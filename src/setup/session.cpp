@@ -5,6 +5,9 @@
 #include "setup/savegame.h"
 #include "setup/startup.h"
 #include "trading/performance.h"
+#include "state/sharefile.h"
+
+#include <algorithm>
 
 namespace quotara {
 
@@ -16,6 +19,10 @@ const QString kDisclaimer = QStringLiteral(
     "a GAME. Continue?");
 const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
 const QString kNoGame = QStringLiteral("You must start a new game first!");
+const QString kGoldBarsKey = QStringLiteral("GoldBars/count");
+const QString kForgetQuestion = QStringLiteral(
+    "Forget all your gold bars? The levels they unlock will be locked again, also at the next "
+    "start.");
 const QString kEditing = QStringLiteral(
     "The Game Editor is on. Choose Options > Game Editor to go back to the game first.");
 
@@ -36,6 +43,7 @@ class DayEnd final : public DayViews {
 
 bool Session::startUp() {
     GameState& s = game_.state;
+    if (keptGoldBars_ < 0) restoreGoldBars();
     if (s.twoplayer == 1) s.player = 1;
 
     if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
@@ -63,6 +71,7 @@ void Session::choose(const std::function<void(GameState&)>& choice) {
     GameState& s = game_.state;
     if (phase_ != Phase::Playing && phase_ != Phase::Editing && phase_ != Phase::LevelEnded) {
         choice(s);
+        keepGoldBars();
         return;
     }
     const LevelValues inForce = levelValues(s);
@@ -71,6 +80,7 @@ void Session::choose(const std::function<void(GameState&)>& choice) {
     choice(s);
     pending_ = levelValues(s);
     applyLevelValues(s, inForce);
+    keepGoldBars();
 }
 
 void Session::applyPendingChoices() {
@@ -130,16 +140,35 @@ bool Session::saveGame() {
 }
 
 bool Session::loadGame() {
+    return loadSet(false);
+}
+
+bool Session::resumeGame() {
+    return loadSet(true);
+}
+
+bool Session::loadSet(bool resume) {
     if (phase_ == Phase::Ending) return false;
+    // The autosave as the last End Day left it.
+    if (resume && !finishAutosave()) return false;
     // 1-4. Both share files and the state file, read and checked before anything changes.
-    const SavedGameRead read = readSavedGame(game_.folder);
+    const SavedGameRead read =
+        readSaveSet(resume ? SaveSet::autosave(game_.folder) : SaveSet::savedGame(game_.folder));
     if (read.outcome != SavedGameRead::Outcome::Ready) {
-        reportRefusal(game_.messages, read);
+        if (resume)
+            reportResumeRefusal(game_.messages, read);
+        else
+            reportRefusal(game_.messages, read);
         return false;
     }
+    const int bars = game_.state.goldbarcount;
     applySavedGame(read, game_.state, newGame_);
     // A game saved without its record starts one here.
     if (game_.state.record.days.empty()) startRecord(game_.state);
+    // Gold bars are never lost by a load: the game's own, or those won since if more.
+    game_.state.goldbarcount =
+        static_cast<std::uint8_t>(std::max<int>(bars, game_.state.goldbarcount));
+    keepGoldBars();
     pending_.reset();
     phase_ = Phase::Playing;
 
@@ -151,7 +180,9 @@ bool Session::loadGame() {
     views_.showGame();
 
     // 7.
-    game_.messages.show(Messages::Kind::Information, QStringLiteral("Game loaded successfully."));
+    game_.messages.show(Messages::Kind::Information,
+                        resume ? QStringLiteral("Game resumed.")
+                               : QStringLiteral("Game loaded successfully."));
     return true;
 }
 
@@ -161,9 +192,87 @@ DayResult Session::endDay(DayViews& views) {
     const DayResult result = endofday(game_, day);
     if (day.verdict) {
         phase_ = Phase::LevelEnded;
+        autosaveWanted_ = false;
+        autosaver_.remove(SaveSet::autosave(game_.folder));
+        tellAutosaveFailure(autosaver_.takeFailure());
+        keepGoldBars();
         views_.showLevelEnd(*day.verdict);
+    } else {
+        autosave();
     }
     return result;
+}
+
+void Session::autosave() {
+    const std::vector<std::uint8_t> image = shareFileImage(game_.state.shares);
+    std::vector<std::uint8_t> state = encodeStateFile(game_.state, savedLevel(newGame_), image);
+    autosaveWanted_ = true;
+    autosaver_.write(SaveSet::autosave(game_.folder), image, std::move(state));
+    // A failure in the background is known by the next day.
+    tellAutosaveFailure(autosaver_.takeFailure());
+}
+
+void Session::keepAtExit() {
+    if (gameOn()) autosave();
+    finishAutosave();
+}
+
+bool Session::finishAutosave() {
+    const auto failure = autosaver_.finish();
+    tellAutosaveFailure(failure);
+    return !failure;
+}
+
+void Session::tellAutosaveFailure(const std::optional<SaveFailure>& failure) {
+    // Told once: the player can still save by hand, and should not meet it every day.
+    if (!failure || autosaveFailureTold_) return;
+    autosaveFailureTold_ = true;
+    game_.messages.show(Messages::Kind::Error,
+                        saveFailureText(*failure) +
+                            QStringLiteral("\n\nThe game could not be autosaved. Use File > Save "
+                                           "Game to keep it. Quotara will not say this again "
+                                           "until it is started again."));
+}
+
+bool Session::hasAutosave() const {
+    if (autosaver_.busy()) return autosaveWanted_;
+    return saveSetExists(SaveSet::autosave(game_.folder));
+}
+
+void Session::tidyUp() {
+    recoverSaveSet(SaveSet::savedGame(game_.folder));
+    recoverSaveSet(SaveSet::autosave(game_.folder));
+}
+
+void Session::restoreGoldBars() {
+    GameState& s = game_.state;
+    const int kept = std::clamp(game_.settings.intValue(kGoldBarsKey, 0), 0, 255);
+    s.goldbarcount = static_cast<std::uint8_t>(std::max<int>(s.goldbarcount, kept));
+    keptGoldBars_ = kept;
+    keepGoldBars();
+}
+
+void Session::keepGoldBars() {
+    const int count = game_.state.goldbarcount;
+    if (keptGoldBars_ < 0 || count == keptGoldBars_) return;
+    keptGoldBars_ = count;
+    const QString failure = game_.settings.set(kGoldBarsKey, QString::number(count));
+    if (!failure.isEmpty())
+        game_.messages.show(Messages::Kind::Error,
+                            QStringLiteral("Your gold bars could not be kept for the next "
+                                           "start. ") +
+                                failure);
+}
+
+bool Session::forgetGoldBars() {
+    if (!game_.messages.ask(Messages::Kind::Confirmation, kForgetQuestion)) return false;
+    GameState& s = game_.state;
+    s.goldbarcount = 0;
+    s.goldwon = 0;
+    newGame_.goldLevel = kNoLevel;
+    refreshGoldbars(newGame_, s);
+    keepGoldBars();
+    return true;
 }
 
 TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
@@ -193,11 +302,14 @@ bool Session::playersAllowed() {
 bool Session::askToQuit() {
     if (phase_ == Phase::Ending) return true;
     if (!game_.messages.ask(Messages::Kind::Confirmation, kQuitQuestion)) return false;
+    // The game on is kept, to be resumed at the next start.
+    keepAtExit();
     phase_ = Phase::Ending;
     return true;
 }
 
 void Session::end() {
+    if (phase_ != Phase::Ending) keepAtExit();
     phase_ = Phase::Ending;
 }
 

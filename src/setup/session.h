@@ -6,6 +6,7 @@
 // sequence checks it and moves it, and the windows ask it rather than their own visibility.
 
 #include "market/endofday.h"
+#include "setup/autosaver.h"
 #include "setup/levels.h"
 #include "state/game.h"
 #include "trading/trade.h"
@@ -117,11 +118,32 @@ class Session {
     // successfully.". True when loaded.
     bool loadGame();
 
+    // File > Resume Game: the autosave brought back as Load Game brings back the saved game,
+    // with the same checks first; one that is refused is left as it is. True when resumed.
+    bool resumeGame();
+    // File > Resume Game is offered: there is an autosave, or one is being written.
+    bool hasAutosave() const;
+    // From now on the autosave is written on a thread of its own (the game; tests write it
+    // at once).
+    void autosaveInBackground() { autosaver_.runInBackground(); }
+    // Waits until the autosave handed over is on disk; false, after telling it, when it
+    // failed.
+    bool finishAutosave();
+
+    // Options > Forget Gold Bars...: after Yes to its question, no gold bars, here and from
+    // the next start on. True when forgotten.
+    bool forgetGoldBars();
+
+    // At the start, with the folder locked: a save or autosave cut short is finished or
+    // thrown away, whichever leaves a whole game.
+    void tidyUp();
+
     // Button4Click: the news file into the news table; an unreadable file is reported.
     void loadNews();
 
     // The End Day button: End Day's steps, and at the deadline the level's end. Only while
-    // playing; otherwise refused with a message.
+    // playing; otherwise refused with a message. Then the day is kept as the autosave, or at
+    // the level's end the autosave is removed: a finished level cannot be resumed.
     DayResult endDay(DayViews& views);
 
     // OK of the trade dialog (tradeOk). Only while playing; otherwise refused with a message
@@ -137,9 +159,11 @@ class Session {
     bool playersAllowed();
 
     // The quit question (File > Exit, the end-of-level Exit). True when the player chose to
-    // leave: the phase is Ending from here and nothing asks again.
+    // leave: the phase is Ending from here and nothing asks again. A game on is kept as the
+    // autosave first.
     bool askToQuit();
-    // The main window closed: the program ends without a question.
+    // The main window closed: the program ends without a question, the game on kept as the
+    // autosave.
     void end();
     // The end-of-level window's close box: the quit question, as its Exit.
     Closing closeLevelEnd();
@@ -152,12 +176,22 @@ class Session {
     QString refusal() const;
     bool refuse();
     void applyPendingChoices();
+    bool loadSet(bool resume);
+    void autosave();
+    void keepAtExit();
+    void tellAutosaveFailure(const std::optional<SaveFailure>& failure);
+    void restoreGoldBars();
+    void keepGoldBars(); // written with the settings when changed; a failure is told
 
     Game& game_;
     SessionViews& views_;
     NewGame newGame_;
     Phase phase_ = Phase::NoGame;
     std::optional<LevelValues> pending_; // choices made while a game is on, for the next Start
+    Autosaver autosaver_;
+    bool autosaveWanted_ = false;      // the last job handed over writes, not removes
+    bool autosaveFailureTold_ = false; // once per run
+    int keptGoldBars_ = -1;            // the count the settings hold; -1 before start-up
 };
 
 } // namespace quotara

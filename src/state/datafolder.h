@@ -18,6 +18,12 @@ class DataFolder {
     QString savedSharesFile() const { return file(QStringLiteral("savegame.shr")); }
     QString savedPlayersFile() const { return file(QStringLiteral("savegame.ply")); }
     QString savedStateFile() const { return file(QStringLiteral("savegame.sta")); }
+    // The autosave: a saved game's three files under names of their own.
+    QString autosaveSharesFile() const { return file(QStringLiteral("autosave.shr")); }
+    QString autosavePlayersFile() const { return file(QStringLiteral("autosave.ply")); }
+    QString autosaveStateFile() const { return file(QStringLiteral("autosave.sta")); }
+    // Held locked by the one program that uses the folder.
+    QString lockFile() const { return file(QStringLiteral("quotara.lock")); }
 
   private:
     QString file(const QString& name) const { return path_ + QLatin1Char('/') + name; }

@@ -7,6 +7,7 @@
 #include "state/gamestate.h"
 #include "state/messages.h"
 #include "state/random.h"
+#include "state/settings.h"
 
 #include <memory>
 
@@ -33,6 +34,7 @@ struct Game {
     Clock& clock;
     Messages& messages;
     DataFolder folder;
+    Settings settings; // none kept unless given a file
 };
 
 } // namespace quotara

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -123,6 +124,17 @@ FileError FileError::fromErrno(int number) {
     }
 }
 
+QString FileError::reason() const {
+    if (number_ == 0) return {};
+    return QString::fromLocal8Bit(std::strerror(number_));
+}
+
+QString FileError::textFor(const QString& fileName) const {
+    QString where = fileName;
+    if (const QString why = reason(); !why.isEmpty()) where += QStringLiteral(": ") + why;
+    return text() + QStringLiteral(" (") + where + QLatin1Char(')');
+}
+
 QString FileError::text() const {
     switch (kind_) {
     case Kind::None:
@@ -235,7 +247,8 @@ FileError StagedFile::stage(const QString& path, std::span<const std::uint8_t> b
         ::unlink(temp.constData());
         return FileError::fromErrno(number);
     };
-    const mode_t mode = existed ? (old.st_mode & 07777) : 0644;
+    // Ordinary permissions: never the set-user-ID, set-group-ID or sticky bit of the old file.
+    const mode_t mode = existed ? (old.st_mode & 0666) : 0644;
     if (::fchmod(fd.get(), mode) != 0) return fail(errno);
     if (!writeFull(fd.get(), bytes.data(), bytes.size())) return fail(errno);
     if (::fsync(fd.get()) != 0) return fail(errno);
@@ -255,9 +268,7 @@ FileError StagedFile::commit() {
     temp_.clear();
 
     // Make the rename itself durable; the file is already complete, so a failure here is moot.
-    const QByteArray dir = QFile::encodeName(QFileInfo(QFile::decodeName(target_)).path());
-    Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.get() >= 0) ::fsync(dirFd.get());
+    syncFolder(QFileInfo(QFile::decodeName(target_)).path());
     return {};
 }
 
@@ -269,6 +280,22 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
 
 void setWriteBudgetForTests(std::int64_t bytes) {
     writeBudget = bytes;
+}
+
+void syncFolder(const QString& folder) {
+    const QByteArray dir = QFile::encodeName(folder);
+    Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() >= 0) ::fsync(dirFd.get());
+}
+
+FileError writeFileInPlace(const QString& path, std::span<const std::uint8_t> bytes) {
+    const QByteArray name = QFile::encodeName(path);
+    Fd fd(::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+    if (!writeFull(fd.get(), bytes.data(), bytes.size())) return FileError::fromErrno(errno);
+    if (::fsync(fd.get()) != 0) return FileError::fromErrno(errno);
+    if (fd.close() != 0) return FileError::fromErrno(errno);
+    return {};
 }
 
 bool fileExists(const QString& path) {

@@ -34,6 +34,12 @@ class FileError {
     int number() const { return number_; } // the system's error number, 0 when none applies
     // The text of the standard error box; empty when there is no error.
     QString text() const;
+    // The system's own words for the error number ("No space left on device"); empty when
+    // there is none.
+    QString reason() const;
+    // The standard text with the file's name and the system's reason:
+    // "Disk full (savegame.ply: No space left on device)".
+    QString textFor(const QString& fileName) const;
 
     friend bool operator==(const FileError&, const FileError&) = default;
 
@@ -96,6 +102,13 @@ FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t>
 // Tests only: from now on every write of a file may write `bytes` more in all, then fails as
 // a full disk does (ENOSPC), so a test can stop a save after any byte. Negative: no limit.
 void setWriteBudgetForTests(std::int64_t bytes);
+
+// Makes completed renames in the folder durable; a failure changes nothing and is not told.
+void syncFolder(const QString& folder);
+
+// Creates or truncates the file and writes `bytes` to it, durably. For files that only count
+// once something else names them complete (a save's pending share files); not a symbolic link.
+FileError writeFileInPlace(const QString& path, std::span<const std::uint8_t> bytes);
 
 // True when the name is not empty and the file can be opened for reading.
 bool fileExists(const QString& path);

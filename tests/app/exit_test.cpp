@@ -4,11 +4,11 @@
 
 #include "app/program.h"
 #include "app/shell.h"
+#include "state/settings.h"
 #include "support/fakes.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -51,9 +51,9 @@ class ExitTest : public QObject {
     };
     Run run(const std::function<void(Shell&)>& way) {
         QTemporaryDir tmp;
-        QSettings settings(tmp.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("Tips/ShowAtStartup"), false); // no modal tip
-        test::RecordingMessages messages;                               // Yes to every question
+        Settings settings(tmp.filePath(QStringLiteral("settings.ini")));
+        settings.set(QStringLiteral("Tips/ShowAtStartup"), QStringLiteral("false")); // no tip
+        test::RecordingMessages messages; // Yes to every question
         test::FakeClock clock(12'345'678);
         QTimer watchdog;
         watchdog.setSingleShot(true);

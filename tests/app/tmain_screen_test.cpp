@@ -8,6 +8,7 @@
 #include "shipped/tips.h"
 #include "state/helptopics.h"
 #include "state/money.h"
+#include "state/settings.h"
 #include "support/gamewindows.h"
 #include "trading/portfolio.h"
 
@@ -566,14 +567,22 @@ class MainScreenTest : public QObject {
         QVERIFY(action("Zoom200")->isChecked());
 
         QTemporaryDir dir;
-        QSettings settings(dir.filePath("quotara.conf"), QSettings::IniFormat);
+        Settings settings(dir.filePath("quotara.conf"));
         QCOMPARE(chosenZoom(settings), 0); // none chosen yet: the screen decides
         QCOMPARE(zoomSetting(settings), 100);
-        saveZoom(settings, 150);
+        QCOMPARE(saveZoom(settings, 150), QString());
         QCOMPARE(QSettings(dir.filePath("quotara.conf"), QSettings::IniFormat).value("zoom"), 150);
         QCOMPARE(zoomSetting(settings), 150);
-        settings.setValue("zoom", 120); // not a choice of the menu
+        settings.set("zoom", "120"); // not a choice of the menu
         QCOMPARE(zoomSetting(settings), 100);
+        // A setting that cannot be written says so, with the system's reason.
+        QFile blocker(dir.filePath("notafolder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        Settings unwritable(dir.filePath("notafolder/quotara.conf"));
+        const QString told = saveZoom(unwritable, 200);
+        QVERIFY2(told.startsWith("The zoom of 200 % could not be kept.") &&
+                     told.contains("Not a directory"),
+                 qPrintable(told));
         // A scale set by the environment wins.
         applyZoom(200);
         QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("1"));

@@ -5,6 +5,7 @@
 #include "components/look.h"
 #include "components/ttipoftheday.h"
 #include "shipped/tips.h"
+#include "state/settings.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -31,7 +32,7 @@ QStringList shippedTexts() {
 
 // A main window with its tip component as the game sets it up.
 struct Owner {
-    Owner() : settings(dir.filePath("quotara.conf"), QSettings::IniFormat) {
+    Owner() : settings(dir.filePath("quotara.conf")) {
         tip.loadTips(shippedTipList());
         tip.rememberIn(&settings);
         tip.runModal = [this](QDialog& d) {
@@ -43,7 +44,7 @@ struct Owner {
     QString tipShown() const { return tip.form()->TipLabel()->text(); }
 
     QTemporaryDir dir;
-    QSettings settings;
+    Settings settings;
     Random random;
     test::FakeClock clock{45'296'789};
     test::RecordingMessages messages;
@@ -120,7 +121,7 @@ class TipOfTheDayTest : public QObject {
         const QString conf = dir.filePath("quotara.conf");
         {
             Owner o;
-            QSettings settings(conf, QSettings::IniFormat);
+            Settings settings(conf);
             o.tip.rememberIn(&settings);
             o.player = [&](QDialog&) {
                 QCOMPARE(o.tip.form()->ShowTipsCheck()->text(),
@@ -134,7 +135,8 @@ class TipOfTheDayTest : public QObject {
             QTest::qWait(0);
             QVERIFY(!o.tip.ShowTipsAtStartup);
         }
-        QSettings settings(conf, QSettings::IniFormat);
+        Settings settings(conf);
+        QVERIFY(!settings.load().isError());
         Random random;
         test::FakeClock clock;
         test::RecordingMessages messages;
@@ -156,7 +158,10 @@ class TipOfTheDayTest : public QObject {
         later.showTips();
         QCOMPARE(opened, 1);
         QVERIFY(later.ShowTipsAtStartup);
-        QVERIFY(settings.value("Tips/ShowAtStartup").toBool());
+        QVERIFY(settings.boolValue("Tips/ShowAtStartup", false));
+        Settings reread(conf);
+        QVERIFY(!reread.load().isError());
+        QVERIFY(reread.boolValue("Tips/ShowAtStartup", false));
     }
 
     // Each failure goes to the error box; none opens the dialog.

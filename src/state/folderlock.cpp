@@ -1,0 +1,39 @@
+#include "state/folderlock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace quotara {
+
+FolderLock::FolderLock(const DataFolder& folder) {
+    const QByteArray name = QFile::encodeName(folder.lockFile());
+    fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (fd_ < 0) return;
+    int r = 0;
+    do {
+        r = ::flock(fd_, LOCK_EX | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    state_ = r == 0 ? State::Held : errno == EWOULDBLOCK ? State::Taken : State::Unlockable;
+}
+
+FolderLock::~FolderLock() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void tidyDataFolder(const DataFolder& folder) {
+    // A record file's temporary copy: ".NAME.XXXXXX" beside it.
+    static const QRegularExpression temporary(QStringLiteral(
+        R"(^\.(qonews\.dat|qoshares\.dat|savegame\.(shr|ply|sta)|autosave\.(shr|ply|sta))\.[A-Za-z0-9]{6}$)"));
+    const QDir dir(folder.path());
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (temporary.match(name).hasMatch()) QFile::remove(dir.filePath(name));
+}
+
+} // namespace quotara

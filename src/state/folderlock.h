@@ -1,0 +1,35 @@
+#pragma once
+// One program per data folder: a second copy would write the same files as the first. The
+// lock is the kernel's lock on a file in the folder, which ends with the process that holds
+// it, however that process ends, so a crash never leaves it stuck.
+
+#include "state/datafolder.h"
+
+namespace quotara {
+
+class FolderLock {
+  public:
+    enum class State {
+        Held,      // this program has the folder
+        Taken,     // another program holds it
+        Unlockable // the lock file cannot be made (a read-only folder): nothing can be written
+    };
+
+    // Tries the lock without waiting. The folder must exist.
+    explicit FolderLock(const DataFolder& folder);
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    ~FolderLock(); // releases it
+
+    State state() const { return state_; }
+
+  private:
+    int fd_ = -1;
+    State state_ = State::Unlockable;
+};
+
+// Removes the temporary files that a program stopped in the middle of writing a record file
+// left in the folder. Only with the lock held.
+void tidyDataFolder(const DataFolder& folder);
+
+} // namespace quotara

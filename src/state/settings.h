@@ -1,0 +1,46 @@
+#pragma once
+// The game's settings from one start to the next (the zoom, the tip at start-up, the gold
+// bars): a small text file of "[group]" lines and "key=value" lines. It is read only when it
+// is a regular file, so a pipe or a device in its place never holds up the start; it is
+// written whole through a temporary file, so a write that fails keeps the old file and tells
+// why.
+
+#include "state/recordfile.h"
+
+#include <QMap>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+namespace quotara {
+
+class Settings {
+  public:
+    Settings() = default; // nothing kept beyond this run
+    explicit Settings(QString path) : path_(std::move(path)) {}
+    // $XDG_CONFIG_HOME/quotara/quotara.conf, normally ~/.config/quotara/quotara.conf.
+    static QString standardPath();
+
+    const QString& path() const { return path_; }
+
+    // The file's values; a missing file holds none and is no error. On an error the values
+    // stay as they were.
+    FileError load();
+
+    // key: "zoom", or "group/key" as "Tips/ShowAtStartup".
+    QString value(const QString& key, const QString& fallback = {}) const;
+    int intValue(const QString& key, int fallback) const;
+    bool boolValue(const QString& key, bool fallback) const;
+
+    // Sets the values and writes the file. They are in force for this run whatever happens;
+    // a failure is returned as the text of a message box naming the system's reason.
+    QString set(const std::vector<std::pair<QString, QString>>& values);
+    QString set(const QString& key, const QString& value) { return set({{key, value}}); }
+
+  private:
+    QString path_;
+    QMap<QString, QString> values_;
+};
+
+} // namespace quotara

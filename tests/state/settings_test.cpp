@@ -1,0 +1,73 @@
+// The settings file and the data folder's lock: what keeps the game's choices from run to
+// run, and one program per folder.
+
+#include "state/folderlock.h"
+#include "state/settings.h"
+#include "support/files.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace quotara;
+
+TEST(Settings, readsWhatEarlierVersionsWroteAndWritesItBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quotara.conf");
+    {
+        QSettings earlier(path, QSettings::IniFormat);
+        earlier.setValue("zoom", 150);
+        earlier.setValue("Tips/ShowAtStartup", false);
+    }
+    Settings settings(path);
+    ASSERT_FALSE(settings.load().isError());
+    EXPECT_EQ(settings.intValue("zoom", 100), 150);
+    EXPECT_FALSE(settings.boolValue("Tips/ShowAtStartup", true));
+    EXPECT_EQ(settings.set("GoldBars/count", "3"), QString());
+
+    QSettings later(path, QSettings::IniFormat);
+    EXPECT_EQ(later.value("zoom").toInt(), 150);
+    EXPECT_EQ(later.value("Tips/ShowAtStartup").toBool(), false);
+    EXPECT_EQ(later.value("GoldBars/count").toInt(), 3);
+}
+
+// A named pipe in the settings file's place once held up the start for ever.
+TEST(Settings, aPipeInItsPlaceIsPassedOverWithoutWaiting) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quotara.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    Settings settings(path);
+    EXPECT_EQ(settings.load(), FileError::fromErrno(EACCES));
+    EXPECT_EQ(settings.intValue("zoom", 100), 100);
+}
+
+TEST(Settings, aWriteThatFailsSaysWhyAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quotara.conf");
+    const QString old = test::writeFile(dir, "quotara.conf", "[General]\nzoom=200\n");
+    Settings settings(path);
+    ASSERT_FALSE(settings.load().isError());
+    setWriteBudgetForTests(5);
+    const QString told = settings.set("zoom", "150");
+    setWriteBudgetForTests(-1);
+    EXPECT_EQ(told, "Quotara could not keep this for its next start: Disk full (quotara.conf: No "
+                    "space left on device).");
+    EXPECT_EQ(test::contentOf(old), "[General]\nzoom=200\n");
+    EXPECT_EQ(settings.intValue("zoom", 100), 150) << "in force for this run";
+}
+
+TEST(FolderLock, oneProgramPerFolderAndFreeOnceItEnds) {
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    {
+        const FolderLock first(folder);
+        EXPECT_EQ(first.state(), FolderLock::State::Held);
+        const FolderLock second(folder);
+        EXPECT_EQ(second.state(), FolderLock::State::Taken);
+    }
+    const FolderLock again(folder);
+    EXPECT_EQ(again.state(), FolderLock::State::Held);
+}

@@ -72,11 +72,11 @@ bool savegame(Game& game, const NewGame& ng) {
     const SaveSet set = SaveSet::savedGame(game.folder);
     if (const auto failure = writeGame(game, ng, set)) {
         const bool noFolder = !QFileInfo(QFileInfo(set.state).absolutePath()).isDir();
-        game.messages.show(Kind::Error,
-                           (noFolder ? fileErrorText(failure->error, set.state)
-                                     : saveFailureText(*failure)) +
-                               QStringLiteral("\n\nThe game was not saved. The saved game you "
-                                              "had before is kept as it was."));
+        game.messages.show(
+            Kind::Error,
+            (noFolder ? fileErrorText(failure->error, set.state) : saveFailureText(*failure)) +
+                QStringLiteral("\n\nThe game was not saved. The saved game you "
+                               "had before is kept as it was."));
         return false;
     }
     game.messages.show(Kind::Information, QStringLiteral("Game saved successfully."));

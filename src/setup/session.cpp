@@ -4,8 +4,8 @@
 #include "setup/newgamereset.h"
 #include "setup/savegame.h"
 #include "setup/startup.h"
-#include "trading/performance.h"
 #include "state/sharefile.h"
+#include "trading/performance.h"
 
 #include <algorithm>
 

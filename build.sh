@@ -7,12 +7,13 @@
 #   ./build.sh fuzz [SECONDS]  build the libFuzzer programs (clang) and run each for SECONDS (60),
 #                              as many at once as there are cores
 #   ./build.sh soak N          the random-action test of the windows for N actions
+#   ./build.sh kill [N]        the real program killed at random instants N times (200)
 # Run it as root or as a user who may use sudo. Both are quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev)
+          libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev python3)
 # Also for the package: dpkg-shlibdeps computes its Depends, and CPack asks file what is a program.
 deb_packages=(dpkg-dev file)
 
@@ -114,8 +115,13 @@ soak)
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QUOTARA_SOAK_ACTIONS="${2:?usage: $0 soak N}" \
         QTEST_FUNCTION_TIMEOUT=86400000 ./build/tests/app/randomactions_test -maxwarnings 0
     ;;
+kill)
+    install_missing
+    build
+    python3 tests/app/killtest.py build/src/quotara "${2:-200}"
+    ;;
 *)
-    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS]|soak N" >&2
+    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS]|soak N|kill [N]" >&2
     exit 2
     ;;
 esac

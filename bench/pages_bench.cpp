@@ -56,6 +56,7 @@ int main(int argc, char* argv[]) {
     SilentMessages messages;
     Game game(clock, messages, folder);
     Shell shell(game);
+    shell.session().autosaveInBackground(); // as the program does: End Day hands the write over
     if (!shell.startUp()) return 1;
     Tmain_screen& main = shell.main();
     main.TipOfTheDay1->ShowTipsAtStartup = false; // nothing modal in the way

@@ -29,6 +29,9 @@ template <class Record, class Target = Record> struct Field {
     void (*read)(Record&, ByteReader&, std::uint16_t version) = nullptr;
     // A figure and the range play keeps it in (a text's figure is its length).
     double (*figure)(const Record&) = nullptr;
+    // Set with the figure: a function pointer compared in a constant expression is not constant
+    // under the sanitizers.
+    bool figured = false;
     bool ranged = false;
     double lo = 0, hi = 0;
     bool (*rule)(const Record&) = nullptr;                         // a check across fields
@@ -45,7 +48,7 @@ template <class Record, class Target = Record> struct Field {
     }
     constexpr Field in(double low, double high) const {
         // In a constexpr table this fails the build: a range needs a figure to check.
-        if (figure == nullptr) throw std::logic_error("a range on a field without a figure");
+        if (!figured) throw std::logic_error("a range on a field without a figure");
         Field f = *this;
         f.ranged = true, f.lo = low, f.hi = high;
         return f;
@@ -191,6 +194,7 @@ constexpr Field<Record, Target> field() {
     f.read = [](Record& r, ByteReader& in, std::uint16_t) { S::get(in, r.*Member); };
     if constexpr (fields::hasFigure<T>)
         f.figure = [](const Record& r) { return fields::figureOf(r.*Member); };
+    f.figured = true;
     if constexpr (std::is_base_of_v<fields::MemberClass<Member>, Target>)
         f.apply = [](const Record& from, Target& to) { to.*Member = from.*Member; };
     return f;
@@ -207,6 +211,7 @@ constexpr Field<Record, Target> element() {
     f.write = [](const Record& r, ByteWriter& w, std::uint16_t) { S::put(w, (r.*Member)[Index]); };
     f.read = [](Record& r, ByteReader& in, std::uint16_t) { S::get(in, (r.*Member)[Index]); };
     f.figure = [](const Record& r) { return fields::figureOf((r.*Member)[Index]); };
+    f.figured = true;
     return f;
 }
 

@@ -40,8 +40,7 @@ void Autosaver::hand(Job job) {
 void Autosaver::run(const Job& job) {
     std::optional<SaveFailure> failure;
     if (job.remove) {
-        if (!removeSaveSet(job.set))
-            failure = SaveFailure{FileError::fromErrno(EACCES), job.set.state};
+        failure = removeSaveSet(job.set);
     } else {
         failure = writeSaveSet(job.set, job.image, job.state);
     }

@@ -113,13 +113,14 @@ std::optional<SaveFailure> writeSaveSet(const SaveSet& set, std::span<const std:
     return finish(set);
 }
 
-bool removeSaveSet(const SaveSet& set) {
+std::optional<SaveFailure> removeSaveSet(const SaveSet& set) {
     recoverSaveSet(set);
-    bool removed = true;
-    for (const QString& path : {set.state, set.players, set.shares})
-        removed = removeFile(path) && removed;
+    std::optional<SaveFailure> first;
+    for (const QString& path : {set.state, set.players, set.shares}) {
+        if (!removeFile(path) && !first) first = failure(path, FileError::fromErrno(errno));
+    }
     syncFolder(QFileInfo(set.state).path());
-    return removed;
+    return first;
 }
 
 bool saveSetExists(const SaveSet& set) {

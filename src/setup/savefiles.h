@@ -43,8 +43,8 @@ std::optional<SaveFailure> writeSaveSet(const SaveSet& set, std::span<const std:
 void recoverSaveSet(const SaveSet& set);
 
 // Removes the set's files, the state file first so that no half of it can pass for a game.
-// True when none is left.
-bool removeSaveSet(const SaveSet& set);
+// The first file that could not be removed, and why; none when none is left.
+std::optional<SaveFailure> removeSaveSet(const SaveSet& set);
 
 // True when the set's state file is there (the set may still be refused when read).
 bool saveSetExists(const SaveSet& set);

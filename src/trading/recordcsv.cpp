@@ -8,9 +8,12 @@ namespace quotara {
 
 namespace {
 
-// A field as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break.
+// A field as RFC 4180 wants it: quoted when it holds a comma, a quote or a line break. A share
+// name from someone else's saved game could start like a formula, which a spreadsheet would
+// run; the apostrophe makes it text there.
 QByteArray field(const QString& text) {
     QByteArray utf8 = text.toUtf8();
+    if (!utf8.isEmpty() && QByteArrayView("=+-@\t\r").contains(utf8.front())) utf8.prepend('\'');
     if (!utf8.contains(',') && !utf8.contains('"') && !utf8.contains('\n') && !utf8.contains('\r'))
         return utf8;
     utf8.replace("\"", "\"\"");

@@ -125,6 +125,20 @@ TEST_F(Autosave, aLevelThatEndsRemovesItAndANewGameReplacesIt) {
     EXPECT_EQ(next.game.state.daycount, 2) << "the new game's first day";
 }
 
+TEST_F(Autosave, anAutosaveThatCannotBeRemovedSaysWhy) {
+    Program run(folder(), settings());
+    run.play(3);
+    // A folder in the place of a share file cannot be unlinked.
+    ASSERT_TRUE(QFile::remove(file("autosave.shr")));
+    ASSERT_TRUE(QDir().mkpath(file("autosave.shr") + "/inside"));
+    run.game.state.endday = run.game.state.day + 1;
+    run.game.state.endmonth = run.game.state.month;
+    run.session.endDay(run.none);
+    run.session.finishAutosave();
+    EXPECT_TRUE(run.messages.texts().join('|').contains("autosave.shr: Is a directory"))
+        << run.messages.texts().join('|').toStdString();
+}
+
 TEST_F(Autosave, aDamagedAutosaveIsRefusedAndLeftAsItIs) {
     {
         Program run(folder(), settings());

@@ -100,6 +100,16 @@ TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
     EXPECT_EQ(back, r);
 }
 
+TEST(RecordCsv, aNameLikeAFormulaIsExportedAsText) {
+    PlayRecord r = sample();
+    r.days.clear();
+    r.trades.resize(1);
+    r.trades[0].name.assign(QStringLiteral("=HYPERLINK(\"x\")"));
+    const auto rows = readCsv(recordCsv(r));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][2], QStringLiteral("'=HYPERLINK(\"x\")"));
+}
+
 TEST(RecordCsv, amountsArePoundsAndPence) {
     EXPECT_EQ(poundsAndPence(252), "2.52");
     EXPECT_EQ(poundsAndPence(-9000), "-90.00");

@@ -113,7 +113,10 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
         if ((m.year * 12 + m.month - 1) % every != 0) continue;
         const int xm = x(offset);
         g.lines.push_back({{xm, p.bottom()}, {xm, p.bottom() + 4}, WorthInk::Axis});
-        g.texts.push_back({{xm, p.bottom() + 6}, shortMonth(m.month, m.year), WorthInk::Axis});
+        // A month at the axis's right end keeps its name inside the picture.
+        const QString name = shortMonth(m.month, m.year);
+        g.texts.push_back(
+            {{std::min(xm, in.width - width(name) - 1), p.bottom() + 6}, name, WorthInk::Axis});
     }
 
     if (start > 0) {

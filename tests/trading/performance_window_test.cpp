@@ -47,6 +47,12 @@ class PerformanceWindowTest : public QObject {
         QCOMPARE(journal()->model()->rowCount(), 2);
         QCOMPARE(graph()->drawing().points.size(), std::size_t{3});
         QVERIFY2(summary().contains("29 days left"), qPrintable(summary()));
+        // The month under the deadline's end of the axis ("Feb") once ran off the picture.
+        const QFontMetrics fm(graph()->font());
+        for (const WorthText& t : graph()->drawing().texts)
+            QVERIFY2(t.topLeft.x() >= 0 &&
+                         t.topLeft.x() + fm.horizontalAdvance(t.text) <= graph()->width(),
+                     qPrintable(t.text));
         // Sorted by quantity: the smaller purchase first.
         journal()->sortByColumn(JournalModel::Quantity, Qt::AscendingOrder);
         QCOMPARE(journal()->model()->index(0, JournalModel::Quantity).data().toString(), "30");

@@ -1,11 +1,13 @@
 #include "app/autoplay.h"
 
 #include "app/shell.h"
+#include "app/zoom.h"
 #include "components/ttipoftheday.h"
 #include "setup/savegame.h"
 #include "state/sharefile.h"
 #include "trading/trade.h"
 
+#include <QAction>
 #include <QFile>
 #include <QTimer>
 
@@ -80,7 +82,10 @@ void startAutoplay(Shell& shell, int days) {
     say(QStringLiteral("goldbars %1").arg(session.game().state.goldbarcount));
     say(QStringLiteral("savedgame ") + setFigures(SaveSet::savedGame(session.game().folder)));
     say(QStringLiteral("autosave ") + setFigures(SaveSet::autosave(session.game().folder)));
-    if (session.hasAutosave() && (main.ResumeGame1Click(), session.phase() == Phase::Playing)) {
+    say(QStringLiteral("zoom %1").arg(zoomInForce()));
+    // A restart has resumed the game already.
+    if (session.phase() != Phase::Playing && session.hasAutosave()) main.ResumeGame1Click();
+    if (session.phase() == Phase::Playing) {
         say(QStringLiteral("resumed ") + gameFigures(session));
     } else {
         // The name the new-game window rewards with 15 gold bars, so that the next run can
@@ -102,6 +107,14 @@ void startAutoplay(Shell& shell, int days) {
             timer->stop();
             session.trade(kBuyCaption, 0, QStringLiteral("1"));
             say(QStringLiteral("bought ") + gameFigures(session));
+            if (const int zoom = qEnvironmentVariableIntValue("QUOTARA_AUTOPLAY_ZOOM")) {
+                // Once: the program it starts inherits the environment.
+                qunsetenv("QUOTARA_AUTOPLAY_ZOOM");
+                say(QStringLiteral("restart %1").arg(zoom));
+                if (auto* item = main.findChild<QAction*>(QStringLiteral("Zoom%1").arg(zoom)))
+                    item->trigger();
+                return;
+            }
             say(QStringLiteral("quit"));
             main.Exit1Click();
             return;

@@ -7,6 +7,7 @@
 // the game every third day, waiting for each autosave. Each step is a line on standard output:
 //   goldbars N                      the gold bars kept from earlier runs
 //   savedgame D H | autosave D H    what the folder held at the start ("none", "refused")
+//   zoom P                          the zoom the windows have, per cent
 //   resumed D H | new               how play began (a new game as "Petra Lund", whom the
 //                                   new-game window gives 15 gold bars)
 //   ending D                        End Day for day count D has begun
@@ -14,8 +15,11 @@
 //   saving D, saved D H             File > Save Game begun and done
 //   bought D H                      one share bought after the last day
 //   quit                            File > Exit, answered Yes
+//   restart P                       instead of quit with QUOTARA_AUTOPLAY_ZOOM=P: Options >
+//                                   Zoom > P, answered Yes (the next program plays on)
 // D is the day count, H the digest of the three files of the game as they are (or would be)
-// written. After N days (0: never) it buys a share and quits through File > Exit.
+// written. After N days (0: never) it buys a share and quits through File > Exit. A game that
+// a restart resumed is played on.
 
 #include "state/messages.h"
 

@@ -5,6 +5,7 @@
 #include "app/autoplay.h"
 #include "app/program.h"
 #include "app/qtmessages.h"
+#include "app/restart.h"
 #include "app/zoom.h"
 #include "components/look.h"
 #include "shipped/news.h"
@@ -24,7 +25,9 @@ int main(int argc, char* argv[]) {
     const QString installReport = installDataFolder(folder, shippedNewsFile());
     // One program per data folder, settled before anything else is read or written: a second
     // one would write the same files.
-    const FolderLock lock(folder);
+    // A program restarted by the one before it waits a little for that one to end.
+    const StartMode mode = startModeOf(argc, argv);
+    const FolderLock lock(folder, mode.restarted ? kRestartWait : std::chrono::milliseconds{});
     const int autoplayDays = autoplayRequested();
     if (lock.state() == FolderLock::State::Taken) {
         QApplication app(argc, argv);
@@ -62,7 +65,7 @@ int main(int argc, char* argv[]) {
                            QStringLiteral(". Quotara starts with its usual settings."));
 
     SystemClock clock;
-    return runGame(app, settings, *messages, clock, folder, [autoplayDays](Shell& shell) {
+    return runGame(app, settings, *messages, clock, folder, {mode}, [autoplayDays](Shell& shell) {
         if (autoplayDays >= 0) startAutoplay(shell, autoplayDays);
     });
 }

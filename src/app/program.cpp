@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/restart.h"
 #include "app/shell.h"
 #include "app/zoom.h"
 #include "components/ttipoftheday.h"
@@ -11,7 +12,8 @@
 namespace quotara {
 
 int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
-            const DataFolder& folder, const std::function<void(Shell&)>& running) {
+            const DataFolder& folder, const ProgramStart& start,
+            const std::function<void(Shell&)>& running) {
     // The game ends only when the player says so (File > Exit, an Exit button, the exit
     // question, or the main window closed), never because the last visible window closed.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -30,7 +32,10 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
     Shell shell(game);
     shell.session().tidyUp();
     shell.session().autosaveInBackground();
-    if (!shell.startUp()) return 0;
+    // A restart belongs to the sitting the player began: the disclaimer and the tip were
+    // already answered.
+    const bool restarted = start.mode.restarted;
+    if (!shell.startUp(!restarted)) return 0;
     // exit() rather than quit(): quit() would first try to close every window, and those that
     // ask the quit question would ask it again.
     QObject::connect(
@@ -39,17 +44,17 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
 
     // Whether a tip greets the player, and the zoom, are kept from run to run.
     shell.main().TipOfTheDay1->rememberIn(&game.settings);
+    if (restarted) shell.main().TipOfTheDay1->skipStartupTip();
     shell.main().showZoom(zoomInForce());
     QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
-        if (const QString failure = saveZoom(game.settings, percent); !failure.isEmpty())
-            messages.show(Messages::Kind::Error, failure);
-        else
-            messages.show(
-                Messages::Kind::Information,
-                QStringLiteral("Quotara opens at %1 % the next time it starts.").arg(percent));
+        const ZoomChange change{shell.session(), zoomInForce(), zoomSetByEnvironment(),
+                                start.launch};
+        // The next program is running: this one ends as after File > Exit, asking nothing.
+        if (chooseZoom(change, percent)) emit shell.quitRequested();
     });
 
     shell.main().show();
+    if (start.mode.resume) shell.main().ResumeGame1Click();
     if (running) running(shell);
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 // start-up, and the event loop until the player leaves. main() gives it the real message
 // boxes, clock and folder; the test of the ways out gives it fakes and runs it to its end.
 
+#include "app/restart.h"
 #include "state/datafolder.h"
 #include "state/messages.h"
 #include "state/random.h"
@@ -16,10 +17,17 @@ namespace quotara {
 class Settings;
 class Shell;
 
+// How the program was started, and how it starts the next one (Options > Zoom's restart).
+struct ProgramStart {
+    StartMode mode;
+    std::function<QString(const QStringList&)> launch = launchAgain;
+};
+
 // The exit code of the event loop, or 0 after No to the start-up question. The game takes the
-// settings over. running is called
-// once the main window is shown, before the loop starts.
+// settings over. running is called once the main window is shown (and, on a restart with
+// resume, the game resumed), before the loop starts.
 int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
-            const DataFolder& folder, const std::function<void(Shell&)>& running = {});
+            const DataFolder& folder, const ProgramStart& start = {},
+            const std::function<void(Shell&)>& running = {});
 
 } // namespace quotara

@@ -23,9 +23,9 @@ Tmain_screen& Shell::main() {
     return *main_;
 }
 
-bool Shell::startUp() {
+bool Shell::startUp(bool askDisclaimer) {
     // The main window's start-up runs before any other window exists.
-    if (!session_.startUp()) return false;
+    if (!session_.startUp(askDisclaimer)) return false;
     others_ =
         std::make_unique<OtherWindows>(session_, [m = main_.get()] { return m->selectedShare(); });
     connectWindows();

@@ -51,8 +51,8 @@ class Shell : public QObject, private SessionViews, private DayViews {
     ~Shell() override;
 
     // The main window's start-up, then the other windows. False, and no other window, after
-    // No to the disclaimer.
-    bool startUp();
+    // No to the disclaimer (not asked again on a restart).
+    bool startUp(bool askDisclaimer = true);
 
     Session& session() { return session_; }
     Tmain_screen& main();                            // made on first use

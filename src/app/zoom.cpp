@@ -17,6 +17,9 @@ const QString kKey = QStringLiteral("zoom");
 // The design's pixels: the main window's client area is 511 wide; with the menu bar, the
 // title bars and the 31-pixel ticker placed under it, the game needs about 370 high.
 constexpr int kMainWidth = 511, kGameHeight = 370;
+
+const char kScaleVariable[] = "QT_SCALE_FACTOR";
+bool scaleSetHere = false; // applyZoom put the scale into the environment
 } // namespace
 
 int chosenZoom(const Settings& settings) {
@@ -56,18 +59,25 @@ QSize measureScreen(int argc, char* argv[]) {
 }
 
 bool zoomSetByEnvironment() {
-    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+    return !scaleSetHere && qEnvironmentVariableIsSet(kScaleVariable);
+}
+
+QProcessEnvironment playerEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (scaleSetHere) environment.remove(QString::fromLatin1(kScaleVariable));
+    return environment;
 }
 
 int zoomInForce() {
-    const int percent = qRound(qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble() * 100);
+    const int percent = qRound(qEnvironmentVariable(kScaleVariable, "1").toDouble() * 100);
     return std::find(std::begin(kZooms), std::end(kZooms), percent) != std::end(kZooms) ? percent
                                                                                         : 100;
 }
 
 void applyZoom(int percent) {
     if (percent == 100 || zoomSetByEnvironment()) return;
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+    qputenv(kScaleVariable, QByteArray::number(percent / 100.0));
+    scaleSetHere = true;
 }
 
 } // namespace quotara

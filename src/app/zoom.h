@@ -4,6 +4,7 @@
 // the screen. Qt scales every window and font by it, so text and pictures stay sharp; it takes
 // effect when the program starts.
 
+#include <QProcessEnvironment>
 #include <QSize>
 #include <QString>
 
@@ -37,7 +38,11 @@ void applyZoom(int percent);
 // The zoom the windows are shown at: applyZoom's, or 100 when the environment set a scale that
 // is none of kZooms.
 int zoomInForce();
-// Whether the environment sets the scale, so no zoom of ours applies.
+// Whether the player's environment sets the scale, so no zoom of ours applies. The scale
+// applyZoom sets is not the player's.
 bool zoomSetByEnvironment();
+// The environment as the player started the program: without the scale applyZoom set, so that
+// a program started from this one takes its own zoom.
+QProcessEnvironment playerEnvironment();
 
 } // namespace quotara

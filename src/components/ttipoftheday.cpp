@@ -45,6 +45,11 @@ void TCustomTipOfTheDay::loaded() {
     owner_->window()->installEventFilter(this);
 }
 
+void TCustomTipOfTheDay::skipStartupTip() {
+    hooked_ = true;
+    if (owner_) owner_->window()->removeEventFilter(this);
+}
+
 bool TCustomTipOfTheDay::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched == owner_->window()) {
         watched->removeEventFilter(this);

@@ -46,6 +46,9 @@ class TCustomTipOfTheDay : public QObject {
     // The step after the owner is loaded: with ShowTipsAtStartup, the owner's first show
     // will open the dialog once. Later shows do nothing.
     void loaded();
+    // The owner's first show opens no tip this time (a restart in the same sitting);
+    // ShowTipsAtStartup, and the settings, stay as they are.
+    void skipStartupTip();
 
     // Returns the index of the next tip to show and marks it shown; throws ETipOfTheDay.
     virtual std::size_t PickTip();

@@ -41,12 +41,12 @@ class DayEnd final : public DayViews {
 
 } // namespace
 
-bool Session::startUp() {
+bool Session::startUp(bool askDisclaimer) {
     GameState& s = game_.state;
     if (keptGoldBars_ < 0) restoreGoldBars();
     if (s.twoplayer == 1) s.player = 1;
 
-    if (!game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
+    if (askDisclaimer && !game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
         phase_ = Phase::Ending;
         return false;
     }
@@ -204,12 +204,25 @@ DayResult Session::endDay(DayViews& views) {
 }
 
 void Session::autosave() {
+    handAutosave();
+    // A failure in the background is known by the next day.
+    tellAutosaveFailure(autosaver_.takeFailure());
+}
+
+void Session::handAutosave() {
     const std::vector<std::uint8_t> image = shareFileImage(game_.state.shares);
     std::vector<std::uint8_t> state = encodeStateFile(game_.state, savedLevel(newGame_), image);
     autosaveWanted_ = true;
     autosaver_.write(SaveSet::autosave(game_.folder), image, std::move(state));
-    // A failure in the background is known by the next day.
-    tellAutosaveFailure(autosaver_.takeFailure());
+}
+
+QString Session::keepForRestart() {
+    if (phase_ != Phase::Playing) return {};
+    // An earlier day's failure is told as ever; only this write decides the restart.
+    tellAutosaveFailure(autosaver_.finish());
+    handAutosave();
+    if (const auto failure = autosaver_.finish()) return saveFailureText(*failure);
+    return {};
 }
 
 void Session::keepAtExit() {

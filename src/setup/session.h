@@ -90,8 +90,9 @@ class Session {
 
     // FormCreate: the disclaimer, everything that needs a game hidden, the news table, the
     // start values and the share list. False when the disclaimer was answered No: the program
-    // ends with nothing saved.
-    bool startUp();
+    // ends with nothing saved. A program restarted by the player (a new zoom) skips the
+    // disclaimer, already answered in this sitting.
+    bool startUp(bool askDisclaimer = true);
 
     // A choice of the new-game window (mode, level, name), run on the game state. With no
     // game going on it is in force at once. While one is (playing, editing or at its end) it
@@ -165,6 +166,11 @@ class Session {
     // The main window closed: the program ends without a question, the game on kept as the
     // autosave.
     void end();
+    // Before the program is started again (Options > Zoom): a game being played is autosaved
+    // now and whole. Empty when done; otherwise why not, and the game goes on as it was.
+    QString keepForRestart();
+    // The next program is started: this one ends without a question or another autosave.
+    void endForRestart() { phase_ = Phase::Ending; }
     // The end-of-level window's close box: the quit question, as its Exit.
     Closing closeLevelEnd();
     // The new-game window closed: after Continue it is the only window, so the quit question
@@ -178,6 +184,7 @@ class Session {
     void applyPendingChoices();
     bool loadSet(bool resume);
     void autosave();
+    void handAutosave(); // the game to the autosaver
     void keepAtExit();
     void tellAutosaveFailure(const std::optional<SaveFailure>& failure);
     void restoreGoldBars();

@@ -5,6 +5,8 @@
 
 #include "state/datafolder.h"
 
+#include <chrono>
+
 namespace quotara {
 
 class FolderLock {
@@ -16,7 +18,10 @@ class FolderLock {
     };
 
     // Tries the lock without waiting. The folder must exist.
-    explicit FolderLock(const DataFolder& folder);
+    explicit FolderLock(const DataFolder& folder) : FolderLock(folder, {}) {}
+    // Tries it again and again for up to `wait`, never longer: a program started by one that
+    // is ending waits for it to let go.
+    FolderLock(const DataFolder& folder, std::chrono::milliseconds wait);
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
     ~FolderLock(); // releases it

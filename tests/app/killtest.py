@@ -7,7 +7,8 @@ The program is driven by its hidden hook QUOTARA_AUTOPLAY (src/app/autoplay.h), 
 each step. After every kill the program starts again on the same folder; the autosave it finds
 must be the game of the last End Day it finished, or of the one it was in the middle of, whole,
 and so must the saved game of the last save or of the one cut short. Then it checks Resume
-after a normal quit, gold bars from one run to the next and the one program per folder.
+after a normal quit, the restart at a new zoom, gold bars from one run to the next and the
+one program per folder.
 """
 import os
 import random
@@ -162,6 +163,26 @@ def main():
               f"resumed {figures(second, 'resumed')}, quit with {figures(first, 'bought')}")
         check(figures(second, "goldbars") == "15",
               f"second run's gold bars: {figures(second, 'goldbars')}")
+
+    # Options > Zoom during a game, Yes: the program starts again at the new zoom, not at the
+    # scale the first one set for itself, and resumes the game as it was after the last trade.
+    with tempfile.TemporaryDirectory() as home:
+        os.makedirs(home + "/config/quotara")
+        with open(home + "/config/quotara/quotara.conf", "w") as f:
+            f.write("[General]\nzoom=150\n")
+        env = environment(home, 2)
+        env.pop("QT_SCALE_FACTOR", None)
+        env["QUOTARA_AUTOPLAY_ZOOM"] = "200"
+        # The restarted program writes to the same pipes, so this waits for both.
+        p = subprocess.run([QUOTARA], env=env, capture_output=True, text=True, timeout=60)
+        lines = p.stdout.splitlines()
+        zooms = [line for line in lines if line.startswith("zoom ")]
+        check(p.returncode == 0 and "restart 200" in lines and lines[-1] == "quit",
+              f"restart: {p.returncode} {lines} {p.stderr}")
+        check(zooms == ["zoom 150", "zoom 200"], f"zooms before and after the restart: {zooms}")
+        check(figures(lines, "resumed") == figures(lines, "bought"),
+              f"restart resumed {figures(lines, 'resumed')}, left {figures(lines, 'bought')}")
+        check(p.stderr.count("DISCLAIMER") == 1, "the disclaimer asked again on the restart")
 
     # One program per folder; free again once the first is killed.
     with tempfile.TemporaryDirectory() as home:

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <thread>
+
 #include <sys/stat.h>
 
 using namespace quotara;
@@ -70,4 +73,26 @@ TEST(FolderLock, oneProgramPerFolderAndFreeOnceItEnds) {
     }
     const FolderLock again(folder);
     EXPECT_EQ(again.state(), FolderLock::State::Held);
+}
+
+// A restarted program waits for the one that started it to end, but not for ever.
+TEST(FolderLock, aWaitGetsTheLockFreedWithinItAndGivesUpAfterIt) {
+    using namespace std::chrono_literals;
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    auto ending = std::make_unique<FolderLock>(folder);
+    std::thread end([&ending] {
+        std::this_thread::sleep_for(200ms);
+        ending.reset();
+    });
+    const FolderLock next(folder, 10s);
+    end.join();
+    EXPECT_EQ(next.state(), FolderLock::State::Held);
+
+    const auto begun = std::chrono::steady_clock::now();
+    const FolderLock another(folder, 300ms);
+    const auto waited = std::chrono::steady_clock::now() - begun;
+    EXPECT_EQ(another.state(), FolderLock::State::Taken);
+    EXPECT_GE(waited, 300ms);
+    EXPECT_LT(waited, 5s);
 }

@@ -1,0 +1,46 @@
+#pragma once
+// Options > Zoom during a run: the new zoom is kept and, when it asks for a new size now, the
+// program offers to start again at it. A game being played is autosaved first and comes back
+// at once in the new program, which waits for this one to let go of the data folder.
+
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+
+namespace quotara {
+
+class Session;
+
+// The arguments of a program started again by Options > Zoom.
+inline constexpr char kRestartedFlag[] = "--restarted"; // no disclaimer, no tip: same sitting
+inline constexpr char kResumeFlag[] = "--resume";       // the autosave resumed at once
+
+// How long a restarted program waits for the one before it to end and free the data folder.
+inline constexpr std::chrono::milliseconds kRestartWait{10'000};
+
+struct StartMode {
+    bool restarted = false;
+    bool resume = false;
+};
+StartMode startModeOf(int argc, char* argv[]);
+
+// Starts this program again with arguments, detached, in the environment the player started
+// it in. Empty when started; otherwise why not.
+QString launchAgain(const QStringList& arguments);
+
+// What the choice of a zoom needs from the program.
+struct ZoomChange {
+    Session& session;
+    int inForce = 100;             // the zoom the windows have now
+    bool setByEnvironment = false; // the player's QT_SCALE_FACTOR sizes the windows
+    std::function<QString(const QStringList&)> launch = launchAgain;
+};
+
+// Options > Zoom chose percent: kept for the next start and, with a game being played or none
+// begun, the question whether to restart at it now. True when the next program has been
+// started: this one must end at once, without the quit question. Anything that fails on the
+// way is told, and the program goes on as it was.
+bool chooseZoom(const ZoomChange& change, int percent);
+
+} // namespace quotara

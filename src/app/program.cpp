@@ -54,8 +54,13 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
     });
 
     shell.main().show();
-    if (start.mode.resume) shell.main().ResumeGame1Click();
-    if (running) running(shell);
+    if (start.mode.resume)
+        whenPlaced(shell.main(), [&shell, running] {
+            shell.main().ResumeGame1Click();
+            if (running) running(shell);
+        });
+    else if (running)
+        running(shell);
     return QApplication::exec();
 }
 

@@ -24,8 +24,8 @@ struct ProgramStart {
 };
 
 // The exit code of the event loop, or 0 after No to the start-up question. The game takes the
-// settings over. running is called once the main window is shown (and, on a restart with
-// resume, the game resumed), before the loop starts.
+// settings over. running is called once the main window is shown, before the loop starts; on
+// a restart with resume, from the loop, once the window is placed and the game resumed.
 int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
             const DataFolder& folder, const ProgramStart& start = {},
             const std::function<void(Shell&)>& running = {});

@@ -4,7 +4,11 @@
 #include "setup/session.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <cstring>
 
@@ -26,6 +30,22 @@ QString launchAgain(const QStringList& arguments) {
     next.setProcessEnvironment(playerEnvironment());
     if (next.startDetached()) return {};
     return next.errorString();
+}
+
+void whenPlaced(QWidget& window, std::function<void()> then) {
+    auto* poll = new QTimer(&window);
+    QElapsedTimer shown;
+    shown.start();
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, shown, then] {
+        const QWindow* handle = window.windowHandle();
+        const bool placed =
+            handle && handle->isExposed() && window.frameGeometry() != window.geometry();
+        if (!placed && !shown.hasExpired(1000)) return;
+        poll->deleteLater();
+        poll->stop();
+        then();
+    });
+    poll->start(20);
 }
 
 namespace {

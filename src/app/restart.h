@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 #include <chrono>
 #include <functional>
 
@@ -28,6 +30,11 @@ StartMode startModeOf(int argc, char* argv[]);
 // Starts this program again with arguments, detached, in the environment the player started
 // it in. Empty when started; otherwise why not.
 QString launchAgain(const QStringList& arguments);
+
+// Calls then once the window manager has framed and placed window (at most a second after
+// it is shown), so what is placed by the window's frame, such as the ticker, goes where it
+// should.
+void whenPlaced(QWidget& window, std::function<void()> then);
 
 // What the choice of a zoom needs from the program.
 struct ZoomChange {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void initIconResource() {
@@ -34,12 +35,16 @@ class IconAfterFirstFrame final : public QObject {
         if (event->type() == QEvent::Paint && watched->isWidgetType() && !armed_) {
             armed_ = true;
             qApp->removeEventFilter(this);
-            // The paint in hand finishes the frame before the queued call runs.
+            // The paint in hand finishes the frame before the queued call runs; the call then
+            // lets the event loop turn once more, so what else was waiting for the first frame
+            // (a zero timer started while it was painted) comes before six pictures are decoded.
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    QApplication::setWindowIcon(applicationIcon());
-                    deleteLater();
+                    QTimer::singleShot(0, this, [this] {
+                        QApplication::setWindowIcon(applicationIcon());
+                        deleteLater();
+                    });
                 },
                 Qt::QueuedConnection);
         }

@@ -1,8 +1,12 @@
 #include "app/qtmessages.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTimer>
 
 namespace quotara {
@@ -37,12 +41,47 @@ QString titleOf(Messages::Kind kind) {
     return {};
 }
 
+// The style's own pictures for the box and its buttons, drawn by the application's style. When
+// the desktop names no icon theme, Qt would first look each picture up in its fallback theme,
+// which holds none of them, and reading that theme's index is about a tenth of the game's
+// start-up before the first question shows. A theme the desktop names is still asked first.
+class OwnPictures final : public QProxyStyle {
+  public:
+    OwnPictures() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (!QGuiApplication::desktopSettingsAware() ||
+            QIcon::themeName() != QIcon::fallbackThemeName())
+            return QProxyStyle::standardIcon(which, option, widget);
+        // Not aware of the desktop, the style goes straight to its built-in pictures.
+        QGuiApplication::setDesktopSettingsAware(false);
+        QIcon icon = QProxyStyle::standardIcon(which, option, widget);
+        QGuiApplication::setDesktopSettingsAware(true);
+        return icon;
+    }
+};
+
+QStyle* ownPictures() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new OwnPictures;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 int run(Messages::Kind kind, const QString& text, QMessageBox::StandardButtons buttons,
         QMessageBox::StandardButton byDefault) {
     // Owned by the window in front so it opens over it; before any window shows it stands
     // alone in the middle of the screen.
-    QMessageBox box(iconOf(kind), titleOf(kind), text, buttons, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, titleOf(kind), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setObjectName(QStringLiteral("message"));
+    // The box's button box passes its style on to the buttons it makes.
+    box.setStyle(ownPictures());
+    if (auto* buttonBox = box.findChild<QDialogButtonBox*>()) buttonBox->setStyle(ownPictures());
+    box.setIcon(iconOf(kind));
+    box.setStandardButtons(buttons);
     box.setDefaultButton(byDefault);
     // Windows that stay on top (New Game, the trade dialog, the graph) would otherwise cover
     // a question asked while one of them is up, and the game would seem to hang.

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QHelpEvent>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -64,6 +66,37 @@ class ShellWindowTest : public QObject {
         QVERIFY(!messages.ask(Messages::Kind::Plain, QStringLiteral("Go?")));
         QVERIFY(inFront);
         QVERIFY(titleWhole);
+    }
+
+    // The box of a question shows the same pictures as the style gives any other window: its
+    // icon and the icons of its buttons (they are no longer searched for in the icon theme
+    // when the desktop names none).
+    void aQuestionShowsTheStylesPictures() {
+        // Buttons have icons where the platform's theme says so (not offscreen).
+        const auto same = [](const QIcon& shown, QStyle::StandardPixmap which) {
+            QStyle* style = QApplication::style();
+            if (!style->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons))
+                return shown.isNull();
+            return !shown.isNull() &&
+                   shown.pixmap(32).toImage() == style->standardIcon(which).pixmap(32).toImage();
+        };
+        bool icon = false, yes = false, no = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            QStyle* style = QApplication::style();
+            const int size = style->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, box);
+            icon = box->icon() == QMessageBox::Question &&
+                   box->iconPixmap().toImage() ==
+                       style->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(size).toImage();
+            yes = same(box->button(QMessageBox::Yes)->icon(), QStyle::SP_DialogYesButton);
+            no = same(box->button(QMessageBox::No)->icon(), QStyle::SP_DialogNoButton);
+            box->button(QMessageBox::Yes)->click();
+        });
+        QVERIFY(QtMessages().ask(Messages::Kind::Confirmation, QStringLiteral("Go?")));
+        QVERIFY(icon);
+        QVERIFY(yes);
+        QVERIFY(no);
     }
 
     // Resting the mouse on the money tells the level, its target and the days to its

@@ -8,6 +8,7 @@
 #include "ui_tnewgame.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 namespace quotara {
 
@@ -26,6 +27,9 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     tieCaption(ui->Label2, ui->target);
     tieCaption(ui->Label3, ui->money);
     guardNameField(ui->playername, game_.messages);
+    // The window has no Cancel; Escape does what its close box does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     connect(ui->Image4, &QToolButton::clicked, this, &Tnewgame::singleplay);
     // The picture's hint speaks of the right mouse button; let that choose it too.

@@ -303,12 +303,17 @@ class NewGameWindowTest : public QObject {
         QVERIFY(!g->players->isVisible());
     }
 
-    // Beside the main window it simply closes; after Continue it is the only window up, so
-    // closing it asks first.
+    // Beside the main window it simply closes, by its close box or by Escape; after Continue
+    // it is the only window up, so closing it asks first.
     void closingTheOnlyWindowAsks() {
         g->newgame->show();
         const auto asked = g->messages.log.size();
         QVERIFY(g->newgame->close());
+        QCOMPARE(g->messages.log.size(), asked);
+        g->newgame->show();
+        QVERIFY(QTest::qWaitForWindowActive(g->newgame));
+        QTest::keyClick(find<QLineEdit>("playername"), Qt::Key_Escape);
+        QVERIFY(!g->newgame->isVisible());
         QCOMPARE(g->messages.log.size(), asked);
 
         g->startGame();

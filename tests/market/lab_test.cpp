@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -65,6 +66,15 @@ struct LabCli : ::testing::Test {
     QTemporaryDir dir;
     Output out, err;
     int run(const QStringList& args) { return simMain(args, out.file, err.file); }
+    // The program itself, for pictures: it draws them with a module it loads.
+    QString programErr;
+    int program(const QStringList& args) {
+        QProcess sim;
+        sim.start(QStringLiteral(QUOTARA_SIM), args);
+        const bool done = sim.waitForFinished(300000);
+        programErr = QString::fromLocal8Bit(sim.readAllStandardError());
+        return done && sim.exitStatus() == QProcess::NormalExit ? sim.exitCode() : -1;
+    }
     QStringList lines() {
         QStringList l = out.take().split('\n');
         if (!l.isEmpty() && l.back().isEmpty()) l.removeLast();
@@ -233,10 +243,10 @@ TEST_F(LabCli, drawsPicturesWithoutChangingTheCsv) {
     const QString plain = dir.filePath("plain.csv"), drawn = dir.filePath("drawn.csv");
     const QString png = dir.filePath("market.png"), svg = dir.filePath("run.svg");
     ASSERT_EQ(run({"--days", "40", "--clock-ms", "3", "--clock-step-ms", "9", "--csv", plain}), 0);
-    ASSERT_EQ(run({"--days", "40", "--clock-ms", "3", "--clock-step-ms", "9", "--csv", drawn,
-                   "--plot", png}),
+    ASSERT_EQ(program({"--days", "40", "--clock-ms", "3", "--clock-step-ms", "9", "--csv", drawn,
+                       "--plot", png}),
               0)
-        << err.take().toStdString();
+        << programErr.toStdString();
     QFile a(plain), b(drawn);
     ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     EXPECT_EQ(a.readAll(), b.readAll());
@@ -248,17 +258,18 @@ TEST_F(LabCli, drawsPicturesWithoutChangingTheCsv) {
     // The panels' frames are drawn: a grey line where the index panel's left edge is.
     EXPECT_NE(image.pixel(70, 150), qRgb(255, 255, 255));
 
-    ASSERT_EQ(run({"--level", "2", "--strategy", "news", "--runs", "1", "--seed-clock", "1",
-                   "--plot", svg}),
-              0);
+    ASSERT_EQ(program({"--level", "2", "--strategy", "news", "--runs", "1", "--seed-clock", "1",
+                       "--plot", svg}),
+              0)
+        << programErr.toStdString();
     QFile s(svg);
     ASSERT_TRUE(s.open(QIODevice::ReadOnly));
     const QByteArray bytes = s.readAll();
     EXPECT_TRUE(bytes.contains("<svg"));
     EXPECT_TRUE(bytes.contains("Level 2 played by news"));
 
-    EXPECT_EQ(run({"--level", "2", "--strategy", "news", "--runs", "1", "--plot",
-                   dir.filePath("no/such/run.png")}),
+    EXPECT_EQ(program({"--level", "2", "--strategy", "news", "--runs", "1", "--plot",
+                       dir.filePath("no/such/run.png")}),
               1);
-    EXPECT_TRUE(err.take().contains("File not found"));
+    EXPECT_TRUE(programErr.contains("File not found"));
 }

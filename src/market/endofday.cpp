@@ -25,8 +25,9 @@ DayResult endofday(Game& game, DayViews& views) {
     hangsengStep(game);
     ftseStep(game);
     const double marketfactor = marketFactor(s);
+    const SectorNews news = sectorNews(s);
     for (int i = 0; i < kShareCount; ++i)
-        sharecalc(game, i, marketfactor);
+        sharecalc(game, i, marketfactor, news);
     recordClosingPrices(s);
     recordDay(s);
     views.refresh();

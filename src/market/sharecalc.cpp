@@ -51,15 +51,26 @@ double newsEffect(int score) {
 }
 
 void sharecalc(Game& game, int i) {
-    sharecalc(game, i, marketFactor(game.state));
+    sharecalc(game, i, marketFactor(game.state), sectorNews(game.state));
 }
 
-void sharecalc(Game& game, int i, double marketfactor) {
+SectorNews sectorNews(const GameState& s) {
+    SectorNews news{};
+    // Most days of a long game have no headline in force: no sector moves on news.
+    if (!s.headlines1.hasNumber() && !s.headlines2.hasNumber() &&
+        !(s.headlines4.hasNumber() && s.headline4days > 0))
+        return news;
+    for (int sector = 1; sector <= Tnewsitem::kSectors; ++sector)
+        news[std::size_t(sector)] = newsEffect(newsScore(s, sector));
+    return news;
+}
+
+void sharecalc(Game& game, int i, double marketfactor, const SectorNews& news) {
     Tshare& share = game.state.shares[i];
     const std::int64_t p = share.price;
 
     const bool hasSector = share.sector >= 1 && share.sector <= Tnewsitem::kSectors;
-    const double newseffect = hasSector ? newsEffect(newsScore(game.state, share.sector)) : 0.0;
+    const double newseffect = hasSector ? news[share.sector] : 0.0;
     const double factor = marketfactor + newseffect;
 
     const std::int64_t base = roundHalfEven(factor * p * 0.01 + p);

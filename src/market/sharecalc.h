@@ -4,6 +4,8 @@
 
 #include "state/game.h"
 
+#include <array>
+
 namespace quotara {
 
 // Percent move implied by the day's Dow Jones and Hang Seng moves, measured against the new
@@ -23,7 +25,12 @@ double newsEffect(int newsscore);
 // further -2..+3p. The price stays within 0..65535 pence. A sector outside 1..12 gets no news
 // effect.
 void sharecalc(Game& game, int i);
-// The same with the day's marketFactor, which is one for all twenty shares.
-void sharecalc(Game& game, int i, double marketfactor);
+
+// newsEffect(newsScore()) of each sector 1..12 (index 0 unused): one for all shares of a sector.
+using SectorNews = std::array<double, Tnewsitem::kSectors + 1>;
+SectorNews sectorNews(const GameState& state);
+// sharecalc with the day's marketFactor and sectorNews, which End Day works out once for the
+// twenty shares.
+void sharecalc(Game& game, int i, double marketfactor, const SectorNews& news);
 
 } // namespace quotara

@@ -21,8 +21,15 @@ inline std::int64_t truncate(double x) {
     return static_cast<std::int64_t>(std::trunc(x));
 }
 
-// Exactly num / den rounded half to even, in integers (den > 0).
-std::int64_t roundDiv(std::int64_t num, std::int64_t den);
+// Exactly num / den rounded half to even, in integers (den > 0). Inline, so a constant den
+// (the 100 pence of a pound, every holding of every day) costs no division.
+inline std::int64_t roundDiv(std::int64_t num, std::int64_t den) {
+    std::int64_t q = num / den; // towards zero
+    const std::int64_t r = num % den;
+    const std::int64_t twice = 2 * (r < 0 ? -r : r);
+    if (twice > den || (twice == den && (q % 2 != 0))) q += (num < 0) ? -1 : 1;
+    return q;
+}
 
 // Pounds from a sum in pence: Round(s * 0.01) where money moves, Trunc(s * 0.01) where a
 // figure is only shown. Both are exact for every 64-bit s.

@@ -3,6 +3,8 @@
 namespace quotara {
 
 std::int64_t holdingValue(const Tshare& share) {
+    // Most shares of most days are not held.
+    if (share.owned == 0) return 0;
     return poundsRound(std::int64_t{share.owned} * share.price);
 }
 

@@ -52,11 +52,15 @@ class Line {
         else
             comma();
     }
-    void write(std::FILE* out) {
+    // Ends the line; the lines go out many at a time.
+    void end(std::FILE* out) {
         *pos_++ = '\n';
+        first_ = true;
+        if (end_ - pos_ < kLongestLine) flush(out);
+    }
+    void flush(std::FILE* out) {
         std::fwrite(buf_, 1, static_cast<std::size_t>(pos_ - buf_), out);
         pos_ = buf_;
-        first_ = true;
     }
 
   private:
@@ -64,7 +68,8 @@ class Line {
         if (!first_) *pos_++ = ',';
         first_ = false;
     }
-    char buf_[1024];
+    static constexpr std::ptrdiff_t kLongestLine = 1024; // 36 numbers of at most 20 characters
+    char buf_[64 * 1024];
     char* pos_ = buf_;
     char* const end_ = buf_ + sizeof buf_;
     bool first_ = true;
@@ -83,7 +88,7 @@ void writeDay(const GameState& s, Line& line, std::FILE* out) {
     line.number(s.headline4days);
     for (int i = 0; i < kShareCount; ++i)
         line.number(s.shares[i].price);
-    line.write(out);
+    line.end(out);
 }
 
 // Shares 0..19 from a share data file; an empty file loads nothing, as in the game.
@@ -324,6 +329,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
         writeDay(s, line, csv);
         if (options.plotFile) plot.dayEnded(s);
     }
+    line.flush(csv);
 
     const bool written = std::fflush(csv) == 0 && !std::ferror(csv);
     const int writeErrno = errno;

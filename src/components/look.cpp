@@ -27,7 +27,9 @@ void applyLook(QApplication& app) {
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The design's "MS Sans Serif" by the name of the face it maps to: the first window's text
+    // then needs no search for a family the system does not have.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     app.setFont(font);
 }

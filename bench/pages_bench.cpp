@@ -2,7 +2,7 @@
 // for each page of the main window in front. Prints the median microseconds per day, in the
 // same manner as the bare relabel baseline, so bench/ratios can set them side by side.
 //
-//   pages_bench DAYS
+//   pages_bench DAYS [PAGE]     (PAGE: one page's object name, e.g. TabSheet2, to profile it)
 //
 // The game is a free-play game over a temporary data folder with eight holdings, answered by
 // silent message boxes.
@@ -72,6 +72,7 @@ int main(int argc, char* argv[]) {
     auto* pages = main.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
     auto* endDay = main.findChild<QPushButton*>(QStringLiteral("Button1"));
     for (const char* name : {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet6"}) {
+        if (argc > 2 && QByteArrayView(argv[2]) != name) continue;
         pages->setCurrentWidget(pages->findChild<QWidget*>(QLatin1String(name)));
         QCoreApplication::processEvents();
         std::vector<qint64> each(days);

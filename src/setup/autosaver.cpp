@@ -1,5 +1,7 @@
 #include "setup/autosaver.h"
 
+#include "state/sharefile.h"
+
 namespace quotara {
 
 Autosaver::~Autosaver() {
@@ -16,9 +18,17 @@ void Autosaver::runInBackground() {
     if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
 }
 
-void Autosaver::write(const SaveSet& set, std::vector<std::uint8_t> image,
-                      std::vector<std::uint8_t> state) {
-    hand({set, false, std::move(image), std::move(state)});
+void Autosaver::write(const SaveSet& set, const GameState& game, const SavedLevel& level) {
+    std::unique_ptr<GameState> copy;
+    {
+        const std::lock_guard lock(mutex_);
+        copy = std::move(spare_);
+    }
+    if (copy)
+        *copy = game;
+    else
+        copy = std::make_unique<GameState>(game);
+    hand({set, false, std::move(copy), level});
 }
 
 void Autosaver::remove(const SaveSet& set) {
@@ -32,20 +42,23 @@ void Autosaver::hand(Job job) {
     }
     {
         const std::lock_guard lock(mutex_);
+        if (next_ && next_->game && !spare_) spare_ = std::move(next_->game);
         next_ = std::move(job);
     }
     changed_.notify_all();
 }
 
-void Autosaver::run(const Job& job) {
+void Autosaver::run(Job& job) {
     std::optional<SaveFailure> failure;
     if (job.remove) {
         failure = removeSaveSet(job.set);
     } else {
-        failure = writeSaveSet(job.set, job.image, job.state);
+        const std::vector<std::uint8_t> image = shareFileImage(job.game->shares);
+        failure = writeSaveSet(job.set, image, encodeStateFile(*job.game, job.level, image));
     }
     const std::lock_guard lock(mutex_);
     if (failure && !failure_) failure_ = std::move(failure);
+    if (job.game && !spare_) spare_ = std::move(job.game);
 }
 
 void Autosaver::loop() {

@@ -1,13 +1,16 @@
 #pragma once
-// The autosave written away from the windows' thread. End Day hands over the game's bytes and
-// goes on at once; the files, with every sync the disk needs, follow in the background. A
-// game handed over while an older one still waits replaces it: only the latest day counts.
-// Without a background thread (tests, the simulator) each job runs at once.
+// The autosave written away from the windows' thread. End Day hands over a copy of the game
+// and goes on at once; turning it into the files' bytes and writing them, with every sync the
+// disk needs, follow in the background. A game handed over while an older one still waits
+// replaces it: only the latest day counts. Without a background thread (tests, the
+// simulator) each job runs at once.
 
 #include "setup/savefiles.h"
+#include "setup/savestate.h"
 
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -25,9 +28,9 @@ class Autosaver {
     // From now on the jobs run on a thread of their own.
     void runInBackground();
 
-    // Writes the set (savefiles.h) with both share files `image` and the state file `state`.
-    void write(const SaveSet& set, std::vector<std::uint8_t> image,
-               std::vector<std::uint8_t> state);
+    // Writes the set (savefiles.h) with the game as it is now, in the level and mode
+    // `level`. Later changes to `game` are not part of it.
+    void write(const SaveSet& set, const GameState& game, const SavedLevel& level);
     // Removes the set, after any write handed over before.
     void remove(const SaveSet& set);
 
@@ -43,10 +46,11 @@ class Autosaver {
     struct Job {
         SaveSet set;
         bool remove = false;
-        std::vector<std::uint8_t> image, state;
+        std::unique_ptr<GameState> game; // when writing
+        SavedLevel level;
     };
     void hand(Job job);
-    void run(const Job& job);
+    void run(Job& job);
     void loop();
 
     mutable std::mutex mutex_;
@@ -55,6 +59,8 @@ class Autosaver {
     bool running_ = false; // a job is being done
     bool stop_ = false;
     std::optional<SaveFailure> failure_;
+    // A copy done with, kept for the next write: copying into it reuses its memory.
+    std::unique_ptr<GameState> spare_;
     std::thread thread_;
 };
 

@@ -210,10 +210,8 @@ void Session::autosave() {
 }
 
 void Session::handAutosave() {
-    const std::vector<std::uint8_t> image = shareFileImage(game_.state.shares);
-    std::vector<std::uint8_t> state = encodeStateFile(game_.state, savedLevel(newGame_), image);
     autosaveWanted_ = true;
-    autosaver_.write(SaveSet::autosave(game_.folder), image, std::move(state));
+    autosaver_.write(SaveSet::autosave(game_.folder), game_.state, savedLevel(newGame_));
 }
 
 QString Session::keepForRestart() {

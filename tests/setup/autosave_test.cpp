@@ -251,3 +251,35 @@ TEST_F(Autosave, aSavedFileGetsOrdinaryPermissions) {
     ASSERT_EQ(::stat(QFile::encodeName(file("savegame.sta")).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0644u);
 }
+
+// The background writer copies the game at the hand-over and encodes it later: what changes
+// after that must not reach the files, and the last job handed over is the one left on disk.
+TEST_F(Autosave, theWriterThreadKeepsTheGameAsHandedOverAndTheLastJob) {
+    Program run(folder(), settings());
+    run.play(1);
+    const SaveSet set = SaveSet::autosave(DataFolder(dir.filePath("other")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("other")));
+    GameState& s = run.game.state;
+    Autosaver saver;
+    saver.runInBackground();
+    for (int day = 1; day <= 20; ++day) {
+        s.daycount = static_cast<std::uint16_t>(day);
+        s.money = 1000 * day;
+        s.shares[3].price = static_cast<std::uint16_t>(100 + day);
+        saver.write(set, s, {});
+        s.money = -1; // after the hand-over
+        s.shares[3].price = 1;
+    }
+    ASSERT_FALSE(saver.finish());
+    const SavedGameRead read = readSaveSet(set);
+    ASSERT_EQ(read.outcome, SavedGameRead::Outcome::Ready);
+    ASSERT_TRUE(read.hasState);
+    EXPECT_EQ(read.state.saved->daycount, 20);
+    EXPECT_EQ(read.state.saved->money, 20000);
+    EXPECT_EQ(read.shares[3].price, 120);
+
+    saver.write(set, s, {});
+    saver.remove(set); // a level's end after a day: nothing may be left to resume
+    ASSERT_FALSE(saver.finish());
+    EXPECT_FALSE(saveSetExists(set));
+}

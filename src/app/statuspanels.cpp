@@ -1,5 +1,6 @@
 #include "app/statuspanels.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "market/calendar.h"
 #include "setup/levels.h"
@@ -35,7 +36,7 @@ StatusPanels::StatusPanels(QStatusBar* bar, Game& game) : bar_(bar), game_(game)
     const int widths[] = {90, 140, 130, 200};
     const char* texts[] = {"Money", "Date", "User", "Prices"};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(QLatin1String(texts[i]), bar);
+        auto* panel = new FigureLabel(QLatin1String(texts[i]), bar);
         panel->setObjectName(QStringLiteral("statuspanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i < 3) {

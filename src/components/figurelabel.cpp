@@ -18,9 +18,12 @@ namespace {
 // never ends on a trailing space.
 constexpr std::u16string_view kFigureChars = u" p%\u00a3,.-+0123456789";
 
+constexpr std::size_t kFigures = kFigureChars.size();
+
+} // namespace
+
 // Each figure character's glyph and advance in one font, and the kerning of each pair, as
 // Qt's layout shapes them.
-constexpr std::size_t kFigures = kFigureChars.size();
 struct FigureGlyphs {
     QRawFont font;
     std::array<quint32, kFigures> glyph{};
@@ -28,6 +31,8 @@ struct FigureGlyphs {
     std::array<std::array<qreal, kFigures>, kFigures> kerning{}; // added to the first's advance
     qreal ascent = 0, descent = 0;
 };
+
+namespace {
 
 int figureIndex(char16_t c) {
     const auto at = kFigureChars.find(c);
@@ -148,16 +153,15 @@ bool FigureLabel::drawsPlainly() const {
            !(alignment() & Qt::AlignJustify) && !f.underline() && !f.strikeOut() && !f.overline();
 }
 
-void FigureLabel::layOut(const QString& text, const QFont& font) {
+void FigureLabel::layOut(const QString& text) {
     laidText_ = text;
-    laidFont_ = font;
     laidOut_ = true;
     line_.reset();
     figure_.reset();
     plainLine_ = oneLineOfPlainText(text, textFormat());
     if (!plainLine_) return;
 
-    const FigureGlyphs* g = figureGlyphs(font, this);
+    const FigureGlyphs* g = glyphs_;
     const bool figure = g && std::all_of(text.begin(), text.end(),
                                          [](QChar c) { return figureIndex(c.unicode()) >= 0; });
     if (figure) {
@@ -182,7 +186,7 @@ void FigureLabel::layOut(const QString& text, const QFont& font) {
         figure_->setPositions(positions);
         return;
     }
-    line_.emplace(text, font);
+    line_.emplace(text, laidFont_);
     line_->setCacheEnabled(true);
     QTextOption option(Qt::AlignLeft);
     option.setTextDirection(Qt::LeftToRight);
@@ -206,8 +210,13 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
     const QString& shown = text();
-    if (!laidOut_ || laidText_ != shown || laidFont_ != painter.font())
-        layOut(shown, painter.font());
+    if (!laidOut_ || laidFont_ != painter.font()) {
+        laidFont_ = painter.font();
+        glyphs_ = figureGlyphs(laidFont_, this);
+        layOut(shown);
+    } else if (laidText_ != shown) {
+        layOut(shown);
+    }
     if (!plainLine_) {
         painter.end();
         QLabel::paintEvent(event);
@@ -249,6 +258,12 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
         painter.drawGlyphRun(QPointF(fixed(r.x() + xoff), fixed(r.y() + yoff) + ascent_), *figure_);
     else
         line_->lineAt(0).draw(&painter, QPointF(r.x() + xoff, r.y() + yoff));
+}
+
+void pinFigureSizes(QWidget* page) {
+    const QList<QLabel*> labels = page->findChildren<QLabel*>();
+    for (QLabel* label : labels)
+        if (dynamic_cast<FigureLabel*>(label)) label->setFixedSize(label->size());
 }
 
 } // namespace quotara

@@ -18,6 +18,8 @@
 
 namespace quotara {
 
+struct FigureGlyphs;
+
 class FigureLabel : public QLabel {
   public:
     using QLabel::QLabel;
@@ -27,16 +29,21 @@ class FigureLabel : public QLabel {
 
   private:
     bool drawsPlainly() const;
-    void layOut(const QString& text, const QFont& font);
+    void layOut(const QString& text);
 
     // The text as last laid out, in the painter's font.
     QString laidText_;
     QFont laidFont_;
+    const FigureGlyphs* glyphs_ = nullptr; // of laidFont_, when its figures can be placed
     bool laidOut_ = false;
     bool plainLine_ = false;          // one line of plain text
     std::optional<QTextLayout> line_; // any such line
     std::optional<QGlyphRun> figure_; // or a figure, its glyphs from the baseline's start
     qreal ascent_ = 0, descent_ = 0, width_ = 0, advance_ = 0;
 };
+
+// Fixes each figure label under `page` at its present size. The pages place their labels by
+// hand and never resize them; a fixed size spares the page a layout request at each new text.
+void pinFigureSizes(QWidget* page);
 
 } // namespace quotara

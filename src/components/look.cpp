@@ -90,6 +90,7 @@ void setTone(QWidget* widget, Tone tone) {
         return;
     }
     const QPalette& now = label->palette();
+    if (label->foregroundRole() == roleOf(tone) && now.color(roleOf(tone)) == colour) return;
     const Tone tones[] = {Tone::Black, Tone::Blue, Tone::Red};
     if (!std::all_of(std::begin(tones), std::end(tones),
                      [&now](Tone t) { return now.color(roleOf(t)) == colourOf(t); })) {

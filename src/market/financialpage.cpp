@@ -1,5 +1,6 @@
 #include "market/financialpage.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "components/readers.h"
 #include "market/figures.h"
@@ -10,6 +11,7 @@ namespace quotara {
 FinancialPage::FinancialPage(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::FinancialPage>()) {
     ui->setupUi(this);
+    pinFigureSizes(this);
     setIconsWhenShown(this, {{ui->BitBtn8, QStyle::SP_ComputerIcon}}, [this] {
         // Captions a little wider than the room the page leaves them, measured in the pixel
         // fonts the window sets.

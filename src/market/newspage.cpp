@@ -1,5 +1,6 @@
 #include "market/newspage.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "components/readers.h"
 #include "market/headlines.h"
@@ -11,6 +12,7 @@ namespace quotara {
 
 NewsPage::NewsPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::NewsPage>()) {
     ui->setupUi(this);
+    pinFigureSizes(this);
     setIconsWhenShown(this, {{ui->BitBtn7, QStyle::SP_MessageBoxInformation}});
     hideFromReaders(ui->BitBtn7);
     // The first headline ends short of the glyph button in the page's corner.

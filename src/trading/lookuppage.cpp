@@ -1,5 +1,6 @@
 #include "trading/lookuppage.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "components/readers.h"
 #include "state/game.h"
@@ -12,6 +13,7 @@ namespace quotara {
 
 LookupPage::LookupPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::LookupPage>()) {
     ui->setupUi(this);
+    pinFigureSizes(this);
     tieCaptionsByName(this);
     hideFromReaders(ui->BitBtn5);
     setIconsWhenShown(this, {{ui->lookupbuy, QStyle::SP_DialogApplyButton},

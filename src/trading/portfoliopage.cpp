@@ -1,5 +1,6 @@
 #include "trading/portfoliopage.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "components/readers.h"
 #include "state/game.h"
@@ -17,6 +18,7 @@ namespace quotara {
 PortfolioPage::PortfolioPage(QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::PortfolioPage>()) {
     ui->setupUi(this);
+    pinFigureSizes(this);
     setIconsWhenShown(this, {{ui->BitBtn9, QStyle::SP_DirHomeIcon}});
     const auto label = [this](const char* column, int r) {
         return findChild<QLabel*>(QLatin1String(column) + QString::number(r));

@@ -1,5 +1,6 @@
 #include "trading/pricespage.h"
 
+#include "components/figurelabel.h"
 #include "components/look.h"
 #include "components/readers.h"
 #include "state/game.h"
@@ -25,14 +26,17 @@ void showHeld(QLabel* name, bool held) {
         f.setUnderline(held);
         name->setFont(f);
     }
-    name->setAccessibleDescription(held ? QStringLiteral("You hold shares in this company")
-                                        : QString());
+    const QString description =
+        held ? QStringLiteral("You hold shares in this company") : QString();
+    // A new description is announced to a reader even when it is the same.
+    if (name->accessibleDescription() != description) name->setAccessibleDescription(description);
 }
 
 } // namespace
 
 PricesPage::PricesPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::PricesPage>()) {
     ui->setupUi(this);
+    pinFigureSizes(this);
     setIconsWhenShown(this, {{ui->pricesleft, QStyle::SP_ArrowLeft},
                              {ui->pricesright, QStyle::SP_ArrowRight},
                              {ui->BitBtn6, QStyle::SP_FileDialogDetailedView}});

@@ -2,7 +2,20 @@
 
 #include "state/sharefile.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace quotara {
+
+namespace {
+
+// The writer gives way to the windows' thread: on a busy machine the autosave waits, not the
+// player. It still runs when the windows' thread is idle or waits for it (finish()).
+void giveWay() {
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
+}
+
+} // namespace
 
 Autosaver::~Autosaver() {
     if (!thread_.joinable()) return;
@@ -15,7 +28,11 @@ Autosaver::~Autosaver() {
 }
 
 void Autosaver::runInBackground() {
-    if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
+    if (!thread_.joinable())
+        thread_ = std::thread([this] {
+            giveWay();
+            loop();
+        });
 }
 
 void Autosaver::write(const SaveSet& set, const GameState& game, const SavedLevel& level) {

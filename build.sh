@@ -4,10 +4,12 @@
 #   ./build.sh test   install what is missing, build and run every test headless
 #   ./build.sh deb    install what is missing, build the Debian package and print its path
 #   ./build.sh asan   the same under AddressSanitizer and UndefinedBehaviorSanitizer
-#   ./build.sh fuzz [SECONDS]  build the libFuzzer programs (clang) and run each for SECONDS (60),
-#                              as many at once as there are cores
+#   ./build.sh fuzz [SECONDS [TARGET...]]  build the libFuzzer programs (clang) and run each
+#                              (or each named) for SECONDS (60), as many at once as there are cores
 #   ./build.sh soak N          the random-action test of the windows for N actions
 #   ./build.sh kill [N]        the real program killed at random instants N times (200)
+#   ./build.sh ci-configure    (CI) one build for the tests and the package, files in batches
+#   ./build.sh ci-package      (CI) the package from that build
 # Run it as root or as a user who may use sudo. Both are quick when nothing changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -54,13 +56,22 @@ fuzz_one() {
     return "$failed"
 }
 
-# Each target for SECONDS, as many at once as there are cores: every target gets the same time
-# as one after the other, in a fraction of the wait.
+# Each target (all, or those named) for SECONDS, as many at once as there are cores (or
+# QUOTARA_FUZZ_JOBS): every target gets the same time as one after the other, in a fraction of
+# the wait.
 fuzz() {
-    local seconds="${1:-60}" failed=0 jobs
-    jobs=$(nproc)
-    local running=()
-    for program in build-fuzz/tests/fuzz/fuzz_*; do
+    local seconds="${1:-60}" failed=0 jobs="${QUOTARA_FUZZ_JOBS:-$(nproc)}"
+    shift || true
+    local programs=() running=()
+    if [ $# -eq 0 ]; then
+        programs=(build-fuzz/tests/fuzz/fuzz_*)
+    else
+        for name in "$@"; do programs+=("build-fuzz/tests/fuzz/fuzz_$name"); done
+    fi
+    for program in "${programs[@]}"; do
+        [ -x "$program" ] || { echo "fuzz: no target ${program##*/fuzz_}" >&2; return 1; }
+    done
+    for program in "${programs[@]}"; do
         if [ ${#running[@]} -ge "$jobs" ]; then
             wait "${running[0]}" || failed=1
             running=("${running[@]:1}")
@@ -70,6 +81,13 @@ fuzz() {
     done
     for pid in "${running[@]}"; do wait "$pid" || failed=1; done
     [ "$failed" -eq 0 ] || { echo "fuzz: a target failed; the input is in build-fuzz/crashes" >&2; return 1; }
+}
+
+# Runs a command with Debian's own compiler and linker flags: hardening and reproducible paths.
+debian_flags() {
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" "$@"
 }
 
 case "${1:-}" in
@@ -85,15 +103,30 @@ test)
     ;;
 deb)
     install_missing "${deb_packages[@]}"
-    if [ ! -f build-deb/CMakeCache.txt ]; then
-        # Debian's own compiler and linker flags: hardening and reproducible paths.
-        export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-        CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-            LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" cmake --preset deb
-    fi
+    [ -f build-deb/CMakeCache.txt ] || debian_flags cmake --preset deb
     cmake --build --preset deb
     rm -f build-deb/quotara_*.deb
     cpack --preset deb
+    ls "$PWD"/build-deb/quotara_*.deb
+    ;;
+ci-configure)
+    # CI starts from nothing each time: build/ is configured as the package's build too (with
+    # tests and benchmarks), so that one compile serves the tests and the package (ci-package);
+    # its debug information is line tables only, which the stripped package drops anyway. The
+    # test programs there, and every target of the sanitizer trees, compile their files in
+    # batches, each batch one compile.
+    install_missing "${deb_packages[@]}" "${fuzz_packages[@]}"
+    debian_flags cmake --fresh --preset default -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+        -DCMAKE_CXX_FLAGS_INIT=-g1 -DQUOTARA_UNITY_TESTS=ON
+    # Warnings are errors in the tests' build only, as in ./build.sh asan and fuzz.
+    env -u QUOTARA_WARNINGS_AS_ERRORS cmake --fresh --preset asan -DCMAKE_UNITY_BUILD=ON
+    env -u QUOTARA_WARNINGS_AS_ERRORS cmake --fresh --preset fuzz -DCMAKE_UNITY_BUILD=ON
+    ;;
+ci-package)
+    # The package from build/ as ci-configure set it up, in build-deb/ as ./build.sh deb.
+    mkdir -p build-deb
+    rm -f build-deb/quotara_*.deb
+    cpack --config build/CPackConfig.cmake -B "$PWD/build-deb"
     ls "$PWD"/build-deb/quotara_*.deb
     ;;
 asan)
@@ -106,7 +139,8 @@ fuzz)
     install_missing "${fuzz_packages[@]}"
     [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
     cmake --build --preset fuzz
-    fuzz "${2:-60}"
+    shift
+    fuzz "$@"
     ;;
 soak)
     install_missing
@@ -121,7 +155,7 @@ kill)
     python3 tests/app/killtest.py build/src/quotara "${2:-200}"
     ;;
 *)
-    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS]|soak N|kill [N]" >&2
+    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS [TARGET...]]|soak N|kill [N]" >&2
     exit 2
     ;;
 esac

@@ -11,11 +11,11 @@ namespace quotara {
 
 namespace {
 
-constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kTradeInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int64_t kTradeInt32Min = std::numeric_limits<std::int32_t>::min();
 
 bool fits32(std::int64_t v) {
-    return v >= kInt32Min && v <= kInt32Max;
+    return v >= kTradeInt32Min && v <= kTradeInt32Max;
 }
 
 QString sharesText(std::int64_t n) {
@@ -86,7 +86,7 @@ std::int64_t affordableShares(const GameState& state, int share) {
     const Tshare& s = state.shares.at(share);
     const std::int64_t buyPrice = s.price + spread(s.price);
     const std::int64_t cash = std::int64_t{state.money} * 100;
-    const std::int64_t room = kInt32Max - s.owned;
+    const std::int64_t room = kTradeInt32Max - s.owned;
     // A share priced at 0p costs nothing, so only the holding limits it.
     const std::int64_t byCash = buyPrice > 0 ? cash / buyPrice : (cash >= 0 ? room : 0);
     return std::min(byCash, room);
@@ -148,7 +148,7 @@ std::optional<std::int32_t> parseQuantity(const QString& text) {
             else
                 return std::nullopt;
             v = v * 16 + d;
-            if (v > kInt32Max) return std::nullopt;
+            if (v > kTradeInt32Max) return std::nullopt;
         }
         return static_cast<std::int32_t>(v);
     }
@@ -164,7 +164,7 @@ std::optional<std::int32_t> parseQuantity(const QString& text) {
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9') return std::nullopt;
         v = v * 10 + (c - u'0');
-        if (v > kInt32Max + 1) return std::nullopt;
+        if (v > kTradeInt32Max + 1) return std::nullopt;
     }
     if (negative) v = -v;
     if (!fits32(v)) return std::nullopt;

@@ -11,7 +11,7 @@ namespace quotara {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
+const QColor kWorthSilver(192, 192, 192);
 
 // Each line has its own dash as well as its colour, so none is told apart by colour alone.
 QPen penOf(WorthInk ink) {
@@ -122,7 +122,7 @@ void WorthGraphView::resizeEvent(QResizeEvent* e) {
 
 void WorthGraphView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), kSilver);
+    p.fillRect(rect(), kWorthSilver);
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     for (const WorthLine& l : graph_.lines) {

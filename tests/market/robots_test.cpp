@@ -40,7 +40,7 @@ struct Desk : ::testing::Test {
 };
 
 // Effects that vary by item and sector, and texts for every drawable item.
-void fillNews(GameState& s) {
+void fillRobotNews(GameState& s) {
     for (int n = 1; n <= kNewsCount; ++n) {
         if (n <= 68) s.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
         for (int e = 0; e <= Tnewsitem::kSectors; ++e)
@@ -209,7 +209,7 @@ class RuleWatch final : public RunObserver {
 
 struct RobotPlay : ::testing::Test {
     std::unique_ptr<RobotGame> rg = std::make_unique<RobotGame>();
-    void SetUp() override { fillNews(rg->state()); }
+    void SetUp() override { fillRobotNews(rg->state()); }
 };
 
 } // namespace

@@ -22,13 +22,13 @@ namespace {
 
 const QString kNoSave = QStringLiteral("There is no save game file to load!");
 
-QByteArray asArray(const std::vector<std::uint8_t>& v) {
+QByteArray imageBytes(const std::vector<std::uint8_t>& v) {
     return QByteArray(reinterpret_cast<const char*>(v.data()), qsizetype(v.size()));
 }
 
 // One run of the program: start-up with a news table, and the new-game window's state.
-struct Program {
-    explicit Program(const QString& folder) : game(clock, messages, DataFolder(folder)) {
+struct SavingProgram {
+    explicit SavingProgram(const QString& folder) : game(clock, messages, DataFolder(folder)) {
         for (int n = 1; n <= kNewsCount; ++n)
             game.state.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
         loadStartValues(game.state);
@@ -40,7 +40,7 @@ struct Program {
     // What a load must bring back or leave alone, as one comparable text.
     QByteArray snapshot() const {
         const GameState& s = game.state;
-        QByteArray b = asArray(shareFileImage(s.shares));
+        QByteArray b = imageBytes(shareFileImage(s.shares));
         b += QStringLiteral("|%1/%2/%3 d%4 £%5 %6 %7 %8 %9 %10 %11 %12|")
                  .arg(s.day)
                  .arg(s.month)
@@ -70,7 +70,7 @@ struct Program {
 };
 
 // A level-3 game played for some days, with holdings and a name.
-void playLevel3(Program& run) {
+void playLevel3(SavingProgram& run) {
     GameState& s = run.game.state;
     s.goldbarcount = 2;
     levelload(run.ng, s, run.game.messages, 2);
@@ -94,14 +94,14 @@ struct SavedGames : ::testing::Test {
 } // namespace
 
 TEST_F(SavedGames, aLoadInAFreshProgramGivesTheSavedGameBack) {
-    Program first(dir.path());
+    SavingProgram first(dir.path());
     playLevel3(first);
     const GameState& saved = first.game.state;
     ASSERT_EQ(saved.month, 3);
     ASSERT_TRUE(first.save());
     EXPECT_EQ(first.messages.texts(), QStringList{"Game saved successfully."});
 
-    Program second(dir.path());
+    SavingProgram second(dir.path());
     ASSERT_EQ(second.game.state.year, 1999);
     ASSERT_TRUE(second.load());
     EXPECT_EQ(second.messages.texts(), QStringList{"Game loaded successfully."});
@@ -128,10 +128,10 @@ TEST_F(SavedGames, aLoadInAFreshProgramGivesTheSavedGameBack) {
 }
 
 TEST_F(SavedGames, theShareFilesAreTheTableImageAndTheStateFileIsOurs) {
-    Program run(dir.path());
+    SavingProgram run(dir.path());
     playLevel3(run);
     ASSERT_TRUE(run.save());
-    const QByteArray image = asArray(shareFileImage(run.game.state.shares));
+    const QByteArray image = imageBytes(shareFileImage(run.game.state.shares));
     ASSERT_EQ(image.size(), 41520);
     EXPECT_EQ(contentOf(path("savegame.shr")), image);
     EXPECT_EQ(contentOf(path("savegame.ply")), image);
@@ -170,7 +170,7 @@ TEST_F(SavedGames, theShareFilesAreTheTableImageAndTheStateFileIsOurs) {
 
 // A file that is missing, short, damaged or unreadable is reported and changes nothing.
 TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
-    Program saver(dir.path());
+    SavingProgram saver(dir.path());
     playLevel3(saver);
     ASSERT_TRUE(saver.save());
     const QByteArray shr = contentOf(path("savegame.shr"));
@@ -179,7 +179,7 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
     QByteArray damaged = sta;
     damaged[30] = char(damaged[30] ^ 1);
     QByteArray badMonth = sta; // a well-formed file with a month of 13
-    Program other(dir.path());
+    SavingProgram other(dir.path());
     other.game.state.month = 13;
     struct Case {
         const char* what;
@@ -225,7 +225,7 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
         {"a month out of the calendar",
          [&] {
              put("savegame.sta",
-                 asArray(encodeStateFile(
+                 imageBytes(encodeStateFile(
                      other.game.state, {},
                      std::span(reinterpret_cast<const std::uint8_t*>(shr.constData()),
                                std::size_t(shr.size())))));
@@ -254,7 +254,7 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
         put("savegame.ply", shr);
         put("savegame.sta", sta);
         c.arrange();
-        Program run(dir.path());
+        SavingProgram run(dir.path());
         const QByteArray before = run.snapshot();
         EXPECT_FALSE(run.load()) << c.what;
         EXPECT_EQ(run.messages.texts(), QStringList{c.message}) << c.what;
@@ -266,7 +266,7 @@ TEST_F(SavedGames, aLoadThatFailsChangesNothing) {
 // Without savegame.sta (a save from another program) only the shares come back, as designed:
 // money and date stay as memory holds them.
 TEST_F(SavedGames, withoutTheStateFileOnlyTheSharesComeBack) {
-    Program saver(dir.path());
+    SavingProgram saver(dir.path());
     playLevel3(saver);
     ASSERT_TRUE(saver.save());
     ASSERT_TRUE(QFile::remove(path("savegame.sta")));
@@ -276,11 +276,11 @@ TEST_F(SavedGames, withoutTheStateFileOnlyTheSharesComeBack) {
     QFile::remove(path("savegame.shr"));
     test::writeFile(dir, "savegame.shr", shr);
 
-    Program run(dir.path());
+    SavingProgram run(dir.path());
     run.game.state.money = 15000;
     ASSERT_TRUE(run.load());
     const GameState& s = run.game.state;
-    EXPECT_EQ(asArray(shareFileImage(s.shares)), contentOf(path("savegame.ply")));
+    EXPECT_EQ(imageBytes(shareFileImage(s.shares)), contentOf(path("savegame.ply")));
     EXPECT_EQ(s.money, 15000);
     EXPECT_EQ(s.day, 1);
     EXPECT_EQ(s.month, 1);
@@ -289,11 +289,11 @@ TEST_F(SavedGames, withoutTheStateFileOnlyTheSharesComeBack) {
 }
 
 TEST_F(SavedGames, aSaveBeforeAnyGameHoldsTheTableOfStartUp) {
-    Program saver(dir.path());
+    SavingProgram saver(dir.path());
     saver.game.state.money = 4321;
     ASSERT_TRUE(saver.save());
-    EXPECT_EQ(contentOf(path("savegame.ply")), asArray(shareFileImage(saver.game.state.shares)));
-    Program run(dir.path());
+    EXPECT_EQ(contentOf(path("savegame.ply")), imageBytes(shareFileImage(saver.game.state.shares)));
+    SavingProgram run(dir.path());
     ASSERT_TRUE(run.load());
     EXPECT_EQ(run.game.state.money, 4321); // what memory held at that save
 }
@@ -323,7 +323,7 @@ TEST(LoadRefresh, putsTheHeadlineItemsBackAndRunsTheCalendarStep) {
 }
 
 TEST_F(SavedGames, aTwoPlayerGameComesBackWithItsTurnAndNames) {
-    Program saver(dir.path());
+    SavingProgram saver(dir.path());
     GameState& g = saver.game.state;
     multiplayer(saver.ng, g);
     g.player = 2;
@@ -332,7 +332,7 @@ TEST_F(SavedGames, aTwoPlayerGameComesBackWithItsTurnAndNames) {
     g.p1money = 123;
     ASSERT_TRUE(saver.save());
 
-    Program run(dir.path());
+    SavingProgram run(dir.path());
     ASSERT_TRUE(run.load());
     const GameState& s = run.game.state;
     EXPECT_EQ(s.twoplayer, 1);
@@ -346,14 +346,14 @@ TEST_F(SavedGames, aTwoPlayerGameComesBackWithItsTurnAndNames) {
 
 // A save that fails keeps every old file, and writes none of the new ones.
 TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
-    Program old(dir.path());
+    SavingProgram old(dir.path());
     ASSERT_TRUE(old.save());
     const QStringList files = {"savegame.ply", "savegame.shr", "savegame.sta"};
     QList<QByteArray> before;
     for (const QString& f : files)
         before << contentOf(dir.filePath(f));
 
-    Program run(dir.path());
+    SavingProgram run(dir.path());
     playLevel3(run);
     const bool savedOk = test::withFileSizeLimit(1000, [&] { return run.save(); });
     EXPECT_FALSE(savedOk);
@@ -378,7 +378,7 @@ TEST_F(SavedGames, aFailedSaveKeepsTheOldFiles) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
 
     // A data folder removed since start-up is made again.
-    Program missing(dir.filePath("no-such-folder"));
+    SavingProgram missing(dir.filePath("no-such-folder"));
     EXPECT_TRUE(missing.save());
     EXPECT_TRUE(QFile::exists(dir.filePath("no-such-folder/savegame.sta")));
 }

@@ -32,8 +32,8 @@ const QString kFixtures = QStringLiteral(QUOTARA_SETUP_FIXTURES);
 const QStringList kSaveFiles = {"savegame.shr", "savegame.ply", "savegame.sta"};
 
 // The program as a player starts it, on a data folder of its own with the shipped news.
-struct Program {
-    explicit Program(const QString& path) : game(clock, messages, DataFolder(path)) {
+struct StateProgram {
+    explicit StateProgram(const QString& path) : game(clock, messages, DataFolder(path)) {
         installDataFolder(game.folder, shippedNewsFile());
         session.startUp();
         messages.log.clear();
@@ -55,7 +55,7 @@ struct Program {
 TEST(SavedVersions, aVersion1GameLoadsAsItWasSavedAndSavesTheSameBytes) {
     QTemporaryDir tmp;
     const QString folder = tmp.filePath("quotara");
-    Program run(folder);
+    StateProgram run(folder);
     for (const QString& name : kSaveFiles)
         ASSERT_TRUE(QFile::copy(kFixtures + "/v1/" + name, folder + "/" + name));
 

@@ -12,7 +12,7 @@ using namespace quotara;
 
 namespace {
 
-struct Trade {
+struct TradeRow {
     std::uint8_t day = 0; // 1..31
     std::int32_t shares = 0;
 };
@@ -20,12 +20,12 @@ struct Trade {
 struct Book {
     std::int32_t cash = 0; // 0..1000
     std::uint8_t bars = 0;
-    std::vector<Trade> trades;
+    std::vector<TradeRow> trades;
 };
 
 constexpr std::array kTradeFields = {
-    field<&Trade::day>().in(1, 31),
-    field<&Trade::shares>(),
+    field<&TradeRow::day>().in(1, 31),
+    field<&TradeRow::shares>(),
 };
 
 constexpr std::array kVersion1 = {

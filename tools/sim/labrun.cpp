@@ -32,7 +32,7 @@ class JournalRecorder final : public RunObserver {
     RunObserver* next_;
 };
 
-void fail(std::FILE* err, const QString& what, const QString& text) {
+void failWith(std::FILE* err, const QString& what, const QString& text) {
     std::fprintf(err, "quotara-sim: %s: %s\n", qPrintable(what), qPrintable(text));
 }
 
@@ -42,13 +42,13 @@ bool writeText(const QString& text, const QString& path, std::FILE* out, std::FI
     if (path == QLatin1String("-")) {
         std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), out);
         if (std::fflush(out) == 0 && !std::ferror(out)) return true;
-        fail(err, QStringLiteral("standard output"), FileError::fromErrno(errno).text());
+        failWith(err, QStringLiteral("standard output"), FileError::fromErrno(errno).text());
         return false;
     }
     const FileError error = writeFileAtomically(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                         std::size_t(bytes.size())));
-    if (error.isError()) fail(err, path, error.text());
+    if (error.isError()) failWith(err, path, error.text());
     return !error.isError();
 }
 
@@ -164,7 +164,7 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
     if (options.journalFile) {
         if (const QString why = writeRecordCsv(journal.record, *options.journalFile);
             !why.isEmpty()) {
-            fail(err, *options.journalFile, why);
+            failWith(err, *options.journalFile, why);
             return kExitFileError;
         }
     }
@@ -178,7 +178,7 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
                                   .arg(outcome);
         recorder.data.showWorth = *options.level != 0 || *options.strategy != "idle";
         if (const auto error = writePlot(recorder.data, *options.plotFile)) {
-            fail(err, *options.plotFile, *error);
+            failWith(err, *options.plotFile, *error);
             return kExitFileError;
         }
     }

@@ -20,8 +20,9 @@
 int main(int argc, char* argv[]) {
     using namespace quotara;
     const DataFolder folder = DataFolder::standard();
-    // The first start sets up the game's folder with the news file, as an installer would.
-    // Only a folder that does not exist yet is written to, which no other program can use.
+    // The first start sets up the game's folder with the news file, as an installer would; a
+    // missing news file is put back. Both are written whole where none is, so two programs
+    // starting at once write the same file.
     const QString installReport = installDataFolder(folder, shippedNewsFile());
     // One program per data folder, settled before anything else is read or written: a second
     // one would write the same files.

@@ -4,10 +4,8 @@
 #include "app/shell.h"
 #include "app/zoom.h"
 #include "components/ttipoftheday.h"
-#include "shipped/news.h"
 #include "state/folderlock.h"
 #include "state/game.h"
-#include "state/install.h"
 
 namespace quotara {
 
@@ -17,10 +15,6 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
     // The game ends only when the player says so (File > Exit, an Exit button, the exit
     // question, or the main window closed), never because the last visible window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    // The first start sets up the game's folder with the news file, as an installer would.
-    const QString report = installDataFolder(folder, shippedNewsFile());
-    if (!report.isEmpty()) messages.show(Messages::Kind::Error, report);
 
     // What a run stopped in the middle of a write left behind. The folder is this program's
     // alone by now (main's lock).

@@ -5,6 +5,8 @@
 #include "app/program.h"
 #include "app/shell.h"
 #include "setup/savegame.h"
+#include "shipped/news.h"
+#include "state/install.h"
 #include "state/recordfile.h"
 #include "state/settings.h"
 #include "state/sharefile.h"
@@ -107,6 +109,11 @@ class ExitTest : public QObject {
                  gameBytes(running->session())});
             return QString();
         };
+        // As main does before the program proper.
+        if (const QString failed =
+                installDataFolder(DataFolder(file("quotara")), shippedNewsFile());
+            !failed.isEmpty())
+            qFatal("%s", qPrintable(failed));
         Run r;
         r.code = runGame(*qApp, settings, messages, clock, DataFolder(file("quotara")), start,
                          [&](Shell& shell) {

@@ -1,7 +1,8 @@
 #pragma once
 // The program once its application exists and main has set up and locked the data folder: the
-// game and its windows, start-up, and the event loop until the player leaves. main() gives it the real message
-// boxes, clock and folder; the test of the ways out gives it fakes and runs it to its end.
+// game and its windows, start-up, and the event loop until the player leaves. main() gives it the
+// real message boxes, clock and folder; the test of the ways out gives it fakes and runs it to its
+// end.
 
 #include "app/restart.h"
 #include "state/datafolder.h"

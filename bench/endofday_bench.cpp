@@ -16,7 +16,7 @@ using namespace quotara;
 struct Bench {
     SteppingClock clock{12'345'715, 37}; // a day ended every 37 ms
     SilentMessages messages;
-    Game game{clock, messages, DataFolder(QString())};
+    Game game{clock, messages, DataFolder::none()};
     NoDayViews views;
     Bench() {
         GameState& s = game.state;

@@ -193,7 +193,7 @@ DayResult Session::endDay(DayViews& views) {
     if (day.verdict) {
         phase_ = Phase::LevelEnded;
         autosaveWanted_ = false;
-        autosaver_.remove(SaveSet::autosave(game_.folder));
+        if (!game_.folder.isNone()) autosaver_.remove(SaveSet::autosave(game_.folder));
         tellAutosaveFailure(autosaver_.takeFailure());
         keepGoldBars();
         views_.showLevelEnd(*day.verdict);
@@ -210,6 +210,8 @@ void Session::autosave() {
 }
 
 void Session::handAutosave() {
+    // Without a folder the autosave's names would be taken from the root of the file system.
+    if (game_.folder.isNone()) return;
     autosaveWanted_ = true;
     autosaver_.write(SaveSet::autosave(game_.folder), game_.state, savedLevel(newGame_));
 }
@@ -247,10 +249,11 @@ void Session::tellAutosaveFailure(const std::optional<SaveFailure>& failure) {
 
 bool Session::hasAutosave() const {
     if (autosaver_.busy()) return autosaveWanted_;
-    return saveSetExists(SaveSet::autosave(game_.folder));
+    return !game_.folder.isNone() && saveSetExists(SaveSet::autosave(game_.folder));
 }
 
 void Session::tidyUp() {
+    if (game_.folder.isNone()) return;
     recoverSaveSet(SaveSet::savedGame(game_.folder));
     recoverSaveSet(SaveSet::autosave(game_.folder));
 }

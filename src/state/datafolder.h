@@ -11,6 +11,9 @@ class DataFolder {
     explicit DataFolder(QString path) : path_(std::move(path)) {}
     // The folder of this user's installation.
     static DataFolder standard();
+    // No folder at all: a game played headless (the balance lab) that keeps nothing on disk.
+    static DataFolder none() { return DataFolder(QString()); }
+    bool isNone() const { return path_.isEmpty(); }
 
     const QString& path() const { return path_; }
     QString newsFile() const { return file(QStringLiteral("qonews.dat")); }

@@ -38,7 +38,7 @@ void priceEngine(Bytes input) {
     // One game for all runs, put back to a new game's start each time.
     static test::FakeClock clock;
     static test::RecordingMessages messages;
-    static Game game(clock, messages, DataFolder(QString()));
+    static Game game(clock, messages, DataFolder::none());
     messages.log.clear();
     GameState& s = game.state;
     startFreePlay(s);

@@ -68,7 +68,7 @@ void tradeQuantity(Bytes input) {
     // One game for all runs: a trade touches only the money and the share traded.
     static test::FakeClock clock;
     static test::RecordingMessages messages;
-    static Game game(clock, messages, DataFolder(QString()));
+    static Game game(clock, messages, DataFolder::none());
     static const bool filled = (test::fillBuiltinShares(game.state), true);
     (void)filled;
     messages.log.clear();

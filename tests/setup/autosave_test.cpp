@@ -125,6 +125,15 @@ TEST_F(Autosave, aLevelThatEndsRemovesItAndANewGameReplacesIt) {
     EXPECT_EQ(next.game.state.daycount, 2) << "the new game's first day";
 }
 
+// The balance lab plays through the same sequences with no folder: its games keep nothing,
+// where the autosave's names would otherwise fall at the root of the file system.
+TEST_F(Autosave, aGameWithoutAFolderKeepsNone) {
+    Program run(QString(), settings());
+    run.play(3);
+    EXPECT_FALSE(run.session.hasAutosave());
+    EXPECT_TRUE(run.messages.log.empty()) << run.messages.log.front().text.toStdString();
+}
+
 TEST_F(Autosave, anAutosaveThatCannotBeRemovedSaysWhy) {
     Program run(folder(), settings());
     run.play(3);

@@ -41,7 +41,7 @@ class PlayerDetailsWindowTest : public QObject {
 
   private slots:
     void init() {
-        game = std::make_unique<Game>(clock, messages, DataFolder(QString()));
+        game = std::make_unique<Game>(clock, messages, DataFolder::none());
         w = std::make_unique<Tplayerdetails>(*game);
         messages.log.clear();
     }

@@ -128,7 +128,7 @@ struct StateFileChecks : ::testing::Test {
 
     test::FakeClock clock{1234, 777};
     test::RecordingMessages messages;
-    Game game{clock, messages, DataFolder(QString())};
+    Game game{clock, messages, DataFolder::none()};
     GameState& s = game.state;
 };
 

@@ -13,7 +13,7 @@ namespace {
 struct HandOver : ::testing::Test {
     test::FakeClock clock;
     test::RecordingMessages messages;
-    Game game{clock, messages, DataFolder(QString())};
+    Game game{clock, messages, DataFolder::none()};
     GameState& s = game.state;
     void SetUp() override {
         s.twoplayer = 1;

@@ -297,7 +297,7 @@ int run(const Options& options, std::FILE* out, std::FILE* err) {
     const std::uint32_t start = options.clockMs ? *options.clockMs : SystemClock().msOfDay();
     SteppingClock clock(start, options.clockStepMs);
     SilentMessages messages;
-    Game game(clock, messages, DataFolder(QString()));
+    Game game(clock, messages, DataFolder::none());
     GameState& s = game.state;
 
     // As the game does: start-up with its news table, then New Game in free play.

@@ -37,7 +37,7 @@ LevelPlan freePlayPlan(int days) {
 }
 
 RobotGame::RobotGame()
-    : game_(clock_, messages_, DataFolder(QString())), session_(game_, views_),
+    : game_(clock_, messages_, DataFolder::none()), session_(game_, views_),
       broker_(game_, messages_) {}
 
 std::uint32_t PlayerClock::msOfDay() {

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/qtmessages.h"
 #include "app/restart.h"
+#include "app/sessionbus.h"
 #include "app/zoom.h"
 #include "components/look.h"
 #include "shipped/news.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
     if (!zoom) zoom = zoomSetByEnvironment() ? 100 : zoomForScreen(measureScreen(argc, argv));
     applyZoom(zoom);
     QApplication app(argc, argv);
+    const EarlySessionBus bus(QGuiApplication::platformName());
     // The first window shows before the icon's six pictures are decoded.
     setApplicationIdentity(IconTiming::AfterFirstFrame);
     applyLook(app);

@@ -1,7 +1,9 @@
 // What the game's frame does around the pages: questions in front of every window, the money
-// panel's word on the level, and the news file put back at start-up.
+// panel's word on the level, the news file put back at start-up, and the session bus connected
+// beside the start.
 
 #include "app/qtmessages.h"
+#include "app/sessionbus.h"
 #include "components/look.h"
 #include "support/gamewindows.h"
 
@@ -13,6 +15,8 @@
 #include <QStyle>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
 
 using namespace quotara;
@@ -97,6 +101,35 @@ class ShellWindowTest : public QObject {
         QVERIFY(icon);
         QVERIFY(yes);
         QVERIFY(no);
+    }
+
+    // Only X11 and Wayland have a bridge that waits for the bus: offscreen (tests, scripts) and
+    // minimal start nothing, so they never launch a bus of their own.
+    void theBusIsConnectedEarlyOnlyWhereTheBridgeUsesIt() {
+        int connects = 0;
+        for (const char* platform : {"offscreen", "minimal", "vnc"}) {
+            const EarlySessionBus bus(QString::fromLatin1(platform), [&connects] { ++connects; });
+            QVERIFY(!bus.started());
+        }
+        QCOMPARE(connects, 0);
+        for (const char* platform : {"xcb", "wayland", "wayland-egl"}) {
+            const EarlySessionBus bus(QString::fromLatin1(platform), [&connects] { ++connects; });
+            QVERIFY(bus.started());
+        }
+        QCOMPARE(connects, 3);
+    }
+
+    // A start that ends before the bus answers (No to the disclaimer) waits for the connection
+    // instead of ending the program under it.
+    void aStartEndingEarlyWaitsForTheBus() {
+        std::atomic<bool> connected = false;
+        {
+            const EarlySessionBus bus(QStringLiteral("xcb"), [&connected] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                connected = true;
+            });
+        }
+        QVERIFY(connected);
     }
 
     // Resting the mouse on the money tells the level, its target and the days to its

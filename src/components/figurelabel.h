@@ -5,16 +5,20 @@
 // and colour role), so the page looks the same to the pixel. A figure (digits, signs, "£",
 // "p", "%") is not shaped at all: its glyphs are those Qt's own layout gives each character
 // in that font, put side by side, which is checked once per font. What is not a single line
-// of plain text in an enabled label is left to QLabel.
+// of plain text in an enabled label is left to QLabel. Over a ground of one colour it paints
+// that colour itself, once it has seen it there: a new figure then repaints the label alone,
+// not the page beneath it.
 //
 // It has no meta-object of its own: to tests, the accessibility tree and findChild it is a
 // QLabel.
 
 #include <QGlyphRun>
 #include <QLabel>
+#include <QPointer>
 #include <QTextLayout>
 
 #include <optional>
+#include <vector>
 
 namespace quotara {
 
@@ -26,10 +30,17 @@ class FigureLabel : public QLabel {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     bool drawsPlainly() const;
     void layOut(const QString& text);
+    void findBeneath();
+    bool stillAlone() const; // nothing shown or put beneath it
+    void learnGround(const QPainter& painter, const QPaintEvent* event);
+    void forgetGround();
 
     // The text as last laid out, in the painter's font.
     QString laidText_;
@@ -40,6 +51,14 @@ class FigureLabel : public QLabel {
     std::optional<QTextLayout> line_; // any such line
     std::optional<QGlyphRun> figure_; // or a figure, its glyphs from the baseline's start
     qreal ascent_ = 0, descent_ = 0, width_ = 0, advance_ = 0;
+    // The one colour beneath the label, once seen there: the label then paints it itself and is
+    // repainted alone, without the page beneath it. Seen again after a move, a resize or a
+    // new palette, style or state of the windows above, or when a widget may be beneath it.
+    std::optional<QColor> ground_;
+    qint64 groundKey_ = 0;                   // the windows' palettes when it was looked for
+    qint64 groundPlace_ = 0;                 // where they stood among their siblings
+    bool groundTried_ = false;               // looked for since
+    std::vector<QPointer<QWidget>> beneath_; // widgets under it, when looked for
 };
 
 // Fixes each figure label under `page` at its present size. The pages place their labels by

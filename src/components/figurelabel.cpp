@@ -1,10 +1,7 @@
 #include "components/figurelabel.h"
 
-#include <QBackingStore>
 #include <QHash>
-#include <QImage>
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -39,8 +36,14 @@ struct FigureGlyphs {
 namespace {
 
 int figureIndex(char16_t c) {
-    const auto at = kFigureChars.find(c);
-    return at == std::u16string_view::npos ? -1 : int(at);
+    static constexpr auto index = [] {
+        std::array<signed char, 256> at{};
+        at.fill(-1);
+        for (std::size_t k = 0; k < kFigures; ++k)
+            at[kFigureChars[k]] = static_cast<signed char>(k);
+        return at;
+    }();
+    return c < index.size() ? index[c] : -1;
 }
 
 struct Shaped {
@@ -161,7 +164,7 @@ void FigureLabel::layOut(const QString& text) {
     laidText_ = text;
     laidOut_ = true;
     line_.reset();
-    figure_.reset();
+    figure_ = false;
     plainLine_ = oneLineOfPlainText(text, textFormat());
     if (!plainLine_) return;
 
@@ -169,14 +172,17 @@ void FigureLabel::layOut(const QString& text) {
     const bool figure = g && std::all_of(text.begin(), text.end(),
                                          [](QChar c) { return figureIndex(c.unicode()) >= 0; });
     if (figure) {
-        QList<quint32> glyphs(text.size());
-        QList<QPointF> positions(text.size());
+        // Kept from one figure to the next: the run holds no copy of them.
+        std::vector<quint32>& glyphs = figureGlyphs_;
+        std::vector<QPointF>& positions = figurePositions_;
+        glyphs.resize(std::size_t(text.size()));
+        positions.resize(std::size_t(text.size()));
         qreal x = 0;
         width_ = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const int k = figureIndex(text[i].unicode());
-            glyphs[i] = g->glyph[k];
-            positions[i] = QPointF(x, 0);
+            glyphs[std::size_t(i)] = g->glyph[k];
+            positions[std::size_t(i)] = QPointF(x, 0);
             x += g->advance[k];
             if (i + 1 < text.size()) x += g->kerning[k][figureIndex(text[i + 1].unicode())];
             if (text[i] != u' ') width_ = x; // trailing spaces take no room
@@ -184,10 +190,9 @@ void FigureLabel::layOut(const QString& text) {
         advance_ = x;
         ascent_ = g->ascent;
         descent_ = g->descent;
-        figure_.emplace();
-        figure_->setRawFont(g->font);
-        figure_->setGlyphIndexes(glyphs);
-        figure_->setPositions(positions);
+        figure_ = true;
+        figureRun_.setRawFont(g->font);
+        figureRun_.setRawData(glyphs.data(), positions.data(), int(glyphs.size()));
         return;
     }
     line_.emplace(text, laidFont_);
@@ -206,110 +211,15 @@ void FigureLabel::layOut(const QString& text) {
     advance_ = line.horizontalAdvance();
 }
 
-namespace {
-
-// Ties what the windows above the label look like: their palettes, as they stand.
-qint64 groundKey(const QWidget* label) {
-    qint64 key = 0;
-    for (const QWidget* w = label->parentWidget(); w;
-         w = w->isWindow() ? nullptr : w->parentWidget())
-        key = key * 31 + w->palette().cacheKey();
-    return key;
-}
-
-// Where the label and the windows above it stand among their siblings: a widget put beneath
-// any of them (a focus frame stacked under its widget, one lowered) moves them up.
-qint64 groundPlace(const QWidget* label) {
-    qint64 place = 0;
-    for (const QWidget* w = label; !w->isWindow() && w->parentWidget(); w = w->parentWidget())
-        place = place * 1009 + w->parentWidget()->children().indexOf(w);
-    return place;
-}
-
-} // namespace
-
-void FigureLabel::findBeneath() {
-    // Beneath the label must be only what its parents paint themselves: a widget shown under
-    // it could change without the label knowing. Those there (the other pages of a stack, a
-    // focus frame) are watched while hidden.
-    beneath_.clear();
-    for (const QWidget* w = this; !w->isWindow() && w->parentWidget(); w = w->parentWidget())
-        for (QObject* o : w->parentWidget()->children()) {
-            if (o == w) break;
-            auto* sibling = qobject_cast<QWidget*>(o);
-            if (sibling && !sibling->isWindow() && sibling->geometry().intersects(w->geometry()))
-                beneath_.emplace_back(sibling);
-        }
-    groundPlace_ = groundPlace(this);
-}
-
-bool FigureLabel::stillAlone() const {
-    return groundPlace(this) == groundPlace_ &&
-           std::all_of(beneath_.begin(), beneath_.end(),
-                       [](const QPointer<QWidget>& w) { return !w || w->isHidden(); });
-}
-
-void FigureLabel::learnGround(const QPainter& painter, const QPaintEvent* event) {
-    // Only a paint into the window's own backing store shows what lies beneath, and only when
-    // the whole label was just painted over. Looked for again when a widget that was shown
-    // beneath it is hidden.
-    if ((groundTried_ && (beneath_.empty() || !stillAlone())) || !event->region().contains(rect()))
-        return;
-    const QPaintEngine* engine = painter.paintEngine();
-    QBackingStore* store = window()->backingStore();
-    if (!engine || !store || engine->paintDevice() != store->paintDevice() ||
-        engine->paintDevice()->devType() != QInternal::Image)
-        return;
-    groundTried_ = true;
-    groundKey_ = groundKey(this);
-    findBeneath();
-    if (isWindow() || autoFillBackground() || !stillAlone()) return;
-    const auto* image = static_cast<const QImage*>(engine->paintDevice());
-    const QRect pixels = painter.deviceTransform().mapRect(QRectF(rect())).toAlignedRect();
-    if (pixels.isEmpty() || !image->rect().contains(pixels)) return;
-    const QRgb first = image->pixel(pixels.topLeft());
-    if (qAlpha(first) != 255) return;
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-        for (int x = pixels.left(); x <= pixels.right(); ++x)
-            if (image->pixel(x, y) != first) return;
-    ground_ = QColor::fromRgb(first);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void FigureLabel::forgetGround() {
-    groundTried_ = false;
-    if (!ground_) return;
-    ground_.reset();
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-    update();
-}
-
-void FigureLabel::changeEvent(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::PaletteChange:
-        // A figure's new tone is a palette change of the label's own: nothing beneath changed.
-        if (groundKey(this) != groundKey_) forgetGround();
-        break;
-    case QEvent::StyleChange:
-    case QEvent::ParentChange:
-    case QEvent::EnabledChange:
-    case QEvent::ActivationChange:
-        forgetGround();
-        break;
-    default:
-        break;
+std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& font) {
+    if (laidFont_ != font || !laidOut_) {
+        laidFont_ = font;
+        glyphs_ = figureGlyphs(font, this);
     }
-    QLabel::changeEvent(event);
-}
-
-void FigureLabel::moveEvent(QMoveEvent* event) {
-    forgetGround();
-    QLabel::moveEvent(event);
-}
-
-void FigureLabel::resizeEvent(QResizeEvent* event) {
-    forgetGround();
-    QLabel::resizeEvent(event);
+    layOut(text);
+    // Rounded as QFontMetrics rounds its 1/64 pixels; trailing spaces count.
+    if (!plainLine_ || text.isEmpty()) return std::nullopt;
+    return static_cast<int>(std::floor(advance_ + 0.5));
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event) {
@@ -374,7 +284,8 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
     if (clip) painter.setClipRect(r, Qt::IntersectClip);
     if (figure_)
-        painter.drawGlyphRun(QPointF(fixed(r.x() + xoff), fixed(r.y() + yoff) + ascent_), *figure_);
+        painter.drawGlyphRun(QPointF(fixed(r.x() + xoff), fixed(r.y() + yoff) + ascent_),
+                             figureRun_);
     else
         line_->lineAt(0).draw(&painter, QPointF(r.x() + xoff, r.y() + yoff));
 }

@@ -28,6 +28,11 @@ class FigureLabel : public QLabel {
   public:
     using QLabel::QLabel;
 
+    // The width QFontMetrics gives the text in the font, found by laying it out as the label
+    // draws it, and kept for drawing it in that font; none for what QLabel draws.
+    std::optional<int> widthToFit(const QString& text, const QFont& font);
+    int fittedRoom = -1; // the room setFittedText last fitted its text to
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -49,7 +54,10 @@ class FigureLabel : public QLabel {
     bool laidOut_ = false;
     bool plainLine_ = false;          // one line of plain text
     std::optional<QTextLayout> line_; // any such line
-    std::optional<QGlyphRun> figure_; // or a figure, its glyphs from the baseline's start
+    bool figure_ = false;             // or a figure, its glyphs from the baseline's start
+    QGlyphRun figureRun_;
+    std::vector<quint32> figureGlyphs_;
+    std::vector<QPointF> figurePositions_;
     qreal ascent_ = 0, descent_ = 0, width_ = 0, advance_ = 0;
     // The one colour beneath the label, once seen there: the label then paints it itself and is
     // repainted alone, without the page beneath it. Seen again after a move, a resize or a

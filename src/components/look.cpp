@@ -1,5 +1,7 @@
 #include "components/look.h"
 
+#include "components/figurelabel.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
@@ -114,19 +116,31 @@ void setToned(QLabel* label, const QString& text, Tone tone) {
 }
 
 void setFittedText(QLabel* label, const QString& text) {
-    // Measuring is the costly part; the same text in the same room needs none.
+    // Measuring is the costly part; the same text in the same room needs none. A figure label
+    // keeps what it was fitted to (a page sets its names each day); others in properties.
+    auto* figure = dynamic_cast<FigureLabel*>(label);
     const char* fitted = "fittedWidth";
     // The room inside the label's frame and margins.
     const int room = label->contentsRect().width();
-    if (label->text() == text && label->property(fitted).toInt() == room) return;
-    label->setProperty(fitted, room);
+    if (label->text() == text &&
+        (figure ? figure->fittedRoom : label->property(fitted).toInt()) == room)
+        return;
+    if (figure)
+        figure->fittedRoom = room;
+    else
+        label->setProperty(fitted, room);
     const char* key = "formPixelSize";
     QFont f = label->font();
     if (!label->property(key).isValid())
         label->setProperty(key, f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize());
     int px = label->property(key).toInt();
     f.setPixelSize(px);
-    while (px > 8 && QFontMetrics(f).horizontalAdvance(text) > room)
+    // A figure label measures as it will draw, and keeps that for drawing it.
+    const auto width = [&f, &text, figure] {
+        const std::optional<int> w = figure ? figure->widthToFit(text, f) : std::nullopt;
+        return w ? *w : QFontMetrics(f).horizontalAdvance(text);
+    };
+    while (px > 8 && width() > room)
         f.setPixelSize(--px);
     if (f != label->font()) label->setFont(f);
     label->setText(text);

@@ -107,6 +107,36 @@ class FigureLabelTest : public QObject {
         }
     }
 
+    // A label's text is made smaller only when it would not fit: the width a figure label
+    // finds while laying the text out for drawing is the one QFontMetrics gives, to the pixel.
+    void measuresAsFontMetricsDo() {
+        QStringList texts = {"Abbey National",
+                             "Scottish Power",
+                             "\u00a3-1,234.56",
+                             "11 ",
+                             "Portfolio value - \u00a315000",
+                             "1134",
+                             "+11",
+                             "N/A"};
+        const char* months[] = {"January",   "February", "March",    "April",
+                                "May",       "June",     "July",     "August",
+                                "September", "October",  "November", "December"};
+        for (int year : {1999, 2000, 2017})
+            for (const char* month : months)
+                for (int day = 1; day <= 31; ++day)
+                    texts << QStringLiteral("Date - %1th %2 %3").arg(day).arg(month).arg(year);
+        FigureLabel figure;
+        for (const char* family : {"Liberation Sans", "Liberation Serif"})
+            for (int px : {8, 10, 11, 16}) {
+                QFont font{QLatin1String(family)};
+                font.setPixelSize(px);
+                font.setBold(px == 16);
+                for (const QString& text : texts)
+                    QCOMPARE(figure.widthToFit(text, font).value_or(-1),
+                             QFontMetrics(font).horizontalAdvance(text));
+            }
+    }
+
     // Repainted alone over the ground it paints itself, it never leaves an old text behind, the
     // empty text included.
     void showsEachNewTextAloneAsQLabelDoes() {

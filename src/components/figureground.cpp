@@ -60,7 +60,7 @@ void FigureLabel::learnGround(const QPainter& painter, const QPaintEvent* event)
     // Only a paint into the window's own backing store shows what lies beneath, and only when
     // the whole label was just painted over. Looked for again when a widget that was shown
     // beneath it is hidden.
-    if ((groundTried_ && (beneath_.empty() || !stillAlone())) || !event->region().contains(rect()))
+    if ((groundTried_ && !(groundBlocked_ && stillAlone())) || !event->region().contains(rect()))
         return;
     const QPaintEngine* engine = painter.paintEngine();
     QBackingStore* store = window()->backingStore();
@@ -70,7 +70,8 @@ void FigureLabel::learnGround(const QPainter& painter, const QPaintEvent* event)
     groundTried_ = true;
     groundKey_ = groundKey(this);
     findBeneath();
-    if (isWindow() || autoFillBackground() || !stillAlone()) return;
+    groundBlocked_ = !stillAlone();
+    if (groundBlocked_ || isWindow() || autoFillBackground()) return;
     const auto* image = static_cast<const QImage*>(engine->paintDevice());
     const QRect pixels = painter.deviceTransform().mapRect(QRectF(rect())).toAlignedRect();
     if (pixels.isEmpty() || !image->rect().contains(pixels)) return;

@@ -66,6 +66,7 @@ class FigureLabel : public QLabel {
     qint64 groundKey_ = 0;                   // the windows' palettes when it was looked for
     qint64 groundPlace_ = 0;                 // where they stood among their siblings
     bool groundTried_ = false;               // looked for since
+    bool groundBlocked_ = false;             // and a widget was shown beneath it then
     std::vector<QPointer<QWidget>> beneath_; // widgets under it, when looked for
 };
 

@@ -12,11 +12,12 @@ median ratio and its spread (lowest..highest) are printed.
 Both are measured on a real X display (an Xvfb of their own, as players have a real display)
 and offscreen (no display at all), unless --platform picks one.
 
-Without a session bus in the environment, every Qt program on X starts `dbus-launch` before
-its first frame (the accessibility bridge asks for the bus), and that helper inherits the
-preload library that stops the game at its first frame, so it loads Qt Widgets too: the game
-pays for the measuring and hello_main does not. --session-bus runs both programs with a bus of
-their own, as a desktop session has.
+The game is stopped at its first frame by the baselines' preload library; hello_main, which
+ends itself there, carries the same library, so the measuring costs both alike. Without a
+session bus in the environment every Qt program on X starts `dbus-launch` before its first frame
+(the accessibility bridge asks for the bus), and that helper inherits the preload and loads Qt
+Widgets with it: hello_main alone would not pay for that. --session-bus runs both programs with
+a bus of their own, as a desktop session has.
 
   start-up:  the game's start to its first frame / hello_main    goal <= 1.0
   End Day:   one End Day with the pages refreshed and repainted,
@@ -126,10 +127,10 @@ def measure(platform):
     hello = [os.path.join(baselines, "hello_main")]
     wall(game, preload)
     for _ in range(3):
-        wall(hello), wall(game, preload)
+        wall(hello, preload), wall(game, preload)
     ratios = []
     for _ in range(args.rounds):
-        h = wall(hello)
+        h = wall(hello, preload)
         q = wall(game, preload)
         ratios.append(q / h)
     report(f"{platform}: start to first frame / hello_main", ratios, 1.0)

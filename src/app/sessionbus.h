@@ -21,8 +21,6 @@ class EarlySessionBus {
     EarlySessionBus(const EarlySessionBus&) = delete;
     EarlySessionBus& operator=(const EarlySessionBus&) = delete;
 
-    bool started() const { return thread_.joinable(); }
-
     // Whether the platform's accessibility bridge talks to the session bus: X11 and Wayland.
     static bool bridgeUsesSessionBus(const QString& platformName);
     static void connectSessionBus();

@@ -211,11 +211,15 @@ void FigureLabel::layOut(const QString& text) {
     advance_ = line.horizontalAdvance();
 }
 
+bool FigureLabel::useFont(const QFont& font) {
+    if (laidOut_ && laidFont_ == font) return false;
+    laidFont_ = font;
+    glyphs_ = figureGlyphs(font, this);
+    return true;
+}
+
 std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& font) {
-    if (laidFont_ != font || !laidOut_) {
-        laidFont_ = font;
-        glyphs_ = figureGlyphs(font, this);
-    }
+    useFont(font);
     layOut(text);
     // Rounded as QFontMetrics rounds its 1/64 pixels; trailing spaces count.
     if (!plainLine_ || text.isEmpty()) return std::nullopt;
@@ -239,13 +243,7 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
         learnGround(painter, event);
     if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
     const QString& shown = text();
-    if (!laidOut_ || laidFont_ != painter.font()) {
-        laidFont_ = painter.font();
-        glyphs_ = figureGlyphs(laidFont_, this);
-        layOut(shown);
-    } else if (laidText_ != shown) {
-        layOut(shown);
-    }
+    if (useFont(painter.font()) || laidText_ != shown) layOut(shown);
     if (!plainLine_) {
         painter.end();
         QLabel::paintEvent(event);

@@ -41,6 +41,7 @@ class FigureLabel : public QLabel {
 
   private:
     bool drawsPlainly() const;
+    bool useFont(const QFont& font); // true when it is new: the text is laid out again
     void layOut(const QString& text);
     void findBeneath();
     bool stillAlone() const; // nothing shown or put beneath it

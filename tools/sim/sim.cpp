@@ -1,12 +1,12 @@
 #include "sim.h"
 
 #include "lab.h"
+#include "play/levels.h"
 #include "plot.h"
-#include "setup/levels.h"
 
 #include "editor/newsfile.h"
-#include "market/endofday.h"
-#include "setup/startup.h"
+#include "play/endofday.h"
+#include "play/startup.h"
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/recordfile.h"

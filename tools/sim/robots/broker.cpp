@@ -1,5 +1,6 @@
 #include "robots/broker.h"
 
+#include "play/record.h"
 #include "trading/spread.h"
 #include "trading/trade.h"
 

@@ -1,7 +1,7 @@
 #include "robots/robotgame.h"
 
-#include "setup/levels.h"
-#include "setup/startup.h"
+#include "play/levels.h"
+#include "play/startup.h"
 #include "trading/portfolio.h"
 
 #include <optional>

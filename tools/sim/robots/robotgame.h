@@ -2,10 +2,10 @@
 // A whole game played by a robot, headless: the level chosen and started through the game's own
 // Session, then each day the robot's trading and End Day, up to the level's end.
 
-#include "market/endofday.h"
+#include "play/endofday.h"
+#include "play/session.h"
 #include "robots/broker.h"
 #include "robots/strategies.h"
-#include "setup/session.h"
 
 #include <QString>
 

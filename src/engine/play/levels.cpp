@@ -1,0 +1,342 @@
+#include "play/levels.h"
+
+#include "market/calendar.h"
+
+#include <QLocale>
+
+namespace quotara {
+
+namespace {
+
+using Kind = Messages::Kind;
+
+// Keeps goldwon tied to the level that earned it. goldLevel is caught here, at the first
+// change after the win, since the settings cannot change in between.
+void settle(NewGame& ng, GameState& state, int level, bool levelRow) {
+    if (state.goldwon == 0)
+        ng.goldLevel = kNoLevel;
+    else if (ng.goldLevel == kNoLevel)
+        ng.goldLevel = ng.appliedLevel;
+    if (levelRow && state.goldwon != 0 && level != ng.goldLevel) {
+        state.goldwon = 0;
+        ng.goldLevel = kNoLevel;
+    }
+    ng.appliedLevel = level;
+}
+
+void applyValues(NewGame& ng, GameState& state, const LevelRow& row, int level) {
+    settle(ng, state, level, true);
+    state.money = row.money;
+    state.startmoney = row.money;
+    state.target = row.target;
+    state.endday = row.endday;
+    state.endmonth = row.endmonth;
+    ng.startValues = levelValues(state);
+}
+
+void applyDefault(NewGame& ng, GameState& state) {
+    const LevelRow& d = defaultLevel();
+    ng.view.listRow = 0;
+    ng.view.targetText = d.targetText;
+    ng.view.moneyText = d.moneyText;
+    applyValues(ng, state, d, kDefaultLevel);
+}
+
+void applyFreePlay(NewGame& ng, GameState& state, const QString& targetText) {
+    ng.view.levelsVisible = false;
+    ng.view.targetText = targetText;
+    ng.view.moneyText = QStringLiteral("£15,000");
+    settle(ng, state, kFreePlayLevel, false);
+    freePlayValues(state);
+    ng.startValues = levelValues(state);
+}
+
+void showMarker(NewGameView& v, int mode) {
+    v.sel1 = mode == 1;
+    v.sel2 = mode == 2;
+    v.sel3 = mode == 3;
+}
+
+} // namespace
+
+const std::array<LevelRow, kLevelCount>& levelTable() {
+    static const std::array<LevelRow, kLevelCount> table = {{
+        {QStringLiteral("Level 1 (0 bars)"), 0, QStringLiteral("Make a profit within 1 month."),
+         QStringLiteral("£15,000"), 15000, 1, 2, 15001},
+        {QStringLiteral("Level 2 (1 bar)"), 1, QStringLiteral("Make £55,000 within 2 weeks."),
+         QStringLiteral("£54,000"), 54000, 15, 1, 55000},
+        {QStringLiteral("Level 3 (1 bar)"), 1,
+         QStringLiteral("Make a profit of £3,000 within 3 months."), QStringLiteral("£15,000"),
+         15000, 1, 4, 18000},
+        {QStringLiteral("Level 4 (2 bars)"), 2,
+         QStringLiteral("Make a profit of £10,000 within 5 months."), QStringLiteral("£50,000"),
+         50000, 1, 6, 60000},
+        {QStringLiteral("Level 5 (2 bars)"), 2,
+         QStringLiteral("Make a profit of £500 within 1 week."), QStringLiteral("£15,000"), 15000,
+         8, 1, 15500},
+        {QStringLiteral("Level 6 (4 bars)"), 4,
+         QStringLiteral("Make a profit of £1,000 within 1 month."), QStringLiteral("£10,000"),
+         10000, 1, 2, 11000},
+        {QStringLiteral("Level 7 (5 bars)"), 5,
+         QStringLiteral("Make a profit of £20,000 within 11 months."), QStringLiteral("£50,000"),
+         50000, 1, 12, 70000},
+        {QStringLiteral("Level 8 (6 bars)"), 6,
+         QStringLiteral("Make a profit of £2,000 within 1 month."), QStringLiteral("£15,000"),
+         15000, 1, 2, 17000},
+        {QStringLiteral("Level 9 (7 bars)"), 7,
+         QStringLiteral("Make a profit of £3,000 within 2 months."), QStringLiteral("£15,000"),
+         15000, 1, 3, 18000},
+        {QStringLiteral("Level 10 (9 bars)"), 9,
+         QStringLiteral("Make a profit of £5,000 within 4 months."), QStringLiteral("£15,000"),
+         15000, 1, 5, 20000},
+        {QStringLiteral("Level 11 (10 bars)"), 10,
+         QStringLiteral("You have three months to finish with £25,000"), QStringLiteral("£20,000"),
+         20000, 1, 4, 25000},
+        {QStringLiteral("Level 12 (10 bars)"), 10,
+         QStringLiteral("Make a profit of £10,000 within 1 month."), QStringLiteral("£100,000"),
+         100000, 1, 2, 110000},
+        {QStringLiteral("Level 13 (10 bars)"), 10,
+         QStringLiteral("Make a profit of £8,000 within 3 months."), QStringLiteral("£25,000"),
+         25000, 1, 4, 33000},
+        {QStringLiteral("Level 14 (10 bars)"), 10,
+         QStringLiteral("Make a profit of £500 within 5 months."), QStringLiteral("£1,500"), 1500,
+         1, 6, 2000},
+        {QStringLiteral("Bonus Level (14 bars)"), 14,
+         QStringLiteral("You have until 23 August to pay a ransom of £35,000."),
+         QStringLiteral("£20,000"), 20000, 23, 8, 35000},
+    }};
+    return table;
+}
+
+QString levelHeading(int row) {
+    if (row < 0 || row >= kLevelCount) return {};
+    return levelTable()[row].entry.section(QStringLiteral(" ("), 0, 0);
+}
+
+QStringList levelEntries() {
+    QStringList out;
+    for (const LevelRow& row : levelTable())
+        out << row.entry;
+    return out;
+}
+
+QString levelHint(const LevelRow& row, int goldbarcount) {
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QString hint = QStringLiteral("Start with %1; worth £%2 by %3 %4 wins.")
+                       .arg(row.moneyText, english.toString(row.target))
+                       .arg(row.endday)
+                       .arg(monthname(row.endmonth));
+    if (levelLocked(row, goldbarcount))
+        hint += QStringLiteral("\nLocked: needs %1 gold bar%2.")
+                    .arg(row.barsNeeded)
+                    .arg(row.barsNeeded == 1 ? QString() : QStringLiteral("s"));
+    return hint;
+}
+
+namespace {
+
+// Day of the game's 365-day year, 1 on 1 January; 0 for a date outside the calendar.
+int dayOfYear(int day, int month) {
+    static constexpr std::array<int, 12> kLengths{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1 || day > kLengths[month - 1]) return 0;
+    int days = day;
+    for (int m = 1; m < month; ++m)
+        days += kLengths[m - 1];
+    return days;
+}
+
+} // namespace
+
+QString levelProgressText(const GameState& s) {
+    if (s.endday == 0 && s.endmonth == 0)
+        return s.twoplayer == 1 ? QStringLiteral("Two-player game: no target and no deadline")
+                                : QStringLiteral("Free play: no target and no deadline");
+    QString level = QStringLiteral("This game");
+    if (s.target == defaultLevel().target && s.endday == defaultLevel().endday &&
+        s.endmonth == defaultLevel().endmonth)
+        level = levelHeading(0);
+    for (int row = 0; row < kLevelCount; ++row) {
+        const LevelRow& r = levelTable()[row];
+        if (r.target == s.target && r.endday == s.endday && r.endmonth == s.endmonth)
+            level = levelHeading(row);
+    }
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QString text = QStringLiteral("%1: target £%2 by %3%4 %5 %6")
+                       .arg(level, english.toString(s.target))
+                       .arg(s.endday)
+                       .arg(ordinalSuffix(s.endday), monthname(s.endmonth))
+                       .arg(s.year);
+    const int end = dayOfYear(s.endday, s.endmonth), now = dayOfYear(s.day, s.month);
+    if (end == 0 || now == 0) return text;
+    const int left = end - now;
+    if (left <= 0) return text + QStringLiteral(", the deadline is reached");
+    return text + (left == 1 ? QStringLiteral(", 1 day left")
+                             : QStringLiteral(", %1 days left").arg(left));
+}
+
+const LevelRow& defaultLevel() {
+    static const LevelRow level{QString(),
+                                0,
+                                QStringLiteral("Make a profit of £1,000 within 1 month."),
+                                QStringLiteral("£15,000"),
+                                15000,
+                                1,
+                                2,
+                                16000};
+    return level;
+}
+
+LevelValues levelValues(const GameState& s) {
+    return {s.money, s.startmoney, s.target, s.endday, s.endmonth, s.goldwon};
+}
+
+void applyLevelValues(GameState& s, const LevelValues& v) {
+    s.money = v.money;
+    s.startmoney = v.startmoney;
+    s.target = v.target;
+    s.endday = v.endday;
+    s.endmonth = v.endmonth;
+    s.goldwon = v.goldwon;
+}
+
+void freePlayValues(GameState& state) {
+    state.money = 15000;
+    state.startmoney = 0;
+    state.target = 0;
+    state.endday = 0;
+    state.endmonth = 0;
+}
+
+void applyStartValues(const NewGame& ng, GameState& state) {
+    if (!ng.startValues) return;
+    LevelValues values = *ng.startValues;
+    values.goldwon = state.goldwon;
+    applyLevelValues(state, values);
+}
+
+QString goldbarsText(int count) {
+    return QString::number(count) + QStringLiteral(" goldbars");
+}
+
+void goldbars(NewGame& ng, GameState& state) {
+    refreshGoldbars(ng, state);
+    applyDefault(ng, state);
+}
+
+void refreshGoldbars(NewGame& ng, const GameState& state) {
+    ng.view.goldbarsLabel = goldbarsText(state.goldbarcount);
+}
+
+void levelload(NewGame& ng, GameState& state, Messages& messages, int row) {
+    if (row < 0 || row >= kLevelCount) return; // no selection
+    const LevelRow& level = levelTable()[row];
+    if (state.goldbarcount < level.barsNeeded) {
+        loadfirst(ng, state, messages);
+        return;
+    }
+    applyLevel(ng, state, level, row);
+}
+
+void applyLevel(NewGame& ng, GameState& state, const LevelRow& level, int row) {
+    ng.view.listRow = row;
+    ng.view.targetText = level.targetText;
+    ng.view.moneyText = level.moneyText;
+    applyValues(ng, state, level, row);
+}
+
+void loadfirst(NewGame& ng, GameState& state, Messages& messages) {
+    messages.show(Kind::Information,
+                  QStringLiteral("You do not have enough gold bars for this level"));
+    applyDefault(ng, state);
+}
+
+void cheat(NewGame& ng, GameState& state, const QString& text) {
+    if (text != QStringLiteral("Petra Lund")) return;
+    state.goldbarcount = 15;
+    ng.view.goldbarsLabel = QStringLiteral("15 goldbars");
+}
+
+void singleplay(NewGame& ng, GameState& state) {
+    NewGameView& v = ng.view;
+    v.nameEnabled = true;
+    v.namesVisible = false;
+    showMarker(v, 1);
+    v.levelsVisible = true;
+    state.twoplayer = 0;
+}
+
+void freeplay(NewGame& ng, GameState& state) {
+    NewGameView& v = ng.view;
+    v.nameEnabled = true;
+    v.namesVisible = false;
+    state.twoplayer = 0;
+    showMarker(v, 2);
+    applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
+}
+
+void multiplayer(NewGame& ng, GameState& state) {
+    NewGameView& v = ng.view;
+    v.nameEnabled = false;
+    showMarker(v, 3);
+    applyFreePlay(ng, state, QStringLiteral("Play a two player-game of Quotara!"));
+    state.twoplayer = 1;
+    v.namesVisible = true;
+}
+
+void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
+    if (mode == 3) {
+        multiplayer(ng, state);
+        return;
+    }
+    if (mode == 2) {
+        freeplay(ng, state);
+        return;
+    }
+    if (level >= 0 && level < kLevelCount) {
+        applyLevel(ng, state, levelTable()[level], level);
+    } else if (level == kFreePlayLevel) {
+        applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
+    } else {
+        applyDefault(ng, state);
+    }
+    singleplay(ng, state);
+}
+
+int chosenMode(const NewGame& ng) {
+    return ng.view.sel3 ? 3 : ng.view.sel2 ? 2 : 1;
+}
+
+StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
+                        const QString& p2caption) {
+    if (game.state.twoplayer == 1) {
+        if (!p1caption.isEmpty() && !p2caption.isEmpty())
+            game.messages.show(
+                Kind::Plain,
+                QStringLiteral("Sorry but the multiplayer version has not yet been implemented. "
+                               "Please choose single play or free play for now."));
+        else
+            game.messages.show(
+                Kind::Plain,
+                QStringLiteral("Please input names for player 1 and 2 by pressing 'Edit names.'"));
+        return StartOutcome::Refused;
+    }
+    if (playername.isEmpty()) {
+        game.messages.show(Kind::Information, QStringLiteral("Please type in a player name."));
+        return StartOutcome::NameMissing;
+    }
+    game.state.username.assign(playername.left(20));
+    return StartOutcome::Started;
+}
+
+QString levelName(int appliedLevel, const GameState& state) {
+    if (appliedLevel >= 0 && appliedLevel < kLevelCount) {
+        const QString entry = levelTable()[static_cast<std::size_t>(appliedLevel)].entry;
+        // "Level 1 (0 bars)": the name without the bars it needs.
+        const auto paren = entry.indexOf(QStringLiteral(" ("));
+        return paren > 0 ? entry.left(paren) : entry;
+    }
+    if (appliedLevel == kDefaultLevel && state.endday != 0) return QStringLiteral("Default level");
+    return QStringLiteral("Free play");
+}
+
+} // namespace quotara

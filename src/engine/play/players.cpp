@@ -1,0 +1,30 @@
+#include "play/players.h"
+
+namespace quotara {
+
+QString unsavableNameText(const QString& letter) {
+    return QStringLiteral("A name can hold only Western European letters, so \"%1\" cannot be "
+                          "kept in a saved game. Please type the name without it.")
+        .arg(letter);
+}
+
+bool secondNameEnabled(const GameState& state) {
+    return state.twoplayer == 1;
+}
+
+bool namesOk(Game& game, const QString& player1, const QString& player2) {
+    if (player1.isEmpty() || player2.isEmpty()) {
+        game.messages.show(Messages::Kind::Plain,
+                           QStringLiteral("Please enter a name for both player 1 and player 2!"));
+        return false;
+    }
+    game.state.p1name.assign(player1.left(20));
+    game.state.p2name.assign(player2.left(20));
+    return true;
+}
+
+void playerOk(GameState& state, const QString& player1) {
+    state.username.assign(player1.left(20));
+}
+
+} // namespace quotara

@@ -1,0 +1,54 @@
+#include "play/record.h"
+
+#include "trading/portfolio.h"
+
+namespace quotara {
+
+void startRecord(GameState& state) {
+    state.record = PlayRecord{};
+    recordDay(state);
+}
+
+void recordDay(GameState& state) {
+    std::vector<DayClose>& days = state.record.days;
+    DayClose today;
+    today.date = gameDate(state);
+    today.cash = state.money;
+    today.worth = totalWorth(state);
+    today.holdings = today.worth - state.money;
+    if (!days.empty() && days.back().date == today.date)
+        days.back() = today;
+    else
+        days.push_back(today);
+    // Full: the oldest tenth goes at once, so a long game does not move the whole record daily.
+    if (days.size() > kMostRecordedDays)
+        days.erase(days.begin(), days.begin() + kMostRecordedDays / 10);
+}
+
+void recordTrade(GameState& state, int share, const TradeOutcome& trade) {
+    std::vector<TradeEntry>& trades = state.record.trades;
+    if (trades.size() >= kMostRecordedTrades)
+        trades.erase(trades.begin(), trades.begin() + kMostRecordedTrades / 10);
+    TradeEntry& t = trades.emplace_back();
+    t.date = gameDate(state);
+    t.share = static_cast<std::uint8_t>(share);
+    t.name = state.shares[share].name;
+    t.side = trade.side;
+    t.quantity = trade.quantity;
+    t.price = trade.price;
+    t.total = trade.total;
+    t.cashAfter = state.money;
+    recordDay(state);
+}
+
+TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,
+                     const QString& quantityText) {
+    const TradeOutcome outcome = settleTrade(game, dialogCaption, share, quantityText);
+    if (outcome.completed) {
+        recordTrade(game.state, share, outcome);
+        game.messages.show(Messages::Kind::Plain, outcome.confirmation);
+    }
+    return outcome;
+}
+
+} // namespace quotara

@@ -1,0 +1,340 @@
+#include "play/session.h"
+
+#include "editor/newsfile.h"
+#include "play/newgamereset.h"
+#include "play/record.h"
+#include "play/savegame.h"
+#include "play/startup.h"
+#include "state/sharefile.h"
+
+#include <algorithm>
+
+namespace quotara {
+
+namespace {
+
+const QString kDisclaimer = QStringLiteral(
+    "DISCLAIMER : Neither TARNVALE software nor does the author VENNER accepts any "
+    "responsibility for any monetary loss. This program is NOT a stockmarket predictor, it is "
+    "a GAME. Continue?");
+const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
+const QString kNoGame = QStringLiteral("You must start a new game first!");
+const QString kGoldBarsKey = QStringLiteral("GoldBars/count");
+const QString kForgetQuestion = QStringLiteral(
+    "Forget all your gold bars? The levels they unlock will be locked again, also at the next "
+    "start.");
+const QString kEditing = QStringLiteral(
+    "The Game Editor is on. Choose Options > Game Editor to go back to the game first.");
+
+// End Day's views, with the level's end kept for the Session: it comes last in End Day.
+class DayEnd final : public DayViews {
+  public:
+    explicit DayEnd(DayViews& views) : views_(views) {}
+    void refresh() override { views_.refresh(); }
+    void newsDrawn() override { views_.newsDrawn(); }
+    void levelEnded(const LevelVerdict& v) override { verdict = v; }
+    std::optional<LevelVerdict> verdict;
+
+  private:
+    DayViews& views_;
+};
+
+} // namespace
+
+bool Session::startUp(bool askDisclaimer) {
+    GameState& s = game_.state;
+    if (keptGoldBars_ < 0) restoreGoldBars();
+    if (s.twoplayer == 1) s.player = 1;
+
+    if (askDisclaimer && !game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
+        phase_ = Phase::Ending;
+        return false;
+    }
+    phase_ = Phase::NoGame;
+
+    views_.showNoGame();
+    // A news file that cannot be read is reported, and the game goes on without news: the
+    // market still gets its start values and stays playable.
+    loadNews();
+    loadStartValues(s);
+    views_.showStartValues();
+    return true;
+}
+
+void Session::loadNews() {
+    const FileError error = loadNewsFile(game_.state, game_.folder.newsFile());
+    if (error.isError())
+        game_.messages.show(Messages::Kind::Error, fileErrorText(error, game_.folder.newsFile()));
+}
+
+void Session::choose(const std::function<void(GameState&)>& choice) {
+    GameState& s = game_.state;
+    if (phase_ != Phase::Playing && phase_ != Phase::Editing && phase_ != Phase::LevelEnded) {
+        choice(s);
+        keepGoldBars();
+        return;
+    }
+    const LevelValues inForce = levelValues(s);
+    // The choice builds on the ones made before it, as the window shows them.
+    if (pending_) applyLevelValues(s, *pending_);
+    choice(s);
+    pending_ = levelValues(s);
+    applyLevelValues(s, inForce);
+    keepGoldBars();
+}
+
+void Session::applyPendingChoices() {
+    if (pending_) applyLevelValues(game_.state, *pending_);
+    pending_.reset();
+}
+
+StartOutcome Session::start(const StartNames& names) {
+    if (phase_ == Phase::Ending) return StartOutcome::Refused;
+    const StartOutcome outcome =
+        startCheck(game_, names.playername, names.p1caption, names.p2caption);
+    // A refused Start leaves the running game as it was.
+    if (outcome != StartOutcome::Started) return outcome;
+    applyPendingChoices();
+    // Whatever the last game left in the bank, the new one has the level's money.
+    applyStartValues(newGame_, game_.state);
+    phase_ = Phase::Playing;
+    views_.closeNewGameChoices();
+    views_.showGame();
+    newgamereset(game_.state);
+    views_.showNewMarket();
+    return outcome;
+}
+
+bool Session::continueAfterLevel() {
+    if (phase_ != Phase::LevelEnded) return true;
+    // The level is over: what the new-game window shows is in force from here.
+    applyPendingChoices();
+    newgamereset(game_.state);
+    views_.showNewMarket();
+    views_.showNewGameChoices();
+    views_.closeLevelEnd();
+    if (!startUp()) {
+        views_.closeNewGameChoices();
+        return false;
+    }
+    phase_ = Phase::Continued;
+    return true;
+}
+
+QString Session::refusal() const {
+    if (phase_ == Phase::Playing) return {};
+    return phase_ == Phase::Editing ? kEditing : kNoGame;
+}
+
+bool Session::refuse() {
+    const QString text = refusal();
+    if (text.isEmpty()) return false;
+    game_.messages.show(Messages::Kind::Plain, text);
+    return true;
+}
+
+bool Session::saveGame() {
+    // With no game there is nothing to save, and a save would overwrite the player's game.
+    if (refuse()) return false;
+    return savegame(game_, newGame_);
+}
+
+bool Session::loadGame() {
+    return loadSet(false);
+}
+
+bool Session::resumeGame() {
+    return loadSet(true);
+}
+
+bool Session::loadSet(bool resume) {
+    if (phase_ == Phase::Ending) return false;
+    // The autosave as the last End Day left it.
+    if (resume && !finishAutosave()) return false;
+    // 1-4. Both share files and the state file, read and checked before anything changes.
+    const SavedGameRead read =
+        readSaveSet(resume ? SaveSet::autosave(game_.folder) : SaveSet::savedGame(game_.folder));
+    if (read.outcome != SavedGameRead::Outcome::Ready) {
+        if (resume)
+            reportResumeRefusal(game_.messages, read);
+        else
+            reportRefusal(game_.messages, read);
+        return false;
+    }
+    const int bars = game_.state.goldbarcount;
+    applySavedGame(read, game_.state, newGame_);
+    // A game saved without its record starts one here.
+    if (game_.state.record.days.empty()) startRecord(game_.state);
+    // Gold bars are never lost by a load: the game's own, or those won since if more.
+    game_.state.goldbarcount =
+        static_cast<std::uint8_t>(std::max<int>(bars, game_.state.goldbarcount));
+    keepGoldBars();
+    pending_.reset();
+    phase_ = Phase::Playing;
+
+    // 5. The refresh.
+    loadRefresh(game_.state, read.hasState);
+    views_.showLoadedGame();
+
+    // 6. Playing, also when no game had been started.
+    views_.showGame();
+
+    // 7.
+    game_.messages.show(Messages::Kind::Information,
+                        resume ? QStringLiteral("Game resumed.")
+                               : QStringLiteral("Game loaded successfully."));
+    return true;
+}
+
+DayResult Session::endDay(DayViews& views) {
+    if (refuse()) return DayResult::Refused;
+    DayEnd day(views);
+    const DayResult result = endofday(game_, day);
+    if (day.verdict) {
+        phase_ = Phase::LevelEnded;
+        autosaveWanted_ = false;
+        if (!game_.folder.isNone()) autosaver_.remove(SaveSet::autosave(game_.folder));
+        tellAutosaveFailure(autosaver_.takeFailure());
+        keepGoldBars();
+        views_.showLevelEnd(*day.verdict);
+    } else {
+        autosave();
+    }
+    return result;
+}
+
+void Session::autosave() {
+    handAutosave();
+    // A failure in the background is known by the next day.
+    tellAutosaveFailure(autosaver_.takeFailure());
+}
+
+void Session::handAutosave() {
+    // Without a folder the autosave's names would be taken from the root of the file system.
+    if (game_.folder.isNone()) return;
+    autosaveWanted_ = true;
+    autosaver_.write(SaveSet::autosave(game_.folder), game_.state, savedLevel(newGame_));
+}
+
+QString Session::keepForRestart() {
+    if (phase_ != Phase::Playing) return {};
+    // An earlier day's failure is told as ever; only this write decides the restart.
+    tellAutosaveFailure(autosaver_.finish());
+    handAutosave();
+    if (const auto failure = autosaver_.finish()) return saveFailureText(*failure);
+    return {};
+}
+
+void Session::keepAtExit() {
+    if (gameOn()) autosave();
+    finishAutosave();
+}
+
+bool Session::finishAutosave() {
+    const auto failure = autosaver_.finish();
+    tellAutosaveFailure(failure);
+    return !failure;
+}
+
+void Session::tellAutosaveFailure(const std::optional<SaveFailure>& failure) {
+    // Told once: the player can still save by hand, and should not meet it every day.
+    if (!failure || autosaveFailureTold_) return;
+    autosaveFailureTold_ = true;
+    game_.messages.show(Messages::Kind::Error,
+                        saveFailureText(*failure) +
+                            QStringLiteral("\n\nThe game could not be autosaved. Use File > Save "
+                                           "Game to keep it. Quotara will not say this again "
+                                           "until it is started again."));
+}
+
+bool Session::hasAutosave() const {
+    if (autosaver_.busy()) return autosaveWanted_;
+    return !game_.folder.isNone() && saveSetExists(SaveSet::autosave(game_.folder));
+}
+
+void Session::tidyUp() {
+    if (game_.folder.isNone()) return;
+    recoverSaveSet(SaveSet::savedGame(game_.folder));
+    recoverSaveSet(SaveSet::autosave(game_.folder));
+}
+
+void Session::restoreGoldBars() {
+    GameState& s = game_.state;
+    const int kept = std::clamp(game_.settings.intValue(kGoldBarsKey, 0), 0, 255);
+    s.goldbarcount = static_cast<std::uint8_t>(std::max<int>(s.goldbarcount, kept));
+    keptGoldBars_ = kept;
+    keepGoldBars();
+}
+
+void Session::keepGoldBars() {
+    const int count = game_.state.goldbarcount;
+    if (keptGoldBars_ < 0 || count == keptGoldBars_) return;
+    keptGoldBars_ = count;
+    const QString failure = game_.settings.set(kGoldBarsKey, QString::number(count));
+    if (!failure.isEmpty())
+        game_.messages.show(Messages::Kind::Error,
+                            QStringLiteral("Your gold bars could not be kept for the next "
+                                           "start. ") +
+                                failure);
+}
+
+bool Session::forgetGoldBars() {
+    if (!game_.messages.ask(Messages::Kind::Confirmation, kForgetQuestion)) return false;
+    GameState& s = game_.state;
+    s.goldbarcount = 0;
+    s.goldwon = 0;
+    newGame_.goldLevel = kNoLevel;
+    refreshGoldbars(newGame_, s);
+    keepGoldBars();
+    return true;
+}
+
+TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
+    // A dialog left open past the game's end must not trade into the next one.
+    if (refuse()) return {false, false};
+    return tradeOk(game_, dialogCaption, share, quantityText);
+}
+
+void Session::toggleEditor() {
+    if (phase_ == Phase::Playing) {
+        phase_ = Phase::Editing;
+        views_.showEditor();
+    } else if (phase_ == Phase::Editing) {
+        phase_ = Phase::Playing;
+        views_.closeEditor();
+    } else {
+        game_.messages.show(Messages::Kind::Plain, kNoGame);
+    }
+}
+
+bool Session::playersAllowed() {
+    if (gameOn()) return true;
+    game_.messages.show(Messages::Kind::Plain, kNoGame);
+    return false;
+}
+
+bool Session::askToQuit() {
+    if (phase_ == Phase::Ending) return true;
+    if (!game_.messages.ask(Messages::Kind::Confirmation, kQuitQuestion)) return false;
+    // The game on is kept, to be resumed at the next start.
+    keepAtExit();
+    phase_ = Phase::Ending;
+    return true;
+}
+
+void Session::end() {
+    if (phase_ != Phase::Ending) keepAtExit();
+    phase_ = Phase::Ending;
+}
+
+Closing Session::closeLevelEnd() {
+    if (phase_ == Phase::Ending) return Closing::Close;
+    return askToQuit() ? Closing::Quit : Closing::Stay;
+}
+
+Closing Session::closeNewGameChoices() {
+    if (phase_ != Phase::Continued) return Closing::Close;
+    return askToQuit() ? Closing::Quit : Closing::Stay;
+}
+
+} // namespace quotara

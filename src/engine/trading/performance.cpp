@@ -1,0 +1,77 @@
+#include "trading/performance.h"
+
+#include "market/calendar.h"
+#include "state/money.h"
+#include "trading/graph.h"
+
+namespace quotara {
+
+namespace {
+
+// Day of the year 1..365 of a date; months outside the calendar count as January.
+int dayOfYear(const GameDate& d) {
+    const int month = d.month >= 1 && d.month <= 12 ? d.month : 1;
+    return kMonthStart[month] + d.day - 1;
+}
+
+} // namespace
+
+int daysBetween(const GameDate& from, const GameDate& to) {
+    return (to.year - from.year) * kYearDays + dayOfYear(to) - dayOfYear(from);
+}
+
+std::optional<GameDate> deadlineDate(const GameState& state) {
+    if (state.endday == 0) return std::nullopt;
+    const std::uint16_t year =
+        state.record.days.empty() ? state.year : state.record.days.front().date.year;
+    return GameDate{state.endday, state.endmonth, year};
+}
+
+QString dateWords(const GameDate& d) {
+    return QString::number(d.day) + ordinalSuffix(d.day) + QLatin1Char(' ') + monthname(d.month) +
+           QLatin1Char(' ') + QString::number(d.year);
+}
+
+QString isoDate(const GameDate& d) {
+    return QStringLiteral("%1-%2-%3")
+        .arg(d.year, 4, 10, QLatin1Char('0'))
+        .arg(d.month, 2, 10, QLatin1Char('0'))
+        .arg(d.day, 2, 10, QLatin1Char('0'));
+}
+
+BestWorst bestAndWorstDays(const PlayRecord& record) {
+    BestWorst bw;
+    for (std::size_t i = 1; i < record.days.size(); ++i) {
+        const DayMove move{record.days[i].date, record.days[i].worth - record.days[i - 1].worth};
+        if (!bw.best || move.change > bw.best->change) bw.best = move;
+        if (!bw.worst || move.change < bw.worst->change) bw.worst = move;
+    }
+    return bw;
+}
+
+QString summaryText(const GameState& state, const QString& levelName) {
+    const QString sep = QStringLiteral(" - ");
+    QStringList parts{levelName};
+    if (const auto deadline = deadlineDate(state)) {
+        parts << QStringLiteral("target ") + poundsText(state.target);
+        const int left = daysBetween(gameDate(state), *deadline);
+        parts << (left == 1 ? QStringLiteral("1 day left")
+                            : QString::number(std::max(left, 0)) + QStringLiteral(" days left"));
+    }
+    const std::vector<DayClose>& days = state.record.days;
+    if (days.empty()) return parts.join(sep);
+    // Free play starts with no starting money of its own: the record's first day stands in.
+    const std::int64_t start = state.startmoney > 0 ? state.startmoney : days.front().worth;
+    const std::int64_t profit = days.back().worth - start;
+    parts << QStringLiteral("profit so far ") + poundsText(profit);
+    const BestWorst bw = bestAndWorstDays(state.record);
+    if (bw.best) {
+        parts << QStringLiteral("best day ") + poundsText(bw.best->change) +
+                     QStringLiteral(" on ") + dateWords(bw.best->date);
+        parts << QStringLiteral("worst day ") + poundsText(bw.worst->change) +
+                     QStringLiteral(" on ") + dateWords(bw.worst->date);
+    }
+    return parts.join(sep);
+}
+
+} // namespace quotara

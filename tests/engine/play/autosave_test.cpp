@@ -1,0 +1,294 @@
+// The autosave and Resume, gold bars kept from run to run, and saves cut short: each run of
+// the program is a Program over the same folder and settings file.
+
+#include "play/savegame.h"
+#include "play/session.h"
+#include "shipped/news.h"
+#include "state/folderlock.h"
+#include "state/install.h"
+#include "state/sharefile.h"
+#include "support/fakes.h"
+#include "support/files.h"
+#include "support/sessionviews.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace quotara;
+using test::contentOf;
+
+namespace {
+
+struct Program {
+    Program(const QString& folder, const QString& settingsFile)
+        : game(clock, messages, DataFolder(folder)) {
+        game.settings = Settings(settingsFile);
+        game.settings.load(); // a settings file that cannot be read is the caller's to tell
+        EXPECT_TRUE(session.startUp());
+        messages.log.clear();
+    }
+    // A free-play game started and played for `days` days.
+    void play(int days) {
+        if (session.phase() != Phase::Playing) {
+            session.choose([this](GameState& s) { freeplay(session.newGame(), s); });
+            ASSERT_EQ(session.start({"Petra", {}, {}}), StartOutcome::Started);
+        }
+        for (int d = 0; d < days; ++d)
+            session.endDay(none);
+    }
+    QByteArray shares() const {
+        const auto image = shareFileImage(game.state.shares);
+        return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+    }
+
+    test::FakeClock clock{1234, 777};
+    test::RecordingMessages messages;
+    Game game;
+    QStringList steps;
+    test::RecordingSessionViews views{steps, game.state};
+    Session session{game, views};
+    NoDayViews none;
+};
+
+struct Autosave : ::testing::Test {
+    Autosave() { installDataFolder(DataFolder(folder()), shippedNewsFile()); }
+    QString folder() const { return dir.filePath("quotara"); }
+    QString file(const char* name) const { return folder() + '/' + name; }
+    QString settings() const { return dir.filePath("quotara.conf"); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(Autosave, everyEndDayKeepsTheGameAndResumeBringsItBack) {
+    QByteArray shares;
+    int daycount = 0;
+    {
+        Program run(folder(), settings());
+        EXPECT_FALSE(run.session.hasAutosave());
+        run.play(5);
+        EXPECT_TRUE(run.session.hasAutosave());
+        EXPECT_FALSE(QFile::exists(file("savegame.sta"))) << "the player's save is not touched";
+        shares = run.shares();
+        daycount = run.game.state.daycount;
+        EXPECT_TRUE(run.messages.log.empty()) << run.messages.texts().join('|').toStdString();
+    }
+    Program next(folder(), settings());
+    ASSERT_TRUE(next.session.hasAutosave());
+    ASSERT_TRUE(next.session.resumeGame());
+    EXPECT_EQ(next.session.phase(), Phase::Playing);
+    EXPECT_EQ(next.shares(), shares);
+    EXPECT_EQ(next.game.state.daycount, daycount);
+    EXPECT_EQ(next.game.state.username.toQString(), "Petra");
+    EXPECT_EQ(next.messages.texts(), QStringList{"Game resumed."});
+}
+
+// What changed after the last End Day (a trade) is kept when the program ends, and only then
+// with a game playing.
+TEST_F(Autosave, theProgramsEndKeepsTheGameInPlay) {
+    {
+        Program idle(folder(), settings());
+        idle.session.end();
+        EXPECT_FALSE(idle.session.hasAutosave()) << "no game: nothing to keep";
+    }
+    {
+        Program run(folder(), settings());
+        run.play(2);
+        run.game.state.money = 4321;
+        EXPECT_TRUE(run.session.askToQuit());
+    }
+    Program next(folder(), settings());
+    ASSERT_TRUE(next.session.resumeGame());
+    EXPECT_EQ(next.game.state.money, 4321);
+}
+
+TEST_F(Autosave, aLevelThatEndsRemovesItAndANewGameReplacesIt) {
+    Program run(folder(), settings());
+    run.play(3);
+    ASSERT_TRUE(run.session.hasAutosave());
+    // A level whose deadline is tomorrow.
+    run.game.state.endday = run.game.state.day + 1;
+    run.game.state.endmonth = run.game.state.month;
+    run.session.endDay(run.none);
+    EXPECT_EQ(run.session.phase(), Phase::LevelEnded);
+    EXPECT_FALSE(run.session.hasAutosave());
+    EXPECT_EQ(QDir(folder()).entryList({"autosave*", ".autosave*"}, QDir::Files | QDir::Hidden),
+              QStringList{});
+    ASSERT_TRUE(run.session.continueAfterLevel());
+    run.play(1);
+    Program next(folder(), settings());
+    ASSERT_TRUE(next.session.resumeGame());
+    EXPECT_EQ(next.game.state.daycount, 2) << "the new game's first day";
+}
+
+// The balance lab plays through the same sequences with no folder: its games keep nothing,
+// where the autosave's names would otherwise fall at the root of the file system.
+TEST_F(Autosave, aGameWithoutAFolderKeepsNone) {
+    Program run(QString(), settings());
+    run.play(3);
+    EXPECT_FALSE(run.session.hasAutosave());
+    EXPECT_TRUE(run.messages.log.empty()) << run.messages.log.front().text.toStdString();
+}
+
+TEST_F(Autosave, anAutosaveThatCannotBeRemovedSaysWhy) {
+    Program run(folder(), settings());
+    run.play(3);
+    // A folder in the place of a share file cannot be unlinked.
+    ASSERT_TRUE(QFile::remove(file("autosave.shr")));
+    ASSERT_TRUE(QDir().mkpath(file("autosave.shr") + "/inside"));
+    run.game.state.endday = run.game.state.day + 1;
+    run.game.state.endmonth = run.game.state.month;
+    run.session.endDay(run.none);
+    run.session.finishAutosave();
+    EXPECT_TRUE(run.messages.texts().join('|').contains("autosave.shr: Is a directory"))
+        << run.messages.texts().join('|').toStdString();
+}
+
+TEST_F(Autosave, aDamagedAutosaveIsRefusedAndLeftAsItIs) {
+    {
+        Program run(folder(), settings());
+        run.play(2);
+    }
+    QFile sta(file("autosave.sta"));
+    ASSERT_TRUE(sta.open(QIODevice::ReadWrite));
+    sta.seek(30);
+    sta.write("\x7f");
+    sta.close();
+    const QByteArray damaged = contentOf(file("autosave.sta"));
+
+    Program next(folder(), settings());
+    const QByteArray before = next.shares();
+    EXPECT_FALSE(next.session.resumeGame());
+    ASSERT_EQ(next.messages.log.size(), 1u);
+    EXPECT_TRUE(next.messages.texts()[0].startsWith("The autosaved game cannot be resumed"));
+    EXPECT_EQ(next.session.phase(), Phase::NoGame);
+    EXPECT_EQ(next.shares(), before);
+    EXPECT_EQ(contentOf(file("autosave.sta")), damaged);
+}
+
+TEST_F(Autosave, aFailingAutosaveIsToldOnceAndKeepsTheLastOne) {
+    Program run(folder(), settings());
+    run.play(1);
+    const QByteArray kept = contentOf(file("autosave.ply"));
+    setWriteBudgetForTests(50000);
+    run.play(3);
+    setWriteBudgetForTests(-1);
+    ASSERT_EQ(run.messages.log.size(), 1u) << run.messages.texts().join('|').toStdString();
+    EXPECT_TRUE(
+        run.messages.texts()[0].startsWith("Disk full (autosave.ply: No space left on device)"));
+    EXPECT_FALSE(run.messages.texts()[0].contains("saved successfully"));
+    EXPECT_EQ(contentOf(file("autosave.ply")), kept);
+}
+
+TEST_F(Autosave, goldBarsLastFromRunToRunUntilForgotten) {
+    {
+        Program run(folder(), settings());
+        run.session.choose([&run](GameState& s) { cheat(run.session.newGame(), s, "Petra Lund"); });
+    }
+    {
+        Program next(folder(), settings());
+        EXPECT_EQ(next.game.state.goldbarcount, 15);
+        next.messages.answers = {false, true};
+        EXPECT_FALSE(next.session.forgetGoldBars());
+        EXPECT_EQ(next.game.state.goldbarcount, 15);
+        EXPECT_TRUE(next.session.forgetGoldBars());
+        EXPECT_EQ(next.game.state.goldbarcount, 0);
+        EXPECT_EQ(next.session.newGame().view.goldbarsLabel, "0 goldbars");
+    }
+    Program last(folder(), settings());
+    EXPECT_EQ(last.game.state.goldbarcount, 0);
+}
+
+TEST_F(Autosave, goldBarsThatCannotBeKeptAreTold) {
+    test::writeFile(dir, "blocker", "a file, not a folder");
+    Program run(folder(), dir.filePath("blocker/quotara.conf"));
+    run.session.choose([&run](GameState& s) { cheat(run.session.newGame(), s, "Petra Lund"); });
+    ASSERT_EQ(run.messages.log.size(), 1u);
+    EXPECT_TRUE(run.messages.texts()[0].contains("Not a directory"));
+    EXPECT_EQ(run.game.state.goldbarcount, 15) << "kept for this run";
+}
+
+// A save stopped after its commit point is finished at the next start; one stopped before
+// it is thrown away. Either way a whole game is left, never a mix.
+TEST_F(Autosave, aSaveCutShortLeavesTheOldGameOrTheNewOne) {
+    const SaveSet set = SaveSet::savedGame(DataFolder(folder()));
+    Program run(folder(), settings());
+    run.play(1);
+    ASSERT_TRUE(run.session.saveGame());
+    const QByteArray oldPly = contentOf(set.players), oldSta = contentOf(set.state);
+    run.play(1);
+    const auto image = shareFileImage(run.game.state.shares);
+    const auto sta = encodeStateFile(run.game.state, savedLevel(run.session.newGame()), image);
+    const QByteArray newPly(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+    const QByteArray newSta(reinterpret_cast<const char*>(sta.data()), qsizetype(sta.size()));
+
+    // Stopped with both share files pending and the state file half written.
+    test::writeFile(dir, "quotara/.savegame.shr.new", newPly);
+    test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
+    test::writeFile(dir, "quotara/.savegame.sta.tmp", newSta.left(100));
+    test::writeFile(dir, "quotara/.qonews.dat.a1B2c3", "a news file cut short");
+    recoverSaveSet(set);
+    tidyDataFolder(DataFolder(folder()));
+    EXPECT_EQ(contentOf(set.players), oldPly);
+    EXPECT_EQ(contentOf(set.state), oldSta);
+    EXPECT_EQ(QDir(folder()).entryList({"*savegame*", "*qonews*"}, QDir::Files | QDir::Hidden),
+              QStringList({"qonews.dat", "savegame.ply", "savegame.shr", "savegame.sta"}));
+
+    // Stopped after the commit point, with the first share file already renamed.
+    test::writeFile(dir, "quotara/savegame.shr", newPly);
+    test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
+    test::writeFile(dir, "quotara/.savegame.sta.new", newSta);
+    recoverSaveSet(set);
+    EXPECT_EQ(contentOf(set.players), newPly);
+    EXPECT_EQ(contentOf(set.state), newSta);
+    Program next(folder(), settings());
+    EXPECT_TRUE(next.session.loadGame());
+    EXPECT_EQ(next.shares(), newPly);
+}
+
+TEST_F(Autosave, aSavedFileGetsOrdinaryPermissions) {
+    Program run(folder(), settings());
+    run.play(1);
+    ASSERT_TRUE(run.session.saveGame());
+    ASSERT_EQ(::chmod(QFile::encodeName(file("savegame.sta")).constData(), 04755), 0);
+    ASSERT_TRUE(run.session.saveGame());
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(file("savegame.sta")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0644u);
+}
+
+// The background writer copies the game at the hand-over and encodes it later: what changes
+// after that must not reach the files, and the last job handed over is the one left on disk.
+TEST_F(Autosave, theWriterThreadKeepsTheGameAsHandedOverAndTheLastJob) {
+    Program run(folder(), settings());
+    run.play(1);
+    const SaveSet set = SaveSet::autosave(DataFolder(dir.filePath("other")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("other")));
+    GameState& s = run.game.state;
+    Autosaver saver;
+    saver.runInBackground();
+    for (int day = 1; day <= 20; ++day) {
+        s.daycount = static_cast<std::uint16_t>(day);
+        s.money = 1000 * day;
+        s.shares[3].price = static_cast<std::uint16_t>(100 + day);
+        saver.write(set, s, {});
+        s.money = -1; // after the hand-over
+        s.shares[3].price = 1;
+    }
+    ASSERT_FALSE(saver.finish());
+    const SavedGameRead read = readSaveSet(set);
+    ASSERT_EQ(read.outcome, SavedGameRead::Outcome::Ready);
+    ASSERT_TRUE(read.hasState);
+    EXPECT_EQ(read.state.saved->daycount, 20);
+    EXPECT_EQ(read.state.saved->money, 20000);
+    EXPECT_EQ(read.shares[3].price, 120);
+
+    saver.write(set, s, {});
+    saver.remove(set); // a level's end after a day: nothing may be left to resume
+    ASSERT_FALSE(saver.finish());
+    EXPECT_FALSE(saveSetExists(set));
+}

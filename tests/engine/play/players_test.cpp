@@ -1,0 +1,60 @@
+#include "play/players.h"
+#include "play/turnchange.h"
+#include "support/marketgame.h"
+
+#include <gtest/gtest.h>
+
+using namespace quotara;
+
+namespace {
+
+struct Players : ::testing::Test {
+    test::MarketGame market;
+    Game& game = market.game;
+    GameState& s = market.s;
+    test::RecordingMessages& messages = market.messages;
+};
+
+const QString kBothNames = QStringLiteral("Please enter a name for both player 1 and player 2!");
+
+} // namespace
+
+TEST_F(Players, theSecondNameIsForATwoPlayerGameOnly) {
+    EXPECT_FALSE(secondNameEnabled(s));
+    s.twoplayer = 1;
+    EXPECT_TRUE(secondNameEnabled(s));
+}
+
+TEST_F(Players, theNamesRoleWantsBothNames) {
+    s.p1name.assign(QStringLiteral("Old"));
+    for (const auto& [one, two] : {std::pair{"", "Bob"}, {"Ann", ""}, {"", ""}}) {
+        messages.log.clear();
+        EXPECT_FALSE(namesOk(game, one, two));
+        EXPECT_EQ(messages.texts(), QStringList{kBothNames});
+        EXPECT_EQ(s.p1name.toQString(), "Old");
+        EXPECT_TRUE(s.p2name.empty());
+    }
+    messages.log.clear();
+    EXPECT_TRUE(namesOk(game, "Ann", "A name of twenty-three"));
+    EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(s.p1name.toQString(), "Ann");
+    EXPECT_EQ(s.p2name.toQString(), "A name of twenty-thr"); // the slot holds 20
+}
+
+TEST_F(Players, thePlayerRoleRenamesTheSinglePlayer) {
+    playerOk(s, "Nineteen characters");
+    EXPECT_EQ(s.username.toQString(), "Nineteen characters");
+    playerOk(s, "");
+    EXPECT_TRUE(s.username.empty());
+}
+
+// The names entered with Edit names are the ones the hand-over of End Day shows.
+TEST_F(Players, theHandOverNamesTheEnteredPlayers) {
+    ASSERT_TRUE(namesOk(game, "Ann", "Bob"));
+    s.twoplayer = 1;
+    s.player = 1;
+    EXPECT_TRUE(turnchange(game));
+    EXPECT_FALSE(turnchange(game));
+    EXPECT_EQ(messages.texts(), (QStringList{"End of Ann's turn and today's trading.",
+                                             "End of Bob's turn and today's trading."}));
+}

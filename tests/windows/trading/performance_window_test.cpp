@@ -1,0 +1,93 @@
+// The Performance window in the whole game: opened from the menu, following trades and End
+// Day, sorting its journal, exporting, and going with the main window at a level's end.
+
+#include "trading/journalmodel.h"
+#include "trading/recordcsv.h"
+#include "windows/support/gamewindows.h"
+#include "windows/trading/tperformance.h"
+#include "windows/trading/worthgraphview.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTableView>
+
+using namespace quotara;
+
+class PerformanceWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::GameWindows> g;
+
+    QTableView* journal() { return g->find<QTableView>(g->performance, "journal"); }
+    WorthGraphView* graph() { return g->find<WorthGraphView>(g->performance, "worthGraph"); }
+    QString summary() { return g->find<QLabel>(g->performance, "summary")->text(); }
+    void buy(int share, const char* quantity) {
+        g->buysell->open(TradeMode::Buy, share);
+        auto* field = g->find<QLineEdit>(g->buysell, "noshares");
+        field->setText(QString::fromLatin1(quantity));
+        g->find<QPushButton>(g->buysell, "button1")->click();
+    }
+    void endDay() { g->find<QPushButton>(g->main, "Button1")->click(); }
+
+  private slots:
+    void init() {
+        g = std::make_unique<test::GameWindows>();
+        g->startGame(); // Level 1 as the window starts: £15000, target £16000 by 1st February
+        g->main->findChild<QAction*>("Performance1")->trigger();
+        QVERIFY(g->performance->isVisible());
+    }
+
+    void followsTradesAndEndDaysWhileOpen() {
+        QCOMPARE(journal()->model()->rowCount(), 0);
+        QCOMPARE(graph()->drawing().points.size(), std::size_t{1});
+        buy(2, "100");
+        buy(5, "30");
+        endDay();
+        endDay();
+        QCOMPARE(journal()->model()->rowCount(), 2);
+        QCOMPARE(graph()->drawing().points.size(), std::size_t{3});
+        QVERIFY2(summary().contains("29 days left"), qPrintable(summary()));
+        // The month under the deadline's end of the axis ("Feb") once ran off the picture.
+        const QFontMetrics fm(graph()->font());
+        for (const WorthText& t : graph()->drawing().texts)
+            QVERIFY2(t.topLeft.x() >= 0 &&
+                         t.topLeft.x() + fm.horizontalAdvance(t.text) <= graph()->width(),
+                     qPrintable(t.text));
+        // Sorted by quantity: the smaller purchase first.
+        journal()->sortByColumn(JournalModel::Quantity, Qt::AscendingOrder);
+        QCOMPARE(journal()->model()->index(0, JournalModel::Quantity).data().toString(), "30");
+        journal()->sortByColumn(JournalModel::Quantity, Qt::DescendingOrder);
+        QCOMPARE(journal()->model()->index(0, JournalModel::Quantity).data().toString(), "100");
+    }
+
+    void exportWritesTheRecordOrSaysWhyNot() {
+        buy(0, "10");
+        const QString path = g->tmp.path() + "/record.csv";
+        g->performance->setChooseFile([&](QWidget*, const QString&) { return path; });
+        g->find<QPushButton>(g->performance, "exportButton")->click();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), recordCsv(g->s().record));
+
+        const QString nowhere = g->tmp.path() + "/missing/record.csv";
+        g->performance->setChooseFile([&](QWidget*, const QString&) { return nowhere; });
+        g->messages.log.clear();
+        g->find<QPushButton>(g->performance, "exportButton")->click();
+        QCOMPARE(g->messages.log.size(), std::size_t{1});
+        QCOMPARE(g->messages.log[0].kind, Messages::Kind::Error);
+        QVERIFY(g->messages.log[0].text.startsWith("The record could not be exported to "));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
+    void goesWithTheMainWindowAtTheLevelsEnd() {
+        while (!g->endgame->isVisible() && g->s().daycount < 40)
+            endDay();
+        QVERIFY(g->endgame->isVisible());
+        QVERIFY(!g->performance->isVisible());
+    }
+
+    void cleanup() { g.reset(); }
+};
+
+QTEST_MAIN(PerformanceWindowTest)
+#include "performance_window_test.moc"

@@ -32,21 +32,6 @@ class TickingClock final : public Clock {
     std::uint32_t now_ = 12'345'678;
 };
 
-class NoViews final : public SessionViews {
-  public:
-    void showNoGame() override {}
-    void showStartValues() override {}
-    void showNewGameChoices() override {}
-    void closeNewGameChoices() override {}
-    void showGame() override {}
-    void showNewMarket() override {}
-    void showLoadedGame() override {}
-    void showEditor() override {}
-    void closeEditor() override {}
-    void showLevelEnd(const LevelVerdict&) override {}
-    void closeLevelEnd() override {}
-};
-
 double ms(Steady::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
@@ -63,7 +48,7 @@ void BM_EndDayWithAndWithoutAutosave(benchmark::State& st) {
     TickingClock clock;
     SilentMessages messages;
     auto game = std::make_unique<Game>(clock, messages, DataFolder(tmp.path()));
-    NoViews views;
+    NoSessionViews views;
     NoDayViews day;
     Session session(*game, views);
     session.startUp();

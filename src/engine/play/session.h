@@ -59,6 +59,22 @@ class SessionViews {
     virtual void closeLevelEnd() = 0;
 };
 
+// Views that show nothing: the simulator's robots, benchmarks and other games without windows.
+class NoSessionViews : public SessionViews {
+  public:
+    void showNoGame() override {}
+    void showStartValues() override {}
+    void showNewGameChoices() override {}
+    void closeNewGameChoices() override {}
+    void showGame() override {}
+    void showNewMarket() override {}
+    void showLoadedGame() override {}
+    void showEditor() override {}
+    void closeEditor() override {}
+    void showLevelEnd(const LevelVerdict&) override {}
+    void closeLevelEnd() override {}
+};
+
 // What the new-game window's Start hands over.
 struct StartNames {
     QString playername; // `playername`

@@ -12,41 +12,30 @@ QString endOfTurnText(const PString<20>& name) {
 
 bool turnchange(Game& game) {
     GameState& s = game.state;
-    if (s.twoplayer != 1) return false;
-    if (s.player == 1) {
-        s.player = 2;
-        game.messages.show(Messages::Kind::Information, endOfTurnText(s.p1name));
-        for (int i = 0; i < kShareCount; ++i) {
-            Tshare& share = s.shares[i];
-            share.p1owned = share.owned;
-            share.p1cost = share.cost;
-        }
-        s.p1money = s.money;
-        for (int i = 0; i < kShareCount; ++i) {
-            Tshare& share = s.shares[i];
-            share.owned = share.p2owned;
-            share.cost = share.p2cost;
-        }
-        s.money = s.p2money;
-        return true;
+    if (s.twoplayer != 1 || (s.player != 1 && s.player != 2)) return false;
+    const bool first = s.player == 1;
+    s.player = first ? 2 : 1;
+    game.messages.show(Messages::Kind::Information, endOfTurnText(first ? s.p1name : s.p2name));
+    // The finished player's cash and holdings go into their slots, the other's come out.
+    struct Slots {
+        std::int32_t Tshare::*owned;
+        std::int32_t Tshare::*cost;
+        std::int32_t GameState::*money;
+    };
+    constexpr Slots p1{&Tshare::p1owned, &Tshare::p1cost, &GameState::p1money};
+    constexpr Slots p2{&Tshare::p2owned, &Tshare::p2cost, &GameState::p2money};
+    const Slots& park = first ? p1 : p2;
+    const Slots& out = first ? p2 : p1;
+    for (int i = 0; i < kShareCount; ++i) {
+        Tshare& share = s.shares[i];
+        share.*park.owned = share.owned;
+        share.*park.cost = share.cost;
+        share.owned = share.*out.owned;
+        share.cost = share.*out.cost;
     }
-    if (s.player == 2) {
-        s.player = 1;
-        game.messages.show(Messages::Kind::Information, endOfTurnText(s.p2name));
-        for (int i = 0; i < kShareCount; ++i) {
-            Tshare& share = s.shares[i];
-            share.p2owned = share.owned;
-            share.p2cost = share.cost;
-        }
-        s.p2money = s.money;
-        for (int i = 0; i < kShareCount; ++i) {
-            Tshare& share = s.shares[i];
-            share.owned = share.p1owned;
-            share.cost = share.p1cost;
-        }
-        s.money = s.p1money;
-    }
-    return false;
+    s.*park.money = s.money;
+    s.money = s.*out.money;
+    return first;
 }
 
 } // namespace quotara

@@ -86,7 +86,7 @@ void Tnewgame::showView() {
 }
 
 void Tnewgame::goldbars() {
-    quotara::goldbars(ng_, game_.state);
+    session_.choose([this](GameState& s) { quotara::goldbars(ng_, s); });
     showView();
 }
 

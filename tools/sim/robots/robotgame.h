@@ -73,19 +73,9 @@ class RobotGame {
 
   private:
     // The windows of a robot's game: none, but the level's end is kept.
-    class Views final : public SessionViews {
+    class Views final : public NoSessionViews {
       public:
-        void showNoGame() override {}
-        void showStartValues() override {}
-        void showNewGameChoices() override {}
-        void closeNewGameChoices() override {}
-        void showGame() override {}
-        void showNewMarket() override {}
-        void showLoadedGame() override {}
-        void showEditor() override {}
-        void closeEditor() override {}
         void showLevelEnd(const LevelVerdict& v) override { verdict = v; }
-        void closeLevelEnd() override {}
         std::optional<LevelVerdict> verdict;
     };
 

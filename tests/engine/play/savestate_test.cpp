@@ -24,6 +24,8 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 using namespace quotara;
 
@@ -104,6 +106,49 @@ TEST(SavedVersions, aVersion1GameLoadsAsItWasSavedAndSavesTheSameBytes) {
         }
         EXPECT_EQ(again.left(4), saved.left(4));
         EXPECT_EQ(again.mid(10, 385 - 18), saved.mid(10, 385 - 18));
+    }
+}
+
+// Saved by version 2, the first with the record: Level 1 started as "Rowan", Boots bought on
+// 1 January and partly sold again on 7 January beside a purchase of Halifax, Royal Bank bought
+// on 19 January, End Day pressed to 20 January 1999.
+TEST(SavedVersions, aVersion2GameLoadsWithItsRecordAndSavesTheSameBytes) {
+    QTemporaryDir tmp;
+    const QString folder = tmp.filePath("quotara");
+    StateProgram run(folder);
+    for (const QString& name : kSaveFiles)
+        ASSERT_TRUE(QFile::copy(kFixtures + "/v2/" + name, folder + "/" + name));
+
+    ASSERT_TRUE(run.session.loadGame());
+    const GameState& s = run.s;
+    EXPECT_EQ(dateText(s), "Date - 20th January 1999");
+    EXPECT_EQ(s.money, 4730);
+    EXPECT_EQ(s.username.toQString(), "Rowan");
+    EXPECT_EQ(run.session.newGame().appliedLevel, 0);
+    EXPECT_EQ((std::pair{s.shares[4].owned, s.shares[4].cost}), (std::pair{200, 1172}));
+    EXPECT_EQ((std::pair{s.shares[11].owned, s.shares[11].cost}), (std::pair{1000, 8780}));
+    EXPECT_EQ((std::pair{s.shares[18].owned, s.shares[18].cost}), (std::pair{50, 304}));
+    ASSERT_EQ(s.record.days.size(), 20u);
+    EXPECT_EQ(s.record.days.back().date, (GameDate{20, 1, 1999}));
+    EXPECT_EQ(s.record.days.back().worth, 14010);
+    ASSERT_EQ(s.record.trades.size(), 4u);
+    const TradeEntry& sale = s.record.trades[2];
+    EXPECT_EQ(sale.date, (GameDate{7, 1, 1999}));
+    EXPECT_EQ((std::tuple{sale.share, sale.side, sale.quantity, sale.price, sale.total}),
+              (std::tuple{std::uint8_t{4}, TradeSide::Sell, 100, 572, 572}));
+    EXPECT_EQ(sale.cashAfter, 5034);
+
+    // Saved again: the share files are the same, and so are the state file's version-2 fields.
+    ASSERT_TRUE(run.session.saveGame());
+    for (const QString& name : kSaveFiles) {
+        const QByteArray saved = test::contentOf(kFixtures + "/v2/" + name);
+        const QByteArray again = test::contentOf(folder + "/" + name);
+        if (name != "savegame.sta" || kStateFileVersion == 2) {
+            EXPECT_EQ(again, saved) << name.toStdString();
+            continue;
+        }
+        EXPECT_EQ(again.left(4), saved.left(4));
+        EXPECT_EQ(again.mid(10, saved.size() - 18), saved.mid(10, saved.size() - 18));
     }
 }
 

@@ -291,7 +291,7 @@ bool Session::forgetGoldBars() {
 
 TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
     // A dialog left open past the game's end must not trade into the next one.
-    if (refuse()) return {false, false};
+    if (refuse()) return {};
     return tradeOk(game_, dialogCaption, share, quantityText);
 }
 

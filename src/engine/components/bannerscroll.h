@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, components/: the arithmetic of the reusable controls, apart from their painting
+// (src/windows/components), so it is tested without a window; it builds on state/ alone.
+//
 // The scrolling banner's arithmetic, kept apart from painting so it is tested without a
 // window: the 16-bit scroll offset, how a tick moves it, where the image is drawn and how
 // many copies of it fill the area.

@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, editor/: the news and share data files and the editor's operations. Engine,
+// because the files and their checks are tested headless; it builds on state/ alone.
+//
 // The Game Editor's news editor: browses and changes the live news table one item at a time.
 // Every change reaches newsitems at once, so an item edited during a game can be drawn from
 // the next End Day on; only "Save news items" takes the table to the news file.

@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, market/: the calendar and how the market moves. Engine, because End Day and the
+// simulator run it without a window; it builds on state/ alone.
+//
 // The share price engine: how one share's price moves at the close, from the index moves,
 // the news in force for its sector and a random part with a small drag.
 

@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, play/: the game's flow, the top of the engine. Engine, so every sequence's order
+// is pinned by headless tests; windows reach it through SessionViews and DayViews.
+//
 // The game's sequences apart from End Day's own steps: start-up, Start, Continue after a level,
 // Save and Load Game, the editor, the level's end and the ways out. Each reads top to bottom as
 // the game requires; where a step shows or hides windows it calls SessionViews, which the

@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, state/: the bottom of the engine (src/engine, Qt Core only, tested headless). The
+// game's data, its records and files, money and the generator; it includes no other folder.
+//
 // All data of a game, in one record. Field names are the game's own everywhere.
 
 #include "state/playrecord.h"

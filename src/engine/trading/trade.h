@@ -1,4 +1,7 @@
 #pragma once
+// Engine tree, trading/: the rules and figures of trading and of what the pages show of it.
+// Engine, so a window only copies texts; it builds on state/ and market/.
+//
 // The trade dialog's rules: what it shows when opened, the typed quantity and the OK press.
 // Trades settle in whole pounds against the current player's money, owned and cost.
 

@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, app/: the program and its main window (src/windows, Qt Widgets). Windows only
+// show the engine's figures and hand the player's actions to it.
+//
 // The game's windows, created once in the game's order and afterwards only shown and hidden.
 // The shell owns them, wires each one's requests to the window that answers them, and shows
 // the steps of the game's sequences (SessionViews) and of End Day (DayViews) in them. No

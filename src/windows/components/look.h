@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, components/: the controls and the look shared by every window. Their arithmetic
+// that needs no painting is the engine's (src/engine/components).
+//
 // How the game's windows look on this platform: the fonts its forms name, their sizes in
 // pixels, colours, fitted texts and window placement.
 

@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, editor/: the Game Editor page and the Data files window, over the engine's
+// editor/.
+//
 // The main window's "Game Editor" page (`TabSheet5`): the news editor and the four buttons that
 // load and save the news file and the share data file. It copies what the engine's NewsEditor
 // computes into its controls and hands every choice straight back to it.

@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, market/: the pages that show the market. Their figures come from the engine's
+// market/ and play/; the pages copy them.
+//
 // The World News page (`TabSheet3`): the captions of headline slots 1, 2 and 4 with their
 // hidden item-number labels.
 

@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, play/: the windows of the game's flow (new game, players, level's end). What
+// they decide is the Session's (src/engine/play).
+//
 // The new-game window: name, mode, level and Start. The level table, the mode values and
 // Start itself are the engine's; this window copies the texts it is given.
 

@@ -1,4 +1,7 @@
 #pragma once
+// Windows tree, trading/: the trade dialog, the graphs, the Performance window and the trading
+// pages. Their rules and figures are the engine's trading/ and play/.
+//
 // The trade dialog: opened in buy or sell mode for one share, it copies the engine's figures
 // and hands the typed quantity to the engine. Non-modal and on top, so the player can keep
 // looking at the pages while it is open; it always trades the share it was opened for.

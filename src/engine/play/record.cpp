@@ -7,6 +7,7 @@ namespace quotara {
 void startRecord(GameState& state) {
     state.record = PlayRecord{};
     recordDay(state);
+    state.record.start = state.record.days.front();
 }
 
 void recordDay(GameState& state) {

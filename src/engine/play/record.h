@@ -8,7 +8,8 @@
 
 namespace quotara {
 
-// A new record: today's position is its first day.
+// A new record: today's position is its start and its first day. The start stays when the
+// day's trades move the first day.
 void startRecord(GameState& state);
 // Today's position at today's prices: replaces the newest day when it is today's, otherwise
 // becomes the next day.

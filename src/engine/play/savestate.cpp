@@ -155,6 +155,17 @@ constexpr StateField recordTrades() {
     return f;
 }
 
+// A record kept by version 2 noted no start: it shows the start as that version did.
+constexpr StateField recordStart() {
+    StateField f = counted<&SavedState::recordStart, kDayFields, 1>().addedIn(3).whenAbsent(
+        [](GameState& to) { to.record.start.reset(); });
+    f.apply = [](const SavedState& from, GameState& to) {
+        to.record.start =
+            from.recordStart.empty() ? std::nullopt : std::optional(from.recordStart.front());
+    };
+    return f;
+}
+
 // Version 1, then the fields of each later version at the end, each tagged .addedIn(its
 // version), so that the bytes of the earlier versions stay where they were.
 constexpr std::array kFields = {
@@ -201,6 +212,7 @@ constexpr std::array kFields = {
     recordDays(),
     recordTrades(),
     entry<&GameState::goldbarcount>().in(0, 255).addedIn(2), // a load never lowers it
+    recordStart(),
 };
 // Version 1's layout, which every game saved so far has: 385 bytes in all.
 static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==
@@ -220,6 +232,7 @@ std::vector<std::uint8_t> encodeStateFile(const GameState& state, const SavedLev
     saved->mode = static_cast<std::uint8_t>(level.mode);
     saved->recordDays = state.record.days;
     saved->recordTrades = state.record.trades;
+    if (state.record.start) saved->recordStart.push_back(*state.record.start);
     for (std::size_t k = 0; k < 3; ++k) {
         const HeadlineSlot& slot = state.*kSlots[k];
         saved->slotNumber[k] = static_cast<std::int16_t>(slot.number);

@@ -16,7 +16,7 @@
 namespace quotara {
 
 // The version this build writes, and the newest it loads.
-constexpr std::uint16_t kStateFileVersion = 2;
+constexpr std::uint16_t kStateFileVersion = 3;
 // The largest state file a load reads; a larger one is damaged.
 constexpr std::size_t kStateFileMaxSize = 64 * 1024 * 1024;
 
@@ -39,6 +39,8 @@ struct SavedState : GameState {
     // Version 2: the record of the game (GameState::record), as two counted lists.
     std::vector<DayClose> recordDays;
     std::vector<TradeEntry> recordTrades;
+    // Version 3: the record's start (PlayRecord::start), a list of none or one.
+    std::vector<DayClose> recordStart;
 };
 
 // The bytes of savegame.sta for the state, the level and the share image beside it.

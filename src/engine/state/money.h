@@ -42,8 +42,10 @@ inline std::int64_t poundsTrunc(std::int64_t pence) {
 
 // "+12", "+0", "-4": a change in pence or points.
 QString changeText(std::int64_t change);
-// "£15000", "£-1": money in pounds, no separators.
+// "£15000", "£-1": money in pounds, no separators, as the design's own texts write it.
 QString poundsText(std::int64_t pounds);
+// "£15000", "-£1": the same in the texts of our own (the Performance window's).
+QString signedPounds(std::int64_t pounds);
 // "1134p": a price in pence.
 QString penceText(std::int64_t pence);
 

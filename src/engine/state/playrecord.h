@@ -1,10 +1,12 @@
 #pragma once
-// The record of the game being played: each trading day's close and every completed trade.
-// It starts with the game (or at the load of a game saved without one) and is saved with it.
+// The record of the game being played: where it started, each trading day's close and every
+// completed trade. It starts with the game (or at the load of a game saved without one) and is
+// saved with it.
 
 #include "state/text.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quotara {
@@ -50,6 +52,10 @@ constexpr std::size_t kMostRecordedDays = 400'000;
 constexpr std::size_t kMostRecordedTrades = 200'000;
 
 struct PlayRecord {
+    // The position the record counts from, taken before any trade: the money the game started
+    // with. None in a record kept by version 2, which noted only the first day after its
+    // trades.
+    std::optional<DayClose> start;
     std::vector<DayClose> days;     // in date order, one per date
     std::vector<TradeEntry> trades; // in the order they were made
     friend bool operator==(const PlayRecord&, const PlayRecord&) = default;

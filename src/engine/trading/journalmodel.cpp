@@ -68,9 +68,9 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
     case Price:
         return penceText(t.price);
     case Total:
-        return poundsText(t.total);
+        return signedPounds(t.total);
     case CashAfter:
-        return poundsText(t.cashAfter);
+        return signedPounds(t.cashAfter);
     default:
         return {};
     }

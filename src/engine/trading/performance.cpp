@@ -20,6 +20,12 @@ int daysBetween(const GameDate& from, const GameDate& to) {
     return (to.year - from.year) * kYearDays + dayOfYear(to) - dayOfYear(from);
 }
 
+std::int64_t recordStart(const GameState& state) {
+    if (state.startmoney > 0) return state.startmoney;
+    if (state.record.start) return state.record.start->worth;
+    return state.record.days.empty() ? 0 : state.record.days.front().worth;
+}
+
 std::optional<GameDate> deadlineDate(const GameState& state) {
     if (state.endday == 0) return std::nullopt;
     const std::uint16_t year =
@@ -53,22 +59,20 @@ QString summaryText(const GameState& state, const QString& levelName) {
     const QString sep = QStringLiteral(" - ");
     QStringList parts{levelName};
     if (const auto deadline = deadlineDate(state)) {
-        parts << QStringLiteral("target ") + poundsText(state.target);
+        parts << QStringLiteral("target ") + signedPounds(state.target);
         const int left = daysBetween(gameDate(state), *deadline);
         parts << (left == 1 ? QStringLiteral("1 day left")
                             : QString::number(std::max(left, 0)) + QStringLiteral(" days left"));
     }
     const std::vector<DayClose>& days = state.record.days;
     if (days.empty()) return parts.join(sep);
-    // Free play starts with no starting money of its own: the record's first day stands in.
-    const std::int64_t start = state.startmoney > 0 ? state.startmoney : days.front().worth;
-    const std::int64_t profit = days.back().worth - start;
-    parts << QStringLiteral("profit so far ") + poundsText(profit);
+    parts << QStringLiteral("profit so far ") +
+                 signedPounds(days.back().worth - recordStart(state));
     const BestWorst bw = bestAndWorstDays(state.record);
     if (bw.best) {
-        parts << QStringLiteral("best day ") + poundsText(bw.best->change) +
+        parts << QStringLiteral("best day ") + signedPounds(bw.best->change) +
                      QStringLiteral(" on ") + dateWords(bw.best->date);
-        parts << QStringLiteral("worst day ") + poundsText(bw.worst->change) +
+        parts << QStringLiteral("worst day ") + signedPounds(bw.worst->change) +
                      QStringLiteral(" on ") + dateWords(bw.worst->date);
     }
     return parts.join(sep);

@@ -14,6 +14,11 @@ namespace quotara {
 // Days from one date to a later one in the game's calendar of 365-day years.
 int daysBetween(const GameDate& from, const GameDate& to);
 
+// Pounds the record counts its profit from: the money the game started with. A level's own
+// starting money; in free play the record's start, or for a record kept by version 2 (no
+// start noted) its first day, as that version showed it.
+std::int64_t recordStart(const GameState& state);
+
 // The level's deadline as a date of the year the record is in; none in free play.
 std::optional<GameDate> deadlineDate(const GameState& state);
 
@@ -34,7 +39,7 @@ BestWorst bestAndWorstDays(const PlayRecord& record);
 
 // The summary line. levelName: "Level 1", "Free play", ... (levelName in play/levels.h).
 // "Level 1 - target £15001 - 30 days left - profit so far £134 - best day £210 on 5th
-// January 1999 - worst day £-90 on 7th January 1999"
+// January 1999 - worst day -£90 on 7th January 1999"
 QString summaryText(const GameState& state, const QString& levelName);
 
 } // namespace quotara

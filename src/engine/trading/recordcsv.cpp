@@ -31,8 +31,8 @@ void appendTrade(QByteArray& out, const TradeEntry& t) {
            ",,\n";
 }
 
-void appendDay(QByteArray& out, const DayClose& d) {
-    out += "day," + isoDate(d.date).toLatin1() + ",,,,,," + number(d.cash) + ',' +
+void appendDay(QByteArray& out, const DayClose& d, const char* type = "day,") {
+    out += type + isoDate(d.date).toLatin1() + ",,,,,," + number(d.cash) + ',' +
            number(d.holdings) + ',' + number(d.worth) + '\n';
 }
 
@@ -54,6 +54,7 @@ QString poundsAndPence(std::int64_t pence) {
 QByteArray recordCsv(const PlayRecord& record) {
     QByteArray out = recordCsvHeader() + '\n';
     out.reserve(static_cast<qsizetype>(64 * (record.days.size() + record.trades.size() + 1)));
+    if (record.start) appendDay(out, *record.start, "start,");
     auto trade = record.trades.begin();
     for (const DayClose& d : record.days) {
         for (; trade != record.trades.end() && trade->date.key() <= d.date.key(); ++trade)

@@ -1,5 +1,6 @@
 #pragma once
-// The record of a game as one CSV table for spreadsheets: UTF-8, a header row, one row per
+// The record of a game as one CSV table for spreadsheets: UTF-8, a header row, the position
+// the record starts from ("start", left out for a record that noted none), then one row per
 // trade ("trade") and per recorded day ("day") in date order, a day's trades before its close.
 // Dates are ISO (1999-01-05); amounts are pounds and pence as plain numbers (2.52, -90.00).
 

@@ -48,9 +48,7 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
     };
     const std::vector<DayClose>& days = state.record.days;
     const GameDate first = days.empty() ? gameDate(state) : days.front().date;
-    const std::int64_t start = state.startmoney > 0 ? state.startmoney
-                               : days.empty()       ? 0
-                                                    : days.front().worth;
+    const std::int64_t start = recordStart(state);
     const auto deadline = deadlineDate(state);
 
     // The values the scale must show: every worth, the starting money and the target.
@@ -71,7 +69,7 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
 
     int labelWidth = 0;
     for (std::int64_t v = sc.low; v <= sc.high; v += step)
-        labelWidth = std::max(labelWidth, width(poundsText(v)));
+        labelWidth = std::max(labelWidth, width(signedPounds(v)));
     const int lh = in.lineHeight;
     sc.plot = QRect(QPoint(labelWidth + 10, lh / 2 + 2), QPoint(in.width - 14, in.height - lh - 8));
     g.plot = sc.plot;
@@ -92,7 +90,7 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
     for (std::int64_t v = sc.low; v <= sc.high; v += step) {
         const int y = sc.y(v);
         g.lines.push_back({{p.left() - 4, y}, {p.left(), y}, WorthInk::Axis});
-        const QString t = poundsText(v);
+        const QString t = signedPounds(v);
         g.texts.push_back({{p.left() - 6 - width(t), y - lh / 2}, t, WorthInk::Axis});
     }
 
@@ -123,13 +121,13 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
         const int y = sc.y(start);
         g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Start});
         g.texts.push_back({{p.left() + 4, y - lh - 1},
-                           QStringLiteral("Start ") + poundsText(start),
+                           QStringLiteral("Start ") + signedPounds(start),
                            WorthInk::Start});
     }
     if (deadline) {
         const int y = sc.y(state.target);
         g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Target});
-        const QString t = QStringLiteral("Target ") + poundsText(state.target);
+        const QString t = QStringLiteral("Target ") + signedPounds(state.target);
         g.texts.push_back({{p.right() - width(t) - 4, y - lh - 1}, t, WorthInk::Target});
         const int xd = x(daysBetween(first, *deadline));
         g.lines.push_back({{xd, p.top()}, {xd, p.bottom() - 1}, WorthInk::Deadline});
@@ -160,21 +158,21 @@ std::optional<int> worthDayAt(const WorthGraph& g, int x) {
 }
 
 QString worthDayText(const DayClose& d) {
-    return dateWords(d.date) + QStringLiteral(" - cash ") + poundsText(d.cash) +
-           QStringLiteral(", holdings ") + poundsText(d.holdings) + QStringLiteral(", worth ") +
-           poundsText(d.worth);
+    return dateWords(d.date) + QStringLiteral(" - cash ") + signedPounds(d.cash) +
+           QStringLiteral(", holdings ") + signedPounds(d.holdings) + QStringLiteral(", worth ") +
+           signedPounds(d.worth);
 }
 
 QString worthGraphSummary(const GameState& state) {
     const std::vector<DayClose>& days = state.record.days;
-    QString text = days.empty()
-                       ? QStringLiteral("No days recorded yet.")
-                       : QStringLiteral("Worth from %1 to %2: %3 to %4.")
-                             .arg(dateWords(days.front().date), dateWords(days.back().date),
-                                  poundsText(days.front().worth), poundsText(days.back().worth));
+    QString text =
+        days.empty() ? QStringLiteral("No days recorded yet.")
+                     : QStringLiteral("Worth from %1 to %2: %3 to %4.")
+                           .arg(dateWords(days.front().date), dateWords(days.back().date),
+                                signedPounds(recordStart(state)), signedPounds(days.back().worth));
     if (const auto deadline = deadlineDate(state))
-        text +=
-            QStringLiteral(" Target %1 by %2.").arg(poundsText(state.target), dateWords(*deadline));
+        text += QStringLiteral(" Target %1 by %2.")
+                    .arg(signedPounds(state.target), dateWords(*deadline));
     return text;
 }
 

@@ -13,6 +13,7 @@
 #include "support/fakes.h"
 #include "support/files.h"
 #include "support/sessionviews.h"
+#include "trading/performance.h"
 #include "trading/trade.h"
 
 #include <QDir>
@@ -129,6 +130,11 @@ TEST(SavedVersions, aVersion2GameLoadsWithItsRecordAndSavesTheSameBytes) {
     EXPECT_EQ((std::pair{s.shares[11].owned, s.shares[11].cost}), (std::pair{1000, 8780}));
     EXPECT_EQ((std::pair{s.shares[18].owned, s.shares[18].cost}), (std::pair{50, 304}));
     ASSERT_EQ(s.record.days.size(), 20u);
+    // Its first day was noted after the Boots purchase and no start was kept: the record counts
+    // from the level's starting money, as version 2 did.
+    EXPECT_FALSE(s.record.start);
+    EXPECT_LT(s.record.days.front().worth, 15000);
+    EXPECT_EQ(recordStart(s), 15000);
     EXPECT_EQ(s.record.days.back().date, (GameDate{20, 1, 1999}));
     EXPECT_EQ(s.record.days.back().worth, 14010);
     ASSERT_EQ(s.record.trades.size(), 4u);

@@ -1,11 +1,13 @@
 // The record of the game being played: it follows the portfolio day by day and trade by trade,
 // and starts again with each new game.
 
+#include "play/levels.h"
 #include "play/newgamereset.h"
 #include "play/record.h"
 #include "support/marketgame.h"
 #include "trading/performance.h"
 #include "trading/portfolio.h"
+#include "trading/recordcsv.h"
 #include "trading/trade.h"
 
 #include <gtest/gtest.h>
@@ -100,14 +102,31 @@ TEST_F(Record, aNewGameStartsANewRecord) {
     EXPECT_EQ(s.record.days[0].worth, s.money);
 }
 
+// Free play buys on its first day: the record still counts from the £15000 it started with,
+// not from the first day's worth after the spread.
+TEST_F(Record, startsFromTheMoneyTheGameStartedWithWhateverTheFirstDayTrades) {
+    freePlayValues(s);
+    newgamereset(s);
+    for (int share : {0, 5, 11})
+        ASSERT_TRUE(trade(kBuyCaption, share, "300"));
+    for (int day = 0; day < 5; ++day)
+        endofday(m.game, views);
+    EXPECT_EQ(recordStart(s), 15000);
+    EXPECT_TRUE(
+        summaryText(s, "Free play")
+            .startsWith("Free play - profit so far " + signedPounds(totalWorth(s) - 15000)));
+    EXPECT_TRUE(recordCsv(s.record).contains("\nstart,1999-01-01,,,,,,15000.00,0.00,15000.00\n"));
+}
+
+// Losses read "-£90" in the summary, as people write them.
 TEST_F(Record, summaryCountsDaysLeftProfitAndTheBestAndWorstDay) {
     s.record.days = {{{1, 1, 1999}, 15000, 0, 15000},
                      {{2, 1, 1999}, 5000, 10210, 15210},
-                     {{3, 1, 1999}, 5000, 10120, 15120}};
+                     {{3, 1, 1999}, 5000, 9888, 14888}};
     s.day = 3;
     EXPECT_EQ(summaryText(s, "Level 1"),
-              "Level 1 - target £15001 - 29 days left - profit so far £120 - best day £210 on "
-              "2nd January 1999 - worst day £-90 on 3rd January 1999");
+              "Level 1 - target £15001 - 29 days left - profit so far -£112 - best day £210 on "
+              "2nd January 1999 - worst day -£322 on 3rd January 1999");
 }
 
 TEST_F(Record, dateArithmeticCrossesMonthsAndYears) {

@@ -57,6 +57,7 @@ std::int64_t penceOf(const QString& amount) {
 
 PlayRecord sample() {
     PlayRecord r;
+    r.start = DayClose{{1, 1, 1999}, 15000, 0, 15000};
     r.days = {{{1, 1, 1999}, 12475, 2525, 15000},
               {{2, 1, 1999}, 12475, 2401, 14876},
               {{3, 1, 1999}, 13702, 1176, 14878}};
@@ -70,7 +71,7 @@ PlayRecord sample() {
 TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
     const PlayRecord r = sample();
     const auto rows = readCsv(recordCsv(r));
-    ASSERT_EQ(rows.size(), 6u);
+    ASSERT_EQ(rows.size(), 7u);
     EXPECT_EQ(rows[0].join(','), QString::fromLatin1(recordCsvHeader()));
 
     PlayRecord back;
@@ -79,9 +80,13 @@ TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
         const QStringList& f = rows[i];
         ASSERT_EQ(f.size(), 10) << i;
         types << f[0];
-        if (f[0] == "day") {
-            back.days.push_back({dateOf(f[1]), static_cast<std::int32_t>(penceOf(f[7]) / 100),
-                                 penceOf(f[8]) / 100, penceOf(f[9]) / 100});
+        if (f[0] == "day" || f[0] == "start") {
+            const DayClose d{dateOf(f[1]), static_cast<std::int32_t>(penceOf(f[7]) / 100),
+                             penceOf(f[8]) / 100, penceOf(f[9]) / 100};
+            if (f[0] == "start")
+                back.start = d;
+            else
+                back.days.push_back(d);
             continue;
         }
         TradeEntry t{dateOf(f[1]),
@@ -95,13 +100,14 @@ TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
         t.name.assign(f[2]);
         back.trades.push_back(t);
     }
-    // A day's trades come before its close.
-    EXPECT_EQ(types, (QStringList{"trade", "day", "day", "trade", "day"}));
+    // The start before all; a day's trades before its close.
+    EXPECT_EQ(types, (QStringList{"start", "trade", "day", "day", "trade", "day"}));
     EXPECT_EQ(back, r);
 }
 
 TEST(RecordCsv, aNameLikeAFormulaIsExportedAsText) {
     PlayRecord r = sample();
+    r.start.reset();
     r.days.clear();
     r.trades.resize(1);
     r.trades[0].name.assign(QStringLiteral("=HYPERLINK(\"x\")"));

@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QFile>
 #include <QTableView>
+#include <QToolButton>
+
+#include <algorithm>
 
 using namespace quotara;
 
@@ -58,6 +61,21 @@ class PerformanceWindowTest : public QObject {
         QCOMPARE(journal()->model()->index(0, JournalModel::Quantity).data().toString(), "30");
         journal()->sortByColumn(JournalModel::Quantity, Qt::DescendingOrder);
         QCOMPARE(journal()->model()->index(0, JournalModel::Quantity).data().toString(), "100");
+    }
+
+    // Free play bought on its first day once counted from the worth left after the spread.
+    void freePlayCountsFromTheMoneyItStartedWith() {
+        g->find<QToolButton>(g->newgame, "Image3")->click();
+        g->startGame();
+        for (int share : {1, 6, 12})
+            buy(share, "300");
+        endDay();
+        const std::int64_t worth = g->s().record.days.back().worth;
+        QVERIFY2(summary().startsWith("Free play - profit so far " + signedPounds(worth - 15000)),
+                 qPrintable(summary()));
+        const auto& texts = graph()->drawing().texts;
+        QVERIFY(std::any_of(texts.begin(), texts.end(),
+                            [](const WorthText& t) { return t.text == "Start £15000"; }));
     }
 
     void exportWritesTheRecordOrSaysWhyNot() {

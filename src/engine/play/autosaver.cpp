@@ -1,7 +1,5 @@
 #include "play/autosaver.h"
 
-#include "state/sharefile.h"
-
 #include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -78,8 +76,7 @@ void Autosaver::run(Job& job) {
     if (job.remove) {
         failure = removeSaveSet(job.set);
     } else {
-        const std::vector<std::uint8_t> image = shareFileImage(job.game->shares);
-        failure = writeSaveSet(job.set, image, encodeStateFile(*job.game, job.level, image));
+        failure = writeGameSet(job.set, *job.game, job.level);
     }
     const std::lock_guard lock(mutex_);
     if (failure && !failure_) failure_ = std::move(failure);

@@ -1,5 +1,7 @@
 #include "play/savefiles.h"
 
+#include "state/sharefile.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,15 +13,9 @@
 namespace quotara {
 namespace {
 
-QString sibling(const QString& path, const char* suffix) {
-    const QFileInfo info(path);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1String(suffix);
-}
 QString pending(const QString& path) {
-    return sibling(path, ".new");
-}
-QString temporary(const QString& path) {
-    return sibling(path, ".tmp");
+    const QFileInfo info(path);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".new");
 }
 
 bool removeFile(const QString& path) {
@@ -37,15 +33,8 @@ bool exists(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-// A file that would only refuse its rename after all the writing: one that may not be
-// written, or a folder in its place.
-FileError refusal(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) != 0) return {};
-    if (S_ISDIR(st.st_mode)) return FileError::fromErrno(EISDIR);
-    if (::access(name.constData(), W_OK) != 0) return FileError::fromErrno(errno);
-    return {};
+QString folderOf(const SaveSet& set) {
+    return QFileInfo(set.state).path();
 }
 
 SaveFailure failure(const QString& path, const FileError& error) {
@@ -55,18 +44,49 @@ SaveFailure failure(const QString& path, const FileError& error) {
 void discardPending(const SaveSet& set) {
     for (const QString& path : {set.shares, set.players})
         removeFile(pending(path));
-    removeFile(temporary(set.state));
 }
 
-// Step 3. Each rename that already happened is simply not found again.
+// Step 3. Each rename that already happened is simply not found again. The share files are
+// in place and synced before the state file follows: until then its pending name keeps the
+// set to be finished.
 std::optional<SaveFailure> finish(const SaveSet& set) {
     for (const QString& path : {set.shares, set.players, set.state}) {
+        if (path == set.state) syncFolder(folderOf(set));
         if (!exists(pending(path))) continue;
         if (const int number = renameFile(pending(path), path); number != 0)
             return failure(path, FileError::fromErrno(number));
     }
-    syncFolder(QFileInfo(set.state).path());
+    syncFolder(folderOf(set));
     return std::nullopt;
+}
+
+void recover(const SaveSet& set) {
+    if (exists(pending(set.state)))
+        finish(set);
+    else
+        discardPending(set);
+}
+
+std::optional<SaveFailure> writeSaveSet(const SaveSet& set, std::span<const std::uint8_t> image,
+                                        std::span<const std::uint8_t> state) {
+    recover(set);
+    for (const QString& path : {set.shares, set.players, set.state})
+        if (const FileError e = writeRefusal(path); e.isError()) return failure(path, e);
+
+    // 1.
+    for (const QString& path : {set.shares, set.players}) {
+        if (const FileError e = writeFileAtomically(pending(path), image); e.isError()) {
+            discardPending(set);
+            return failure(path, e);
+        }
+    }
+    // 2. The commit point.
+    if (const FileError e = writeFileAtomically(pending(set.state), state); e.isError()) {
+        discardPending(set);
+        return failure(set.state, e);
+    }
+    // 3. Should a rename fail here, the set stays pending and the next start finishes it.
+    return finish(set);
 }
 
 } // namespace
@@ -79,52 +99,36 @@ SaveSet SaveSet::autosave(const DataFolder& folder) {
     return {folder.autosaveSharesFile(), folder.autosavePlayersFile(), folder.autosaveStateFile()};
 }
 
-void recoverSaveSet(const SaveSet& set) {
-    removeFile(temporary(set.state));
-    if (exists(pending(set.state)))
-        finish(set);
-    else
-        discardPending(set);
-}
-
-std::optional<SaveFailure> writeSaveSet(const SaveSet& set, std::span<const std::uint8_t> image,
-                                        std::span<const std::uint8_t> state) {
-    recoverSaveSet(set);
-    for (const QString& path : {set.shares, set.players, set.state})
-        if (const FileError e = refusal(path); e.isError()) return failure(path, e);
-
-    // 1.
-    for (const QString& path : {set.shares, set.players}) {
-        if (const FileError e = writeFileInPlace(pending(path), image); e.isError()) {
-            discardPending(set);
-            return failure(path, e);
-        }
-    }
-    // 2. The commit point.
-    if (const FileError e = writeFileInPlace(temporary(set.state), state); e.isError()) {
-        discardPending(set);
-        return failure(set.state, e);
-    }
-    if (const int number = renameFile(temporary(set.state), pending(set.state)); number != 0) {
-        discardPending(set);
-        return failure(set.state, FileError::fromErrno(number));
-    }
-    // 3. Should a rename fail here, the set stays pending and the next start finishes it.
-    return finish(set);
+std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& game,
+                                        const SavedLevel& level) {
+    const std::vector<std::uint8_t> image = shareFileImage(game.shares);
+    return writeSaveSet(set, image, encodeStateFile(game, level, image));
 }
 
 std::optional<SaveFailure> removeSaveSet(const SaveSet& set) {
-    recoverSaveSet(set);
+    recover(set);
     std::optional<SaveFailure> first;
     for (const QString& path : {set.state, set.players, set.shares}) {
         if (!removeFile(path) && !first) first = failure(path, FileError::fromErrno(errno));
     }
-    syncFolder(QFileInfo(set.state).path());
+    syncFolder(folderOf(set));
     return first;
 }
 
 bool saveSetExists(const SaveSet& set) {
     return exists(set.state) || exists(pending(set.state));
+}
+
+void tidyDataFolder(const DataFolder& folder) {
+    QStringList names = {QFileInfo(folder.newsFile()).fileName(),
+                         QFileInfo(folder.sharesFile()).fileName()};
+    const SaveSet sets[] = {SaveSet::savedGame(folder), SaveSet::autosave(folder)};
+    for (const SaveSet& set : sets)
+        for (const QString& path : {set.shares, set.players, set.state})
+            names << QFileInfo(path).fileName() << QFileInfo(pending(path)).fileName();
+    removeTemporaries(folder.path(), names);
+    for (const SaveSet& set : sets)
+        recover(set);
 }
 
 } // namespace quotara

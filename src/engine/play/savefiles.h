@@ -1,21 +1,22 @@
 #pragma once
-// A saved game's three files written as one. Whatever instant the program is stopped, the
-// folder holds the old set or the new one whole, never a mix:
-//  1. both share files are written in full to pending files beside them (".NAME.new");
-//  2. the state file is written to ".NAME.tmp" and renamed to its pending name: from this
-//     rename on, the new set is complete and is the one that counts;
-//  3. the three pending files are renamed over the old ones, the state file last.
-// The next start (and the next write) finishes a set that reached step 2 and throws away one
-// that did not, with any temporary file left behind.
+// A saved game's three files written as one. Whatever instant the program is stopped, and
+// after a power cut, the folder holds the old set or the new one whole, never a mix:
+//  1. both share files are written whole (writeFileAtomically) under pending names beside
+//     them (".NAME.new");
+//  2. the state file is written whole under its pending name: from this rename on, the new
+//     set is complete and is the one that counts;
+//  3. the pending files are renamed over the old ones, the state file last.
+// Every step is synced before the next, so none can outlast a power cut without the steps
+// before it. A write (and the start-up's tidyDataFolder) first finishes a set that reached
+// step 2 and throws away one that did not.
 
+#include "play/savestate.h"
 #include "state/datafolder.h"
 #include "state/recordfile.h"
 
 #include <QString>
 
-#include <cstdint>
 #include <optional>
-#include <span>
 
 namespace quotara {
 
@@ -34,13 +35,11 @@ struct SaveFailure {
     QString file; // "savegame.ply"
 };
 
-// Writes the set: both share files hold `image`, the state file `state`. On a failure before
-// step 2 the old files are untouched and nothing new is left behind.
-std::optional<SaveFailure> writeSaveSet(const SaveSet& set, std::span<const std::uint8_t> image,
-                                        std::span<const std::uint8_t> state);
-
-// Finishes or throws away an interrupted write of the set, as described above.
-void recoverSaveSet(const SaveSet& set);
+// The game as the set's files (savegame.h): both share files the image of its shares, the
+// state file the rest, in the level and mode `level`. Used by Save and the autosave alike.
+// On a failure before step 2 the old files are untouched and nothing new is left behind.
+std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& game,
+                                        const SavedLevel& level);
 
 // Removes the set's files, the state file first so that no half of it can pass for a game.
 // The first file that could not be removed, and why; none when none is left.
@@ -48,5 +47,10 @@ std::optional<SaveFailure> removeSaveSet(const SaveSet& set);
 
 // True when the set's state file is there (the set may still be refused when read).
 bool saveSetExists(const SaveSet& set);
+
+// At the start, with the folder locked: what a program stopped in the middle of a write left
+// behind. The temporary files of every file the game writes there are removed, and each set
+// is finished or thrown away, whichever leaves a whole game.
+void tidyDataFolder(const DataFolder& folder);
 
 } // namespace quotara

@@ -60,17 +60,11 @@ QString saveFailureText(const SaveFailure& failure) {
     return failure.error.textFor(failure.file);
 }
 
-std::optional<SaveFailure> writeGame(const Game& game, const NewGame& ng, const SaveSet& set) {
-    // A folder removed since start-up is made again; one that cannot be is said so.
-    QDir().mkpath(QFileInfo(set.state).absolutePath());
-    const std::vector<std::uint8_t> image = shareFileImage(game.state.shares);
-    const std::vector<std::uint8_t> state = encodeStateFile(game.state, savedLevel(ng), image);
-    return writeSaveSet(set, image, state);
-}
-
 bool savegame(Game& game, const NewGame& ng) {
     const SaveSet set = SaveSet::savedGame(game.folder);
-    if (const auto failure = writeGame(game, ng, set)) {
+    // A folder removed since start-up is made again; one that cannot be is said so.
+    QDir().mkpath(QFileInfo(set.state).absolutePath());
+    if (const auto failure = writeGameSet(set, game.state, savedLevel(ng))) {
         const bool noFolder = !QFileInfo(QFileInfo(set.state).absolutePath()).isDir();
         game.messages.show(
             Kind::Error,

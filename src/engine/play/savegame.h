@@ -36,9 +36,6 @@ void loadRefresh(GameState& state, bool slotsRestored);
 // "Disk full (savegame.ply: No space left on device)".
 QString saveFailureText(const SaveFailure& failure);
 
-// The game written as the set's three files (savefiles.h); nothing shown.
-std::optional<SaveFailure> writeGame(const Game& game, const NewGame& ng, const SaveSet& set);
-
 // File > Save Game. Writes the three files as one set: a save cut short at any instant
 // leaves the old game or the new one. Then "Game saved successfully.". A failure is shown
 // with its reason and leaves the old files as they were. Works before any game has begun.

@@ -252,12 +252,6 @@ bool Session::hasAutosave() const {
     return !game_.folder.isNone() && saveSetExists(SaveSet::autosave(game_.folder));
 }
 
-void Session::tidyUp() {
-    if (game_.folder.isNone()) return;
-    recoverSaveSet(SaveSet::savedGame(game_.folder));
-    recoverSaveSet(SaveSet::autosave(game_.folder));
-}
-
 void Session::restoreGoldBars() {
     GameState& s = game_.state;
     const int kept = std::clamp(game_.settings.intValue(kGoldBarsKey, 0), 0, 255);

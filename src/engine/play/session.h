@@ -154,10 +154,6 @@ class Session {
     // the next start on. True when forgotten.
     bool forgetGoldBars();
 
-    // At the start, with the folder locked: a save or autosave cut short is finished or
-    // thrown away, whichever leaves a whole game.
-    void tidyUp();
-
     // Button4Click: the news file into the news table; an unreadable file is reported.
     void loadNews();
 

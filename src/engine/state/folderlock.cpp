@@ -1,8 +1,6 @@
 #include "state/folderlock.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -35,15 +33,6 @@ FolderLock::FolderLock(const DataFolder& folder, std::chrono::milliseconds wait)
 
 FolderLock::~FolderLock() {
     if (fd_ >= 0) ::close(fd_);
-}
-
-void tidyDataFolder(const DataFolder& folder) {
-    // A record file's temporary copy: ".NAME.XXXXXX" beside it.
-    static const QRegularExpression temporary(QStringLiteral(
-        R"(^\.(qonews\.dat|qoshares\.dat|savegame\.(shr|ply|sta)|autosave\.(shr|ply|sta))\.[A-Za-z0-9]{6}$)"));
-    const QDir dir(folder.path());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (temporary.match(name).hasMatch()) QFile::remove(dir.filePath(name));
 }
 
 } // namespace quotara

@@ -33,8 +33,4 @@ class FolderLock {
     State state_ = State::Unlockable;
 };
 
-// Removes the temporary files that a program stopped in the middle of writing a record file
-// left in the folder. Only with the lock held.
-void tidyDataFolder(const DataFolder& folder);
-
 } // namespace quotara

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -101,6 +102,26 @@ FileError openForReading(const QString& path, Fd& fd) {
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         return FileError::fromErrno(errno);
     return {};
+}
+
+constexpr qsizetype kTemporarySuffix = 6; // ".NAME.XXXXXX"
+
+// Creates the write's temporary file beside the target, ".NAME.XXXXXX", with the ordinary
+// permissions the umask leaves of 0644 (mkstemp's are 0600). Its name is returned in `temp`.
+int createTemporary(const QFileInfo& target, QByteArray& temp) {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray stem =
+        QFile::encodeName(target.path() + QStringLiteral("/.") + target.fileName()) + '.';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = stem;
+        for (qsizetype i = 0; i < kTemporarySuffix; ++i)
+            temp += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+        const int fd =
+            ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1; // errno is EEXIST
 }
 
 } // namespace
@@ -204,78 +225,44 @@ FileError readWholeFile(const QString& path, std::size_t most, std::vector<std::
     return {};
 }
 
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)), temp_(std::move(other.temp_)) {
-    other.temp_.clear();
-}
-
-StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
-    if (this != &other) {
-        discard();
-        target_ = std::move(other.target_);
-        temp_ = std::move(other.temp_);
-        other.temp_.clear();
-    }
-    return *this;
-}
-
-StagedFile::~StagedFile() {
-    discard();
-}
-
-void StagedFile::discard() {
-    if (!temp_.isEmpty()) ::unlink(temp_.constData());
-    temp_.clear();
-}
-
-FileError StagedFile::stage(const QString& path, std::span<const std::uint8_t> bytes) {
-    discard();
-    const QByteArray target = QFile::encodeName(path);
-    struct stat old {};
-    const bool existed = ::stat(target.constData(), &old) == 0;
-    if (existed && ::access(target.constData(), W_OK) != 0) return FileError::fromErrno(errno);
-    // A folder in the file's place would only refuse the rename, after the writing.
-    if (existed && S_ISDIR(old.st_mode)) return FileError::fromErrno(EISDIR);
-
-    const QFileInfo info(path);
-    QByteArray temp =
-        QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName()) + ".XXXXXX";
-    Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.get() < 0) return FileError::fromErrno(errno);
-
-    const auto fail = [&temp](int number) {
-        ::unlink(temp.constData());
-        return FileError::fromErrno(number);
-    };
-    // Ordinary permissions: never the set-user-ID, set-group-ID or sticky bit of the old file.
-    const mode_t mode = existed ? (old.st_mode & 0666) : 0644;
-    if (::fchmod(fd.get(), mode) != 0) return fail(errno);
-    if (!writeFull(fd.get(), bytes.data(), bytes.size())) return fail(errno);
-    if (::fsync(fd.get()) != 0) return fail(errno);
-    if (fd.close() != 0) return fail(errno);
-    target_ = target;
-    temp_ = temp;
-    return {};
-}
-
-FileError StagedFile::commit() {
-    if (temp_.isEmpty()) return FileError::fromErrno(ENOENT);
-    if (::rename(temp_.constData(), target_.constData()) != 0) {
-        const int number = errno;
-        discard();
-        return FileError::fromErrno(number);
-    }
-    temp_.clear();
-
-    // Make the rename itself durable; the file is already complete, so a failure here is moot.
-    syncFolder(QFileInfo(QFile::decodeName(target_)).path());
+FileError writeRefusal(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) return {};
+    // A folder in the file's place would only refuse the rename, after all the writing.
+    if (S_ISDIR(st.st_mode)) return FileError::fromErrno(EISDIR);
+    if (::access(name.constData(), W_OK) != 0) return FileError::fromErrno(errno);
     return {};
 }
 
 FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes) {
-    StagedFile file;
-    const FileError error = file.stage(path, bytes);
-    return error.isError() ? error : file.commit();
+    if (const FileError e = writeRefusal(path); e.isError()) return e;
+    const QFileInfo info(path);
+    QByteArray temp;
+    Fd fd(createTemporary(info, temp));
+    if (fd.get() < 0) return FileError::fromErrno(errno);
+    const auto fail = [&temp](int number) {
+        ::unlink(temp.constData());
+        return FileError::fromErrno(number);
+    };
+    if (!writeFull(fd.get(), bytes.data(), bytes.size())) return fail(errno);
+    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (fd.close() != 0) return fail(errno);
+    if (::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) return fail(errno);
+    // The file is complete whatever this does; it makes the rename outlast a power cut.
+    syncFolder(info.path());
+    return {};
+}
+
+void removeTemporaries(const QString& folder, const QStringList& names) {
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const qsizetype dot = entry.size() - kTemporarySuffix - 1;
+        if (dot < 2 || !entry.startsWith(QLatin1Char('.')) || entry[dot] != QLatin1Char('.'))
+            continue;
+        if (names.contains(entry.mid(1, dot - 1)))
+            ::unlink(QFile::encodeName(dir.filePath(entry)).constData());
+    }
 }
 
 void setWriteBudgetForTests(std::int64_t bytes) {
@@ -286,16 +273,6 @@ void syncFolder(const QString& folder) {
     const QByteArray dir = QFile::encodeName(folder);
     Fd dirFd(::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dirFd.get() >= 0) ::fsync(dirFd.get());
-}
-
-FileError writeFileInPlace(const QString& path, std::span<const std::uint8_t> bytes) {
-    const QByteArray name = QFile::encodeName(path);
-    Fd fd(::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644));
-    if (fd.get() < 0) return FileError::fromErrno(errno);
-    if (!writeFull(fd.get(), bytes.data(), bytes.size())) return FileError::fromErrno(errno);
-    if (::fsync(fd.get()) != 0) return FileError::fromErrno(errno);
-    if (fd.close() != 0) return FileError::fromErrno(errno);
-    return {};
 }
 
 bool fileExists(const QString& path) {

@@ -1,9 +1,10 @@
 #pragma once
 // The game's files are flat sequences of fixed-size records. Every read and write of them goes
-// through here, so the error texts the player sees come from one place, and a write never
-// leaves a half-written file behind.
+// through here, so the error texts the player sees come from one place; every file is written
+// whole through writeFileAtomically(), so none is ever left half written.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -72,43 +73,31 @@ FileError readWholeRecords(const QString& path, std::size_t recordSize, std::siz
 // pipe) is refused with AccessDenied without waiting for it.
 FileError readWholeFile(const QString& path, std::size_t most, std::vector<std::uint8_t>& bytes);
 
-// A file's new content, written in full to a temporary file beside it and waiting to replace
-// it. Several files staged first and committed afterwards fail, if at all, before any of them
-// is replaced. Dropped without commit(), the temporary file is removed.
-class StagedFile {
-  public:
-    StagedFile() = default;
-    StagedFile(StagedFile&& other) noexcept;
-    StagedFile& operator=(StagedFile&& other) noexcept;
-    ~StagedFile();
-
-    // Writes `bytes` beside `path`. An existing file that may not be written is refused
-    // (AccessDenied), as rewriting it in place would be.
-    FileError stage(const QString& path, std::span<const std::uint8_t> bytes);
-    // Replaces the file by the staged content (one rename).
-    FileError commit();
-
-  private:
-    void discard();
-    QByteArray target_, temp_;
-};
-
-// Makes `bytes` the whole content of the file. The bytes go to a temporary file in the same
-// folder, which replaces the old file only once it is complete; on any failure the old file
-// is left as it was. An existing file that may not be written is refused (AccessDenied), as
-// rewriting it in place would be.
+// The one way a file is written: `bytes` go to a temporary file beside it (".NAME.XXXXXX",
+// ordinary permissions: 0644 less the umask), which is synced and then renamed over the file,
+// and the folder is synced. The old file stays whole until the new one is complete, and the
+// new one outlasts a power cut. On a failure the old file is left as it was and the temporary
+// file is removed. A file writeRefusal() refuses is refused before anything is written.
 FileError writeFileAtomically(const QString& path, std::span<const std::uint8_t> bytes);
+
+// Why a write of the file would be refused, checked before any writing: an existing file that
+// may not be written (replacing it by a rename would get round its protection) is
+// AccessDenied, a folder in its place is refused as one. None when it may be written or does
+// not exist yet.
+FileError writeRefusal(const QString& path);
+
+// Removes from the folder the temporary files that writes of the files named `names` (names
+// in the folder, "qonews.dat") left when they were stopped midway. Only where no write of
+// them can be running.
+void removeTemporaries(const QString& folder, const QStringList& names);
 
 // Tests only: from now on every write of a file may write `bytes` more in all, then fails as
 // a full disk does (ENOSPC), so a test can stop a save after any byte. Negative: no limit.
 void setWriteBudgetForTests(std::int64_t bytes);
 
-// Makes completed renames in the folder durable; a failure changes nothing and is not told.
+// Makes completed renames and removals in the folder durable; a failure changes nothing and
+// is not told.
 void syncFolder(const QString& folder);
-
-// Creates or truncates the file and writes `bytes` to it, durably. For files that only count
-// once something else names them complete (a save's pending share files); not a symbolic link.
-FileError writeFileInPlace(const QString& path, std::span<const std::uint8_t> bytes);
 
 // True when the name is not empty and the file can be opened for reading.
 bool fileExists(const QString& path);

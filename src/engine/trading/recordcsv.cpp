@@ -1,8 +1,7 @@
 #include "trading/recordcsv.h"
 
+#include "state/recordfile.h"
 #include "trading/performance.h"
-
-#include <QSaveFile>
 
 namespace quotara {
 
@@ -67,16 +66,11 @@ QByteArray recordCsv(const PlayRecord& record) {
 }
 
 QString writeRecordCsv(const PlayRecord& record, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     const QByteArray bytes = recordCsv(record);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit()) return file.errorString();
-    return QString();
+    const FileError error = writeFileAtomically(
+        path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                        std::size_t(bytes.size())));
+    return error.isError() ? error.reason() : QString();
 }
 
 } // namespace quotara

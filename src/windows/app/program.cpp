@@ -1,6 +1,6 @@
 #include "windows/app/program.h"
 
-#include "state/folderlock.h"
+#include "play/savefiles.h"
 #include "state/game.h"
 #include "windows/app/restart.h"
 #include "windows/app/shell.h"
@@ -24,7 +24,6 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
     game.settings = std::move(settings);
     // No to the start-up question ends the program with no window shown.
     Shell shell(game);
-    shell.session().tidyUp();
     shell.session().autosaveInBackground();
     // A restart belongs to the sitting the player began: the disclaimer and the tip were
     // already answered.

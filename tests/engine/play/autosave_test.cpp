@@ -4,7 +4,6 @@
 #include "play/savegame.h"
 #include "play/session.h"
 #include "shipped/news.h"
-#include "state/folderlock.h"
 #include "state/install.h"
 #include "state/sharefile.h"
 #include "support/fakes.h"
@@ -229,9 +228,8 @@ TEST_F(Autosave, aSaveCutShortLeavesTheOldGameOrTheNewOne) {
     // Stopped with both share files pending and the state file half written.
     test::writeFile(dir, "quotara/.savegame.shr.new", newPly);
     test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
-    test::writeFile(dir, "quotara/.savegame.sta.tmp", newSta.left(100));
+    test::writeFile(dir, "quotara/..savegame.sta.new.x9Y8z7", newSta.left(100));
     test::writeFile(dir, "quotara/.qonews.dat.a1B2c3", "a news file cut short");
-    recoverSaveSet(set);
     tidyDataFolder(DataFolder(folder()));
     EXPECT_EQ(contentOf(set.players), oldPly);
     EXPECT_EQ(contentOf(set.state), oldSta);
@@ -242,7 +240,7 @@ TEST_F(Autosave, aSaveCutShortLeavesTheOldGameOrTheNewOne) {
     test::writeFile(dir, "quotara/savegame.shr", newPly);
     test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
     test::writeFile(dir, "quotara/.savegame.sta.new", newSta);
-    recoverSaveSet(set);
+    tidyDataFolder(DataFolder(folder()));
     EXPECT_EQ(contentOf(set.players), newPly);
     EXPECT_EQ(contentOf(set.state), newSta);
     Program next(folder(), settings());

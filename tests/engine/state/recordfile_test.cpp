@@ -91,20 +91,3 @@ TEST(WriteFileAtomically, refusesAReadOnlyFile) {
     EXPECT_EQ(writeFileAtomically(locked, asBytes("new")).text(), "File access denied");
     EXPECT_EQ(contentOf(locked), "old");
 }
-
-// Files staged together are replaced only on commit; one dropped uncommitted leaves no trace.
-TEST(StagedFile, replacesOnlyOnCommit) {
-    QTemporaryDir dir;
-    const QString a = writeFile(dir, "a", "old a");
-    const QString b = writeFile(dir, "b", "old b");
-    {
-        StagedFile first, second;
-        ASSERT_FALSE(first.stage(a, asBytes("new a")).isError());
-        ASSERT_FALSE(second.stage(b, asBytes("new b")).isError());
-        EXPECT_EQ(contentOf(a), "old a");
-        EXPECT_FALSE(first.commit().isError());
-    }
-    EXPECT_EQ(contentOf(a), "new a");
-    EXPECT_EQ(contentOf(b), "old b");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"a", "b"}));
-}

@@ -76,7 +76,10 @@ QString moneyPanelText(std::int32_t money) {
 }
 
 QString userPanelText(const GameState& s) {
-    return (QStringLiteral("User - ") + s.username.toQString()).left(27);
+    // In a two-player game the panel names whose turn it is.
+    const bool turns = s.twoplayer == 1 && (s.player == 1 || s.player == 2);
+    const PString<20>& name = !turns ? s.username : s.player == 1 ? s.p1name : s.p2name;
+    return (QStringLiteral("User - ") + name.toQString()).left(27);
 }
 
 ClockTick timeTick(Game& game) {

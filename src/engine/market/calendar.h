@@ -30,7 +30,8 @@ void dayeval(GameState& state);
 // Status panel 0: "Money - £15000" (money in whole pounds).
 QString moneyPanelText(std::int32_t money);
 
-// Status panel 2: "User - " and the player's name, the whole text cut to 27 characters.
+// Status panel 2: "User - " and the player's name (in a two-player game the name of the
+// player whose turn it is), the whole text cut to 27 characters.
 QString userPanelText(const GameState& state);
 
 // What the one-second clock writes: panel 0 (money) and panel 3 (a share, its price and

@@ -6,6 +6,7 @@
 #include "market/sharecalc.h"
 #include "play/record.h"
 #include "play/turnchange.h"
+#include "play/twoplayer.h"
 #include "state/money.h"
 #include "trading/portfolio.h"
 
@@ -15,7 +16,10 @@ namespace quotara {
 
 DayResult endofday(Game& game, DayViews& views) {
     GameState& s = game.state;
-    if (turnchange(game)) return DayResult::HandedOver;
+    const std::uint8_t turn = s.player;
+    const bool handedOver = turnchange(game);
+    if (s.player != turn) views.turnChanged();
+    if (handedOver) return DayResult::HandedOver;
 
     headline4countdown(s);
     advanceDay(s);
@@ -38,7 +42,7 @@ DayResult endofday(Game& game, DayViews& views) {
     headlineload(game);
     views.newsDrawn();
 
-    if (isDeadline(s)) views.levelEnded(goalcheck(game));
+    if (isDeadline(s)) views.levelEnded(twoPlayerTurns(s) ? twoPlayerVerdict(s) : goalcheck(game));
     return DayResult::DayEnded;
 }
 

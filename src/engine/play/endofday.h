@@ -5,11 +5,19 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 namespace quotara {
 
-// The outcome of a level on its deadline day.
+// One player's result in a two-player game.
+struct PlayerOutcome {
+    QString name;
+    std::int64_t worth = 0;  // pounds: cash plus every holding at its price
+    std::int64_t profit = 0; // pounds: worth - the starting money
+};
+
+// The outcome of a level (or a two-player game) on its deadline day.
 struct LevelVerdict {
     std::int64_t worth = 0;  // pounds: cash plus every holding at its price
     std::int64_t profit = 0; // pounds: worth - startmoney
@@ -17,6 +25,14 @@ struct LevelVerdict {
     QString endtext;         // the end-of-level window's verdict text
     QString goldbars;        // "1 goldbars"
     bool won = false;        // worth reached the target
+    // A two-player game: no target and no gold bar, but both players' results and the
+    // winner, 1 or 2 (0 for a draw).
+    bool twoPlayer = false;
+    std::array<PlayerOutcome, 2> players;
+    int winner = 0;
+    // Said when the result is the best its hall of fame list has seen: "A new best for Level
+    // 3!"; empty otherwise.
+    QString best;
 };
 
 // How End Day reaches the windows in the middle of its sequence.
@@ -32,6 +48,9 @@ class DayViews {
     // On the level's last day, after the profit message, as End Day's last step. The game's
     // Session takes it itself (Session::endDay) and shows the level's end.
     virtual void levelEnded(const LevelVerdict&) {}
+    // Two-player: the turn has passed to the other player, whose cash and holdings are now
+    // the game's. Every view of them shows the new player at once.
+    virtual void turnChanged() {}
 };
 
 // End Day with no windows to refresh.
@@ -50,7 +69,7 @@ enum class DayResult {
 // The End Day button. Message boxes go through game.messages.
 DayResult endofday(Game& game, DayViews& views);
 
-// The steps End Day runs, in its order (those of other modules: turnchange,
+// The steps End Day runs, in its order (those of other modules: turnchange, turnChanged,
 // headline4countdown, dayeval, dowStep, hangsengStep, ftseStep, sharecalc, headlineload).
 
 // day and daycount one on, then the calendar roll-over.

@@ -147,28 +147,42 @@ int dayOfYear(int day, int month) {
 
 } // namespace
 
+int levelOf(const GameState& s) {
+    const auto is = [&s](const LevelRow& r) {
+        return r.target == s.target && r.endday == s.endday && r.endmonth == s.endmonth;
+    };
+    if (s.twoplayer == 1 && s.target == 0) return kNoLevel;
+    for (int row = 0; row < kLevelCount; ++row)
+        if (is(levelTable()[row])) return row;
+    return is(defaultLevel()) ? kDefaultLevel : kNoLevel;
+}
+
 QString levelProgressText(const GameState& s) {
     if (s.endday == 0 && s.endmonth == 0)
         return s.twoplayer == 1 ? QStringLiteral("Two-player game: no target and no deadline")
                                 : QStringLiteral("Free play: no target and no deadline");
-    QString level = QStringLiteral("This game");
-    if (s.target == defaultLevel().target && s.endday == defaultLevel().endday &&
-        s.endmonth == defaultLevel().endmonth)
-        level = levelHeading(0);
-    for (int row = 0; row < kLevelCount; ++row) {
-        const LevelRow& r = levelTable()[row];
-        if (r.target == s.target && r.endday == s.endday && r.endmonth == s.endmonth)
-            level = levelHeading(row);
-    }
+    const int row = levelOf(s);
+    // The default configuration is what the window shows as Level 1.
+    const QString level = row == kDefaultLevel ? levelHeading(0)
+                          : row >= 0           ? levelHeading(row)
+                                               : QStringLiteral("This game");
+    // A game that ends a year after it began ends in the next year.
+    const int endYear =
+        s.endmonth < s.month || (s.endmonth == s.month && s.endday < s.day) ? s.year + 1 : s.year;
     const QLocale english(QLocale::English, QLocale::UnitedKingdom);
-    QString text = QStringLiteral("%1: target £%2 by %3%4 %5 %6")
-                       .arg(level, english.toString(s.target))
-                       .arg(s.endday)
-                       .arg(ordinalSuffix(s.endday), monthname(s.endmonth))
-                       .arg(s.year);
+    QString text = s.twoplayer == 1 && s.target == 0
+                       ? QStringLiteral("Two-player game: until %1%2 %3 %4")
+                             .arg(s.endday)
+                             .arg(ordinalSuffix(s.endday), monthname(s.endmonth))
+                             .arg(endYear)
+                       : QStringLiteral("%1: target £%2 by %3%4 %5 %6")
+                             .arg(level, english.toString(s.target))
+                             .arg(s.endday)
+                             .arg(ordinalSuffix(s.endday), monthname(s.endmonth))
+                             .arg(endYear);
     const int end = dayOfYear(s.endday, s.endmonth), now = dayOfYear(s.day, s.month);
     if (end == 0 || now == 0) return text;
-    const int left = end - now;
+    const int left = end - now + (endYear > s.year ? kYearDays : 0);
     if (left <= 0) return text + QStringLiteral(", the deadline is reached");
     return text + (left == 1 ? QStringLiteral(", 1 day left")
                              : QStringLiteral(", %1 days left").arg(left));
@@ -260,6 +274,7 @@ void singleplay(NewGame& ng, GameState& state) {
     NewGameView& v = ng.view;
     v.nameEnabled = true;
     v.namesVisible = false;
+    v.playUntilVisible = false;
     showMarker(v, 1);
     v.levelsVisible = true;
     state.twoplayer = 0;
@@ -269,6 +284,7 @@ void freeplay(NewGame& ng, GameState& state) {
     NewGameView& v = ng.view;
     v.nameEnabled = true;
     v.namesVisible = false;
+    v.playUntilVisible = false;
     state.twoplayer = 0;
     showMarker(v, 2);
     applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
@@ -281,6 +297,17 @@ void multiplayer(NewGame& ng, GameState& state) {
     applyFreePlay(ng, state, QStringLiteral("Play a two player-game of Quotara!"));
     state.twoplayer = 1;
     v.namesVisible = true;
+    v.playUntilVisible = true;
+    playuntil(ng, state, v.playUntilRow);
+}
+
+void playuntil(NewGame& ng, GameState& state, int row) {
+    if (row < 0 || row >= kPlayUntilCount) return;
+    ng.view.playUntilRow = row;
+    if (!ng.view.sel3) return;
+    state.endday = playUntilChoices()[row].endday;
+    state.endmonth = playUntilChoices()[row].endmonth;
+    ng.startValues = levelValues(state);
 }
 
 void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
@@ -302,6 +329,14 @@ void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
     singleplay(ng, state);
 }
 
+void restorePlayUntil(NewGame& ng, const GameState& state) {
+    const int row = playUntilRow(state);
+    ng.view.playUntilRow = row;
+    if (!ng.startValues) return;
+    ng.startValues->endday = playUntilChoices()[row].endday;
+    ng.startValues->endmonth = playUntilChoices()[row].endmonth;
+}
+
 int chosenMode(const NewGame& ng) {
     return ng.view.sel3 ? 3 : ng.view.sel2 ? 2 : 1;
 }
@@ -309,16 +344,15 @@ int chosenMode(const NewGame& ng) {
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
                         const QString& p2caption) {
     if (game.state.twoplayer == 1) {
-        if (!p1caption.isEmpty() && !p2caption.isEmpty())
-            game.messages.show(
-                Kind::Plain,
-                QStringLiteral("Sorry but the multiplayer version has not yet been implemented. "
-                               "Please choose single play or free play for now."));
-        else
+        if (p1caption.isEmpty() || p2caption.isEmpty()) {
             game.messages.show(
                 Kind::Plain,
                 QStringLiteral("Please input names for player 1 and 2 by pressing 'Edit names.'"));
-        return StartOutcome::Refused;
+            return StartOutcome::Refused;
+        }
+        game.state.p1name.assign(p1caption.left(20));
+        game.state.p2name.assign(p2caption.left(20));
+        return StartOutcome::Started;
     }
     if (playername.isEmpty()) {
         game.messages.show(Kind::Information, QStringLiteral("Please type in a player name."));

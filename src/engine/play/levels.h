@@ -2,6 +2,7 @@
 // The new-game window's rules: the level table, the modes, the gold-bar gate and the checks of
 // Start. The window holds one NewGame for the whole run and copies its view after each call.
 
+#include "play/twoplayer.h"
 #include "state/game.h"
 #include "state/gamestate.h"
 
@@ -60,6 +61,9 @@ struct NewGameView {
     bool levelsVisible = true;
     bool nameEnabled = true;   // `Label4` and `playername`
     bool namesVisible = false; // `player1name`, `player2name` and `browse`
+    // Two-player: "Play until" and its choice, a row of playUntilChoices (twoplayer.h).
+    bool playUntilVisible = false;
+    int playUntilRow = kNoEnd;
     QString goldbarsLabel = QStringLiteral("0 goldbars"); // `Label6`
 };
 
@@ -111,24 +115,35 @@ void cheat(NewGame& ng, GameState& state, const QString& text);
 void singleplay(NewGame& ng, GameState& state);
 void freeplay(NewGame& ng, GameState& state);
 void multiplayer(NewGame& ng, GameState& state);
+// "Play until" of the two-player mode: row 0..4 of playUntilChoices. In two-player mode its
+// deadline is in force at once, as a level's is.
+void playuntil(NewGame& ng, GameState& state, int row);
 
 // A loaded game's mode (1 single play, 2 free play, 3 two-player) and level in force (a row,
 // kDefaultLevel or kFreePlayLevel), with the view they give, as if chosen in the window but
 // without the gold-bar gate: the game was already being played. The caller then restores the
 // money, target and deadline the game had.
 void restoreLevel(NewGame& ng, GameState& state, int mode, int level);
+// A loaded two-player game's "Play until", shown as chosen (after restoreLevel and the loaded
+// deadline): the game keeps its deadline, and the next Start gives the same.
+void restorePlayUntil(NewGame& ng, const GameState& state);
 // The mode whose marker is shown: 1, 2 or 3.
 int chosenMode(const NewGame& ng);
 
 enum class StartOutcome {
-    Refused,     // two-player: message shown, nothing else happens
+    Refused,     // two-player without both names: message shown, nothing else happens
     NameMissing, // message shown, the window stays; the game is left as it was
-    Started,     // username set: the window hides and the game begins
+    Started,     // username (or both players' names) set: the window hides and the game begins
 };
 // The checks of Start, with their messages; Session::start runs them and what follows.
-// p1caption, p2caption: the texts of `player1name` and `player2name`.
+// p1caption, p2caption: the texts of `player1name` and `player2name`, the names of a
+// two-player game.
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
                         const QString& p2caption);
+
+// The level row 0..14 whose money, target and deadline the game has, kDefaultLevel for the
+// default configuration, or kNoLevel for anything else (free play, a two-player game).
+int levelOf(const GameState& state);
 
 // The level's name in the Performance window: "Level 1" .. "Level 14", "Bonus Level" for rows
 // 0..14; the default configuration and free play by name.

@@ -1,5 +1,7 @@
 #include "play/players.h"
 
+#include "play/twoplayer.h"
+
 namespace quotara {
 
 QString unsavableNameText(const QString& letter) {
@@ -8,8 +10,8 @@ QString unsavableNameText(const QString& letter) {
         .arg(letter);
 }
 
-bool secondNameEnabled(const GameState& state) {
-    return state.twoplayer == 1;
+bool secondNameEnabled(const GameState& state, bool namesrole) {
+    return namesrole || twoPlayerTurns(state);
 }
 
 bool namesOk(Game& game, const QString& player1, const QString& player2) {
@@ -18,9 +20,12 @@ bool namesOk(Game& game, const QString& player1, const QString& player2) {
                            QStringLiteral("Please enter a name for both player 1 and player 2!"));
         return false;
     }
-    game.state.p1name.assign(player1.left(20));
-    game.state.p2name.assign(player2.left(20));
     return true;
+}
+
+void playersOk(GameState& state, const QString& player1, const QString& player2) {
+    state.p1name.assign(player1.left(kNameLength));
+    state.p2name.assign(player2.left(kNameLength));
 }
 
 void playerOk(GameState& state, const QString& player1) {

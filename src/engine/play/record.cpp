@@ -39,6 +39,8 @@ void recordTrade(GameState& state, int share, const TradeOutcome& trade) {
     t.price = trade.price;
     t.total = trade.total;
     t.cashAfter = state.money;
+    // A trade is always the turn's player's.
+    if (state.twoplayer == 1 && (state.player == 1 || state.player == 2)) t.player = state.player;
     recordDay(state);
 }
 

@@ -197,6 +197,7 @@ void applySavedGame(const SavedGameRead& read, GameState& s, NewGame& ng) {
     }
     restoreLevel(ng, s, read.state.level.mode, read.state.level.level);
     applyStateFile(read.state, s);
+    if (read.state.level.mode == 3) restorePlayUntil(ng, s);
 }
 
 } // namespace quotara

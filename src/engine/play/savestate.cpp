@@ -137,6 +137,7 @@ constexpr std::array kTradeFields = {
     field<&TradeEntry::price>().in(0, kDearestPrice),
     field<&TradeEntry::total>().in(0, kInt32Max),
     field<&TradeEntry::cashAfter>().in(0, kInt32Max),
+    field<&TradeEntry::player>().in(0, 2).addedIn(3),
 };
 
 // A game saved before the record was kept brings none: its record starts at the load.

@@ -5,6 +5,7 @@
 #include "play/record.h"
 #include "play/savegame.h"
 #include "play/startup.h"
+#include "play/twoplayer.h"
 #include "state/sharefile.h"
 
 #include <algorithm>
@@ -33,6 +34,7 @@ class DayEnd final : public DayViews {
     void refresh() override { views_.refresh(); }
     void newsDrawn() override { views_.newsDrawn(); }
     void levelEnded(const LevelVerdict& v) override { verdict = v; }
+    void turnChanged() override { views_.turnChanged(); }
     std::optional<LevelVerdict> verdict;
 
   private:
@@ -75,32 +77,50 @@ void Session::choose(const std::function<void(GameState&)>& choice) {
         return;
     }
     const LevelValues inForce = levelValues(s);
+    // A game of one player never turns into one of two halfway, nor back.
+    const std::uint8_t twoplayerInForce = s.twoplayer;
     // The choice builds on the ones made before it, as the window shows them.
-    if (pending_) applyLevelValues(s, *pending_);
+    if (pending_) {
+        applyLevelValues(s, *pending_);
+        s.twoplayer = pendingTwoplayer_;
+    }
     choice(s);
     pending_ = levelValues(s);
+    pendingTwoplayer_ = s.twoplayer;
     applyLevelValues(s, inForce);
+    s.twoplayer = twoplayerInForce;
     keepGoldBars();
 }
 
 void Session::applyPendingChoices() {
-    if (pending_) applyLevelValues(game_.state, *pending_);
+    if (pending_) {
+        applyLevelValues(game_.state, *pending_);
+        game_.state.twoplayer = pendingTwoplayer_;
+    }
     pending_.reset();
 }
 
 StartOutcome Session::start(const StartNames& names) {
     if (phase_ == Phase::Ending) return StartOutcome::Refused;
+    GameState& s = game_.state;
+    // The checks are those of the mode the window shows.
+    const std::uint8_t twoplayerInForce = s.twoplayer;
+    if (pending_) s.twoplayer = pendingTwoplayer_;
     const StartOutcome outcome =
         startCheck(game_, names.playername, names.p1caption, names.p2caption);
     // A refused Start leaves the running game as it was.
-    if (outcome != StartOutcome::Started) return outcome;
+    if (outcome != StartOutcome::Started) {
+        s.twoplayer = twoplayerInForce;
+        return outcome;
+    }
     applyPendingChoices();
     // Whatever the last game left in the bank, the new one has the level's money.
-    applyStartValues(newGame_, game_.state);
+    applyStartValues(newGame_, s);
+    if (s.twoplayer == 1) beginTwoPlayer(s);
     phase_ = Phase::Playing;
     views_.closeNewGameChoices();
     views_.showGame();
-    newgamereset(game_.state);
+    newgamereset(s);
     views_.showNewMarket();
     return outcome;
 }

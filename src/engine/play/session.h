@@ -116,12 +116,12 @@ class Session {
     // A choice of the new-game window (mode, level, name), run on the game state. With no
     // game going on it is in force at once. While one is (playing, editing or at its end) it
     // changes only the window and what Start will put in force, so the game keeps its money,
-    // target and deadline; twoplayer and the gold-bar count still follow at once.
+    // target, deadline and its one or two players; the gold-bar count still follows at once.
     void choose(const std::function<void(GameState&)>& choice);
 
     // Start of the new-game window: the game begins with the money, target and deadline the
-    // window shows. Every check comes first: after Refused or NameMissing nothing in the game
-    // has changed.
+    // window shows; a two-player game with player 1's turn, each player with that money.
+    // Every check comes first: after Refused or NameMissing nothing in the game has changed.
     StartOutcome start(const StartNames& names);
 
     // Continue of the end-of-level window: the market back at its start values, the new-game
@@ -209,7 +209,10 @@ class Session {
     SessionViews& views_;
     NewGame newGame_;
     Phase phase_ = Phase::NoGame;
-    std::optional<LevelValues> pending_; // choices made while a game is on, for the next Start
+    // Choices made while a game is on, for the next Start: the level's values and the mode's
+    // twoplayer.
+    std::optional<LevelValues> pending_;
+    std::uint8_t pendingTwoplayer_ = 0;
     Autosaver autosaver_;
     bool autosaveWanted_ = false;      // the last job handed over writes, not removes
     bool autosaveFailureTold_ = false; // once per run

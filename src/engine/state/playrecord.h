@@ -43,6 +43,7 @@ struct TradeEntry {
     std::int32_t price = 0;     // pence per share paid or received (spread included)
     std::int32_t total = 0;     // pounds paid or received, rounded
     std::int32_t cashAfter = 0; // pounds
+    std::uint8_t player = 0;    // who traded in a two-player game, 1 or 2; 0 with one player
     friend bool operator==(const TradeEntry&, const TradeEntry&) = default;
 };
 

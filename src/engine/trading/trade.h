@@ -30,7 +30,8 @@ struct TradeDialogFigures {
     QString label5;  // "You can afford :" or "This will generate :"
     QString afford;  // "396 shares" or "£248"
     QString button1; // "Buy" or "Sell"
-    QString label4;  // the question above the quantity field
+    QString label4;  // the question above the quantity field; in a two-player game it names
+                     // the player: "Ann, how many shares would you like to buy?"
 };
 
 // share: 0..19. The quantity field is not part of this; it keeps the text last typed.

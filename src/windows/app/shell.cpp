@@ -185,6 +185,15 @@ void Shell::refresh() {
     if (others_) others_->performance.refreshRecord();
 }
 
+void Shell::turnChanged() {
+    // The other player's cash and holdings are the game's now: everything that shows them
+    // shows that player at once, not at the next refresh.
+    main().showPlayer();
+    showUser();
+    if (others_ && others_->buysell.isVisible()) others_->buysell.refreshFigures();
+    if (others_) others_->performance.refreshRecord();
+}
+
 void Shell::newsDrawn() {
     main().showHeadlines();
     if (others_) others_->ticker.setText(game_.state.tickerText);

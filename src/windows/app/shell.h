@@ -87,6 +87,7 @@ class Shell : public QObject, private SessionViews, private DayViews {
     // DayViews
     void refresh() override;
     void newsDrawn() override;
+    void turnChanged() override;
 
     Game& game_;
     Session session_;

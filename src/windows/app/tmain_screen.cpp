@@ -273,6 +273,12 @@ void Tmain_screen::refreshDay() {
     showHeadlines();
 }
 
+void Tmain_screen::showPlayer() {
+    dataload();
+    lookupsel();
+    status_->showMoney();
+}
+
 void Tmain_screen::showLoaded() {
     dataload();
     status_->showMoney();

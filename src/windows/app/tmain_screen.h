@@ -49,6 +49,8 @@ class Tmain_screen : public QMainWindow {
     void showEditor();
     void closeEditor();
     void refreshDay(); // End Day: pages, lookup, date panel, index changes, headlines
+    // Two-player: the player whose turn it is now, on the pages and in the money panel.
+    void showPlayer();
     // A loaded game: pages, money and date panels, Financial Info figures, headlines, lookup.
     void showLoaded();
     void showHeadlines();

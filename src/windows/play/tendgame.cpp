@@ -29,8 +29,13 @@ Tendgame::Tendgame(Session& session, QWidget* parent)
 Tendgame::~Tendgame() = default;
 
 void Tendgame::showVerdict(const LevelVerdict& verdict) {
-    ui->endtext->setText(verdict.endtext);
+    ui->endtext->setText(verdict.best.isEmpty()
+                             ? verdict.endtext
+                             : verdict.endtext + QLatin1Char('\n') + verdict.best);
     ui->goldbars->setText(verdict.goldbars);
+    // A two-player game wins no gold bar.
+    ui->Label2->setVisible(!verdict.twoPlayer);
+    ui->goldbars->setVisible(!verdict.twoPlayer);
     bringToFront(this);
 }
 

@@ -24,6 +24,8 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     ui->Image3->setIcon(modePicture(2, ui->Image3->iconSize()));
     ui->Image2->setIcon(modePicture(3, ui->Image2->iconSize()));
     ui->levels->addItems(levelEntries());
+    for (const PlayUntil& choice : playUntilChoices())
+        ui->playuntil->addItem(choice.text);
     tieCaption(ui->Label2, ui->target);
     tieCaption(ui->Label3, ui->money);
     guardNameField(ui->playername, game_.messages);
@@ -46,6 +48,7 @@ Tnewgame::Tnewgame(Session& session, QWidget* parent)
     // Typing the name and pressing Enter is the quickest way into a game.
     connect(ui->playername, &QLineEdit::returnPressed, ui->Button1, &QPushButton::click);
     connect(ui->browse, &QPushButton::clicked, this, &Tnewgame::browseClick);
+    connect(ui->playuntil, &QComboBox::activated, this, &Tnewgame::playuntil);
     connect(ui->Button1, &QPushButton::clicked, this, &Tnewgame::Button1Click);
 
     goldbars();
@@ -83,6 +86,12 @@ void Tnewgame::showView() {
     ui->player1name->setVisible(v.namesVisible);
     ui->player2name->setVisible(v.namesVisible);
     ui->browse->setVisible(v.namesVisible);
+    ui->playuntillabel->setVisible(v.playUntilVisible);
+    ui->playuntil->setVisible(v.playUntilVisible);
+    {
+        const QSignalBlocker quiet(ui->playuntil);
+        ui->playuntil->setCurrentIndex(v.playUntilRow);
+    }
 }
 
 void Tnewgame::goldbars() {
@@ -102,6 +111,12 @@ void Tnewgame::freeplay() {
 
 void Tnewgame::multiplayer() {
     session_.choose([this](GameState& s) { quotara::multiplayer(ng_, s); });
+    showView();
+}
+
+void Tnewgame::playuntil() {
+    const int row = ui->playuntil->currentIndex();
+    session_.choose([this, row](GameState& s) { quotara::playuntil(ng_, s, row); });
     showView();
 }
 
@@ -137,6 +152,9 @@ void Tnewgame::showPlayerName(const QString& name) {
 }
 
 void Tnewgame::refreshView() {
+    // A loaded two-player game brings its players' names.
+    if (ng_.view.namesVisible && !game_.state.p1name.empty())
+        showNames(game_.state.p1name.toQString(), game_.state.p2name.toQString());
     showView();
 }
 

@@ -32,6 +32,7 @@ class Tnewgame : public QWidget {
     void singleplay();   // Image4
     void freeplay();     // Image3
     void multiplayer();  // Image2
+    void playuntil();    // "Play until" of the two-player mode
     void levelload();    // a row of the level list clicked or reached with the keyboard
     void cheat();        // the player name changed
     void browseClick();  // Edit names

@@ -1,6 +1,7 @@
 #include "windows/play/tplayerdetails.h"
 
 #include "play/players.h"
+#include "play/twoplayer.h"
 #include "state/game.h"
 #include "ui_tplayerdetails.h"
 #include "windows/components/look.h"
@@ -29,9 +30,15 @@ void Tplayerdetails::showRole(bool namesrole) {
     namesrole_ = namesrole;
     ui->Label3->setVisible(true);
     ui->player2name->setVisible(true);
-    ui->player2name->setEnabled(secondNameEnabled(game_.state));
-    // Renaming starts from the name in use, also after a load.
-    if (!namesrole) ui->player1name->setText(game_.state.username.toQString());
+    ui->player2name->setEnabled(secondNameEnabled(game_.state, namesrole));
+    // Renaming starts from the names in use, also after a load; in a two-player game both
+    // players can be renamed.
+    if (!namesrole && twoPlayerTurns(game_.state)) {
+        ui->player1name->setText(playerName(game_.state, 1));
+        ui->player2name->setText(playerName(game_.state, 2));
+    } else if (!namesrole) {
+        ui->player1name->setText(game_.state.username.toQString());
+    }
     bringToFront(this);
     ui->player1name->setFocus();
 }
@@ -40,6 +47,10 @@ void Tplayerdetails::BitBtn1Click() {
     if (namesrole_) {
         if (!namesOk(game_, ui->player1name->text(), ui->player2name->text())) return;
         emit namesEntered(ui->player1name->text(), ui->player2name->text());
+    } else if (twoPlayerTurns(game_.state)) {
+        if (!namesOk(game_, ui->player1name->text(), ui->player2name->text())) return;
+        playersOk(game_.state, ui->player1name->text(), ui->player2name->text());
+        emit playerRenamed();
     } else {
         playerOk(game_.state, ui->player1name->text());
         emit playerRenamed();

@@ -59,7 +59,8 @@ void Tbuysell::refreshFigures() {
     ui->Label5->setText(f.label5);
     setFittedText(ui->afford, f.afford);
     ui->button1->setText(f.button1);
-    ui->Label4->setText(f.label4);
+    // In a two-player game it begins with the player's name.
+    setFittedText(ui->Label4, f.label4);
     showProceeds();
 }
 

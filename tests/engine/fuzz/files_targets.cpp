@@ -90,7 +90,9 @@ bool playable(const GameState& s) {
            s.dowchange <= 249 && s.hangchange >= -400 && s.hangchange <= 499 && s.ftse >= 0 &&
            s.dow >= 0 && s.hangseng >= 0 && s.interest >= 0 && s.interest <= 100 &&
            s.inflation >= 0 && s.inflation <= 100 && s.headline4days <= 3 &&
-           s.p1name.empty() == s.p2name.empty() && s.twoplayer <= 1 && s.player <= 2;
+           s.p1name.empty() == s.p2name.empty() && s.twoplayer <= 1 && s.player <= 2 &&
+           std::all_of(s.record.trades.begin(), s.record.trades.end(),
+                       [](const TradeEntry& t) { return t.player <= 2; });
 }
 
 // The bytes of the state file at the head of the input: as many as its size field says when

@@ -97,15 +97,18 @@ TEST_F(Levels, modesSetTheirLookAndValues) {
     EXPECT_EQ(state.endmonth, 0);
 }
 
-TEST_F(Levels, startChecksNamesAndRefusesTwoPlayers) {
+TEST_F(Levels, startChecksNamesAndNamesTheTwoPlayers) {
     multiplayer(ng, state);
     EXPECT_EQ(startCheck(game, "Ann", "Ann", ""), StartOutcome::Refused);
+    EXPECT_EQ(messages.log.back().kind, Kind::Plain);
     EXPECT_EQ(messages.log.back().text,
               "Please input names for player 1 and 2 by pressing 'Edit names.'");
-    EXPECT_EQ(startCheck(game, "", "Ann", "Bob"), StartOutcome::Refused);
-    EXPECT_EQ(messages.log.back().kind, Kind::Plain);
-    EXPECT_TRUE(messages.log.back().text.startsWith(
-        "Sorry but the multiplayer version has not yet been implemented."));
+    EXPECT_TRUE(state.p1name.empty());
+    messages.log.clear();
+    EXPECT_EQ(startCheck(game, "", "Ann", "A name of twenty-three"), StartOutcome::Started);
+    EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(state.p1name.toQString(), "Ann");
+    EXPECT_EQ(state.p2name.toQString(), "A name of twenty-thr");
     EXPECT_TRUE(state.username.empty());
 
     singleplay(ng, state);
@@ -163,4 +166,20 @@ TEST_F(Levels, aLoadedGamesLevelAndModeComeBack) {
     EXPECT_EQ(chosenMode(ng), 3);
     EXPECT_TRUE(ng.view.namesVisible);
     EXPECT_EQ(state.twoplayer, 1);
+}
+
+// "Play until" is the two-player game's deadline; chosen in another mode it waits for the
+// two-player mode. One year ends on the next 1 January.
+TEST_F(Levels, playUntilSetsTheTwoPlayerDeadline) {
+    multiplayer(ng, state);
+    EXPECT_TRUE(ng.view.playUntilVisible);
+    EXPECT_EQ(state.endday + state.endmonth, 0);
+    singleplay(ng, state);
+    EXPECT_FALSE(ng.view.playUntilVisible);
+    playuntil(ng, state, 3);
+    EXPECT_EQ(state.endmonth, 0);
+    multiplayer(ng, state);
+    EXPECT_EQ(state.endday * 100 + state.endmonth, 101);
+    state.day = 2, state.month = 1, state.year = 1999;
+    EXPECT_EQ(levelProgressText(state), "Two-player game: until 1st January 2000, 364 days left");
 }

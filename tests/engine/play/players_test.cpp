@@ -19,24 +19,29 @@ const QString kBothNames = QStringLiteral("Please enter a name for both player 1
 
 } // namespace
 
+// The names role is open only in the two-player mode; renaming needs a two-player game on,
+// not just the mode chosen in the new-game window.
 TEST_F(Players, theSecondNameIsForATwoPlayerGameOnly) {
-    EXPECT_FALSE(secondNameEnabled(s));
+    EXPECT_TRUE(secondNameEnabled(s, true));
     s.twoplayer = 1;
-    EXPECT_TRUE(secondNameEnabled(s));
+    EXPECT_FALSE(secondNameEnabled(s, false));
+    s.player = 2;
+    EXPECT_TRUE(secondNameEnabled(s, false));
 }
 
+// The names wait for Start: a game being played keeps its players' names.
 TEST_F(Players, theNamesRoleWantsBothNames) {
     s.p1name.assign(QStringLiteral("Old"));
     for (const auto& [one, two] : {std::pair{"", "Bob"}, {"Ann", ""}, {"", ""}}) {
         messages.log.clear();
         EXPECT_FALSE(namesOk(game, one, two));
         EXPECT_EQ(messages.texts(), QStringList{kBothNames});
-        EXPECT_EQ(s.p1name.toQString(), "Old");
-        EXPECT_TRUE(s.p2name.empty());
     }
     messages.log.clear();
     EXPECT_TRUE(namesOk(game, "Ann", "A name of twenty-three"));
     EXPECT_TRUE(messages.log.empty());
+    EXPECT_EQ(s.p1name.toQString(), "Old");
+    playersOk(s, "Ann", "A name of twenty-three");
     EXPECT_EQ(s.p1name.toQString(), "Ann");
     EXPECT_EQ(s.p2name.toQString(), "A name of twenty-thr"); // the slot holds 20
 }
@@ -50,7 +55,7 @@ TEST_F(Players, thePlayerRoleRenamesTheSinglePlayer) {
 
 // The names entered with Edit names are the ones the hand-over of End Day shows.
 TEST_F(Players, theHandOverNamesTheEnteredPlayers) {
-    ASSERT_TRUE(namesOk(game, "Ann", "Bob"));
+    playersOk(s, "Ann", "Bob");
     s.twoplayer = 1;
     s.player = 1;
     EXPECT_TRUE(turnchange(game));

@@ -113,7 +113,7 @@ TEST_F(SessionTest, startWithoutANameChangesNothing) {
     EXPECT_EQ(std::tuple(s.shares[0].owned, s.shares[0].price, s.day), std::tuple(10, 1200, 3));
 }
 
-// While a game runs, the new-game window's choices wait for Start; twoplayer follows at once.
+// While a game runs, the new-game window's choices wait for Start, the mode's players too.
 TEST_F(SessionTest, choicesDuringAGameWaitForStart) {
     NewGame ng;
     session.startUp();
@@ -123,7 +123,7 @@ TEST_F(SessionTest, choicesDuringAGameWaitForStart) {
     session.choose([&](GameState& st) { freeplay(ng, st); });
     EXPECT_EQ(std::tuple(s.money, s.target, s.endmonth), std::tuple(14886, 16000, 2));
     session.choose([&](GameState& st) { multiplayer(ng, st); });
-    EXPECT_EQ(s.twoplayer, 1);
+    EXPECT_EQ(s.twoplayer, 0);
     session.choose([&](GameState& st) { singleplay(ng, st); });
     EXPECT_EQ(s.twoplayer, 0);
     EXPECT_EQ(std::tuple(s.money, s.target, s.endmonth), std::tuple(14886, 16000, 2));
@@ -140,17 +140,6 @@ TEST_F(SessionTest, choicesBeforeAnyGameApplyAtOnce) {
     session.choose([&](GameState& st) { goldbars(ng, st); });
     session.choose([&](GameState& st) { freeplay(ng, st); });
     EXPECT_EQ(std::tuple(s.money, s.target), std::tuple(15000, 0));
-}
-
-TEST_F(SessionTest, startOfATwoPlayerGameIsRefusedAndChangesNothing) {
-    session.startUp();
-    s.twoplayer = 1;
-    s.shares[0].owned = 10;
-    steps.clear();
-    EXPECT_EQ(session.start({"Ann", "Bo", "Cy"}), StartOutcome::Refused);
-    ASSERT_EQ(steps.size(), 1);
-    EXPECT_TRUE(steps[0].startsWith("show Sorry but the multiplayer"));
-    EXPECT_EQ(s.shares[0].owned, 10);
 }
 
 // Continue: the market reset and shown, the new-game window up, then start-up again.

@@ -4,6 +4,7 @@
 // one log that the message boxes write to as well.
 
 #include "fakes.h"
+#include "market/calendar.h"
 #include "play/session.h"
 
 #include <QStringList>
@@ -42,8 +43,8 @@ class RecordingSessionViews final : public SessionViews {
     }
     void showNewGameChoices() override { steps_ << "showNewGameChoices"; }
     void closeNewGameChoices() override { steps_ << "closeNewGameChoices"; }
-    // The player's name shows with the game.
-    void showGame() override { steps_ << "showGame " + s_.username.toQString(); }
+    // The player's name (in a two-player game the first player's) shows with the game.
+    void showGame() override { steps_ << "showGame " + userPanelText(s_).mid(7); }
     // The views show the reset market: daycount 1 and no holdings.
     void showNewMarket() override {
         steps_ << QStringLiteral("showNewMarket day %1 owned %2")

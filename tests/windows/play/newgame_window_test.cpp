@@ -5,6 +5,7 @@
 
 #include "state/sharetable.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QListWidget>
 #include <QSignalSpy>
@@ -191,6 +192,15 @@ class NewGameWindowTest : public QObject {
         QCOMPARE(text("target"), QStringLiteral("Play a two player-game of Quotara!"));
         QCOMPARE(g->s().twoplayer, 1);
 
+        QVERIFY(!find<QComboBox>("playuntil")->isHidden());
+        // Start wants both names first, and changes nothing.
+        g->s().shares[0].price = 1;
+        find<QPushButton>("Button1")->click();
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("Please input names for player 1 and 2 by pressing 'Edit names.'"));
+        QVERIFY(g->newgame->isVisible());
+        QCOMPARE(g->s().shares[0].price, 1);
+
         // Edit names opens the player details for both names, which then show here.
         find<QPushButton>("browse")->click();
         QVERIFY(g->players->isVisible());
@@ -202,19 +212,12 @@ class NewGameWindowTest : public QObject {
         QCOMPARE(text("player1name"), QStringLiteral("Ann"));
         QCOMPARE(text("player2name"), QStringLiteral("Bob"));
 
-        // Start refuses the two-player game, named or not, and changes nothing.
-        g->s().shares[0].price = 1;
-        find<QPushButton>("Button1")->click();
-        QVERIFY(g->messages.log.back().text.startsWith(
-            QStringLiteral("Sorry but the multiplayer version has not yet been implemented.")));
-        QVERIFY(g->newgame->isVisible());
-        QCOMPARE(g->s().shares[0].price, 1);
-
         find<QToolButton>("Image4")->click();
         QVERIFY(!find("sel1")->isHidden());
         QVERIFY(find("sel3")->isHidden());
         QVERIFY(!find<QListWidget>("levels")->isHidden());
         QVERIFY(find<QPushButton>("browse")->isHidden());
+        QVERIFY(find<QComboBox>("playuntil")->isHidden());
         QVERIFY(find<QLineEdit>("playername")->isEnabled());
         QCOMPARE(g->s().twoplayer, 0);
         QCOMPARE(g->s().target, 0);

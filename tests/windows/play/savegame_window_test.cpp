@@ -193,29 +193,6 @@ class SaveGameWindowTest : public QObject {
         trigger("SaveGame1");
         QCOMPARE(lastMessage(), QStringLiteral("Game saved successfully."));
     }
-
-    // Two-player chosen during a game, names entered: the hand-over names the players.
-    void theHandOverNamesTheEnteredPlayers() {
-        g->startGame(QStringLiteral("Ann"));
-        g->newgame->show();
-        find<QToolButton>(g->newgame, "Image2")->click();
-        find<QPushButton>(g->newgame, "browse")->click();
-        QTest::keyClicks(find<QLineEdit>(g->players, "player1name"), "Ann");
-        QTest::keyClicks(find<QLineEdit>(g->players, "player2name"), "Bob");
-        find<QPushButton>(g->players, "BitBtn1")->click();
-        g->newgame->hide();
-        g->s().player = 1; // as start-up leaves a two-player game
-        endDay();
-        QCOMPARE(lastMessage(), QStringLiteral("End of Ann's turn and today's trading."));
-        QCOMPARE(panel(1), QStringLiteral("Date - 1st January 1999"));
-        endDay();
-        QCOMPARE(g->messages.log[g->messages.log.size() - 1].text.isEmpty(), false);
-        QCOMPARE(panel(1), QStringLiteral("Date - 2nd January 1999"));
-        bool named = false;
-        for (const auto& e : g->messages.log)
-            named |= e.text == QStringLiteral("End of Bob's turn and today's trading.");
-        QVERIFY(named);
-    }
 };
 
 QTEST_MAIN(SaveGameWindowTest)

@@ -1,13 +1,9 @@
 #include "windows/components/figurelabel.h"
 
-#include "windows/components/figureglyphs.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QTextDocument>
-
-#include <cmath>
 
 namespace quotara {
 
@@ -24,11 +20,6 @@ bool oneLineOfPlainText(const QString& text, Qt::TextFormat format) {
     return true;
 }
 
-// A position as QTextLine::draw takes it: in 1/64 of a pixel, the rest dropped.
-qreal fixed(qreal v) {
-    return std::trunc(v * 64) / 64;
-}
-
 } // namespace
 
 bool FigureLabel::drawsPlainly(const QString& text) const {
@@ -42,28 +33,13 @@ bool FigureLabel::drawsPlainly(const QString& text) const {
            !(alignment() & Qt::AlignJustify) && !f.underline() && !f.strikeOut() && !f.overline();
 }
 
-void FigureLabel::layOut(const QString& text) {
-    if (laidOut_ && !laidText_.isEmpty() && text != laidText_) changes_ = true;
+void FigureLabel::layOut(const QString& text, const QFont& font) {
     laidText_ = text;
+    laidFont_ = font;
     laidOut_ = true;
     line_.reset();
-    figure_ = false;
-    plainLine_ = oneLineOfPlainText(text, textFormat());
-    if (!plainLine_) return;
-
-    // Kept from one figure to the next: the run holds no copy of them. A label that keeps one
-    // text learns nothing: what it shows is laid out once anyway.
-    const FigureGlyphs* g = glyphs_;
-    if (g && g->place(text, changes_, figureGlyphs_, figurePositions_, width_, advance_)) {
-        ascent_ = g->ascent;
-        descent_ = g->descent;
-        figureRun_.setRawFont(g->font);
-        figureRun_.setRawData(figureGlyphs_.data(), figurePositions_.data(),
-                              int(figureGlyphs_.size()));
-        figure_ = true;
-        return;
-    }
-    line_.emplace(text, laidFont_);
+    if (!oneLineOfPlainText(text, textFormat())) return;
+    line_.emplace(text, font);
     line_->setCacheEnabled(true);
     QTextOption option(Qt::AlignLeft);
     option.setTextDirection(Qt::LeftToRight);
@@ -79,32 +55,11 @@ void FigureLabel::layOut(const QString& text) {
     advance_ = line.horizontalAdvance();
 }
 
-bool FigureLabel::useFont(const QFont& font) {
-    if (laidOut_ && laidFont_ == font) return false;
-    laidFont_ = font;
-    // A text fitted to its room is measured in a size or two more than it is drawn in, each
-    // time it changes; those fonts' tables are kept at hand.
-    const int dpi = logicalDpiY();
-    const auto known =
-        std::find_if(recentFonts_.begin(), recentFonts_.end(), [&font, dpi](const KnownFont& f) {
-            return f.glyphs && f.dpi == dpi && f.font == font;
-        });
-    if (known != recentFonts_.end()) {
-        glyphs_ = known->glyphs;
-    } else {
-        glyphs_ = figureGlyphs(font, this);
-        std::rotate(recentFonts_.rbegin(), recentFonts_.rbegin() + 1, recentFonts_.rend());
-        recentFonts_.front() = {font, dpi, glyphs_};
-    }
-    return true;
-}
-
 std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& font) {
-    useFont(font);
-    layOut(text);
-    // Rounded as QFontMetrics rounds its 1/64 pixels; trailing spaces count.
-    if (!plainLine_ || text.isEmpty()) return std::nullopt;
-    return static_cast<int>(std::floor(advance_ + 0.5));
+    if (!laidOut_ || laidText_ != text || laidFont_ != font) layOut(text, font);
+    // Rounded as QFontMetrics rounds; trailing spaces count.
+    if (!line_ || text.isEmpty()) return std::nullopt;
+    return qRound(advance_);
 }
 
 void FigureLabel::paintEvent(QPaintEvent* event) {
@@ -128,8 +83,9 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     // Drawn at each paint: at a fractional scale the contents' repaint reaches into the frame.
     const bool framed = frameShape() != QFrame::NoFrame;
     if (framed) drawFrame(&painter);
-    if (useFont(painter.font()) || laidText_ != shown) layOut(shown);
-    if (!plainLine_) {
+    if (!laidOut_ || laidText_ != shown || laidFont_ != painter.font())
+        layOut(shown, painter.font());
+    if (!line_) {
         painter.end();
         QLabel::paintEvent(event);
         return;
@@ -168,11 +124,7 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
     // another.
     if (framed) painter.setPen(QPen(palette().brush(foregroundRole()), painter.pen().widthF()));
     if (clip) painter.setClipRect(r, Qt::IntersectClip);
-    if (figure_)
-        painter.drawGlyphRun(QPointF(fixed(r.x() + xoff), fixed(r.y() + yoff) + ascent_),
-                             figureRun_);
-    else
-        line_->lineAt(0).draw(&painter, QPointF(r.x() + xoff, r.y() + yoff));
+    line_->lineAt(0).draw(&painter, QPointF(r.x() + xoff, r.y() + yoff));
 }
 
 void pinFigureSizes(QWidget* page) {

@@ -1,31 +1,23 @@
 #pragma once
 // A label for the figures a page changes while the player looks at it. QLabel lays out and
 // shapes its text again at every paint, and a page repaints dozens of figures each End Day;
-// this one lays out a new text once and draws it where and as QLabel would (same place, clip
-// and colour role), so the page looks the same to the pixel. A figure (digits, signs, "£",
-// "p", "%") is not shaped at all: its glyphs are those Qt's own layout gives each character
-// in that font, put side by side, which is checked once per font. Nor, once a label has
-// changed its text, are words in Latin-1 letters (the date each End Day): each letter, pair
-// and triple round a kerned pair is checked against Qt's layout the first time it comes.
-// What is not a single line of plain text in an enabled label is left to QLabel. Over a
+// this one keeps Qt's layout of its text until the text or font changes and draws that, where
+// and as QLabel would (same place, clip and colour role), so the page looks the same to the
+// pixel. What is not a single line of plain text in an enabled label is left to QLabel. Over a
 // ground of one colour it paints that colour itself, once it has seen it there: a new figure
 // then repaints the label alone, not the page beneath it.
 //
 // It has no meta-object of its own: to tests, the accessibility tree and findChild it is a
 // QLabel.
 
-#include <QGlyphRun>
 #include <QLabel>
 #include <QPointer>
 #include <QTextLayout>
 
-#include <array>
 #include <optional>
 #include <vector>
 
 namespace quotara {
-
-struct FigureGlyphs;
 
 class FigureLabel : public QLabel {
   public:
@@ -45,8 +37,7 @@ class FigureLabel : public QLabel {
 
   private:
     bool drawsPlainly(const QString& text) const;
-    bool useFont(const QFont& font); // true when it is new: the text is laid out again
-    void layOut(const QString& text);
+    void layOut(const QString& text, const QFont& font);
     void findBeneath();
     bool stillAlone() const; // nothing shown or put beneath it
     void learnGround(const QPainter& painter, const QPaintEvent* event);
@@ -55,21 +46,8 @@ class FigureLabel : public QLabel {
     // The text as last laid out, in the painter's font.
     QString laidText_;
     QFont laidFont_;
-    const FigureGlyphs* glyphs_ = nullptr; // of laidFont_, when its figures can be placed
-    struct KnownFont {
-        QFont font;
-        int dpi = 0;
-        const FigureGlyphs* glyphs = nullptr;
-    };
-    std::array<KnownFont, 4> recentFonts_{};
     bool laidOut_ = false;
-    bool plainLine_ = false;          // one line of plain text
-    std::optional<QTextLayout> line_; // any such line
-    bool figure_ = false;             // or its glyphs from the baseline's start
-    bool changes_ = false;            // has shown another text: worth learning its letters
-    QGlyphRun figureRun_;
-    std::vector<quint32> figureGlyphs_;
-    std::vector<QPointF> figurePositions_;
+    std::optional<QTextLayout> line_; // when it is one line of plain text
     qreal ascent_ = 0, descent_ = 0, width_ = 0, advance_ = 0;
     // The one colour beneath the label, once seen there: the label then paints it itself and is
     // repainted alone, without the page beneath it. Seen again after a move, a resize or a

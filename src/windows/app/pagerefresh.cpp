@@ -1,5 +1,7 @@
 #include "windows/app/pagerefresh.h"
 
+#include "windows/components/figurelabel.h"
+
 #include <QEvent>
 #include <QTabWidget>
 
@@ -12,7 +14,7 @@ PageRefresh::PageRefresh(QTabWidget* tabs) : QObject(tabs), tabs_(tabs) {
 }
 
 int PageRefresh::add(QWidget* page, std::function<void()> refresh) {
-    parts_.push_back({page, std::move(refresh), false});
+    parts_.push_back({page, std::move(refresh), false, figureLabels(page)});
     page->installEventFilter(this);
     return static_cast<int>(parts_.size()) - 1;
 }
@@ -24,11 +26,15 @@ void PageRefresh::request(int part) {
 }
 
 void PageRefresh::settle(QWidget* page) {
+    const Part* done = nullptr;
     for (Part& p : parts_)
         if (p.page == page && p.waiting) {
             p.waiting = false;
             p.refresh();
+            done = &p;
         }
+    // The page's new figures laid out in a row, before the page is painted.
+    if (done) layOutNewTexts(done->figures);
 }
 
 bool PageRefresh::eventFilter(QObject* watched, QEvent* event) {

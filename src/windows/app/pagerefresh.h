@@ -12,6 +12,8 @@ class QTabWidget;
 
 namespace quotara {
 
+class FigureLabel;
+
 class PageRefresh final : public QObject {
   public:
     explicit PageRefresh(QTabWidget* tabs);
@@ -32,6 +34,7 @@ class PageRefresh final : public QObject {
         QWidget* page;
         std::function<void()> refresh;
         bool waiting;
+        std::vector<FigureLabel*> figures; // the page's
     };
     QTabWidget* tabs_;
     std::vector<Part> parts_;

@@ -55,6 +55,12 @@ void FigureLabel::layOut(const QString& text, const QFont& font) {
     advance_ = line.horizontalAdvance();
 }
 
+void FigureLabel::layOutText() {
+    const QString shown = text();
+    if (drawsPlainly(shown) && (!laidOut_ || laidText_ != shown || laidFont_ != font()))
+        layOut(shown, font());
+}
+
 std::optional<int> FigureLabel::widthToFit(const QString& text, const QFont& font) {
     if (!laidOut_ || laidText_ != text || laidFont_ != font) layOut(text, font);
     // Rounded as QFontMetrics rounds; trailing spaces count.
@@ -128,9 +134,20 @@ void FigureLabel::paintEvent(QPaintEvent* event) {
 }
 
 void pinFigureSizes(QWidget* page) {
-    const QList<QLabel*> labels = page->findChildren<QLabel*>();
-    for (QLabel* label : labels)
-        if (dynamic_cast<FigureLabel*>(label)) label->setFixedSize(label->size());
+    for (FigureLabel* label : figureLabels(page))
+        label->setFixedSize(label->size());
+}
+
+std::vector<FigureLabel*> figureLabels(QWidget* page) {
+    std::vector<FigureLabel*> figures;
+    for (QLabel* label : page->findChildren<QLabel*>())
+        if (auto* figure = dynamic_cast<FigureLabel*>(label)) figures.push_back(figure);
+    return figures;
+}
+
+void layOutNewTexts(const std::vector<FigureLabel*>& labels) {
+    for (FigureLabel* label : labels)
+        label->layOutText();
 }
 
 } // namespace quotara

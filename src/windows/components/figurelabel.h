@@ -26,6 +26,8 @@ class FigureLabel : public QLabel {
     // The width QFontMetrics gives the text in the font, found by laying it out as the label
     // draws it, and kept for drawing it in that font; none for what QLabel draws.
     std::optional<int> widthToFit(const QString& text, const QFont& font);
+    // Lays out a new text now rather than at the next paint (see layOutNewTexts).
+    void layOutText();
     int fittedRoom = -1;   // the room setFittedText last fitted its text to
     int formPixelSize = 0; // and the size its form gave the font, once known
 
@@ -63,5 +65,12 @@ class FigureLabel : public QLabel {
 // Fixes each figure label under `page` at its present size. The pages place their labels by
 // hand and never resize them; a fixed size spares the page a layout request at each new text.
 void pinFigureSizes(QWidget* page);
+
+// The figure labels under `page`.
+std::vector<FigureLabel*> figureLabels(QWidget* page);
+// Lays out the labels' new texts now, one after the other. A page that has just set its figures
+// calls it before they are painted: Qt lays out a row of texts faster than the same texts one
+// at each label's paint, among the drawing of the page.
+void layOutNewTexts(const std::vector<FigureLabel*>& labels);
 
 } // namespace quotara

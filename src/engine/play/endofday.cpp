@@ -4,6 +4,7 @@
 #include "market/headlines.h"
 #include "market/indices.h"
 #include "market/sharecalc.h"
+#include "play/levels.h"
 #include "play/record.h"
 #include "play/turnchange.h"
 #include "play/twoplayer.h"
@@ -89,10 +90,19 @@ LevelVerdict goalcheck(Game& game) {
 
     verdict.won = verdict.worth >= s.target;
     if (verdict.won) {
-        // 255 bars is the most the count can hold.
-        if (s.goldwon == 0 && s.goldbarcount < 255) ++s.goldbarcount;
-        verdict.endtext = QStringLiteral("Congratulations! You win a gold bar! Play a different "
-                                         "level to try and get another gold bar");
+        // A level pays its bar once, ever, whatever game was loaded on the way; values of no
+        // level pay once until another level is chosen.
+        const int level = levelInForce(s);
+        const bool paidBefore = level >= 0 ? (s.levelswon >> level & 1) != 0 : s.goldwon != 0;
+        if (!paidBefore && s.goldbarcount < kMostGoldBars) ++s.goldbarcount;
+        if (level >= 0) s.levelswon = static_cast<std::uint16_t>(s.levelswon | 1u << level);
+        verdict.endtext =
+            paidBefore
+                ? QStringLiteral("Congratulations! You reached the target again, but this level "
+                                 "has already paid its gold bar. Play a different level to try "
+                                 "and get another gold bar")
+                : QStringLiteral("Congratulations! You win a gold bar! Play a different level "
+                                 "to try and get another gold bar");
         s.goldwon = 1;
     } else {
         verdict.endtext = QStringLiteral("Unlucky! Try again, and if you can make a profit of "

@@ -79,7 +79,7 @@ void recordClosingPrices(GameState& state);
 // On the 15th: the month's unemployment change, its information box and the slot-4 headline.
 void unemployment(Game& game);
 // Values the position on the deadline day, reports profit or loss in a plain box and awards a
-// gold bar (once while goldwon is 1).
+// gold bar when the level in force has not paid one before (levelswon).
 LevelVerdict goalcheck(Game& game);
 // True when the date just reached is the level's deadline. Never in free play (endday 0).
 bool isDeadline(const GameState& state);

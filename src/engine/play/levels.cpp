@@ -188,6 +188,11 @@ QString levelProgressText(const GameState& s) {
                              : QStringLiteral(", %1 days left").arg(left));
 }
 
+int levelInForce(const GameState& s) {
+    const int level = levelOf(s);
+    return level == kDefaultLevel ? 0 : level >= 0 ? level : -1;
+}
+
 const LevelRow& defaultLevel() {
     static const LevelRow level{QString(),
                                 0,
@@ -341,6 +346,26 @@ int chosenMode(const NewGame& ng) {
     return ng.view.sel3 ? 3 : ng.view.sel2 ? 2 : 1;
 }
 
+QString headingOf(const NewGame& ng) {
+    switch (chosenMode(ng)) {
+    case 2:
+        return QStringLiteral("Free play");
+    case 3:
+        return QStringLiteral("Two-player game");
+    default:
+        return levelHeading(ng.view.listRow);
+    }
+}
+
+int nextLevel(const GameState& s, int won) {
+    for (int step = 1; step < kLevelCount; ++step) {
+        const int row = (won + step) % kLevelCount;
+        if (!levelLocked(levelTable()[row], s.goldbarcount) && (s.levelswon >> row & 1) == 0)
+            return row;
+    }
+    return -1;
+}
+
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
                         const QString& p2caption) {
     if (game.state.twoplayer == 1) {
@@ -350,15 +375,12 @@ StartOutcome startCheck(Game& game, const QString& playername, const QString& p1
                 QStringLiteral("Please input names for player 1 and 2 by pressing 'Edit names.'"));
             return StartOutcome::Refused;
         }
-        game.state.p1name.assign(p1caption.left(20));
-        game.state.p2name.assign(p2caption.left(20));
         return StartOutcome::Started;
     }
     if (playername.isEmpty()) {
         game.messages.show(Kind::Information, QStringLiteral("Please type in a player name."));
         return StartOutcome::NameMissing;
     }
-    game.state.username.assign(playername.left(20));
     return StartOutcome::Started;
 }
 

@@ -16,6 +16,8 @@
 namespace quotara {
 
 constexpr int kLevelCount = 15; // rows 0..14 of the level list
+// Each level pays one gold bar, once: the most a player can win.
+constexpr int kMostGoldBars = kLevelCount;
 
 struct LevelRow {
     QString entry;       // list entry, "Level 1 (0 bars)"
@@ -43,7 +45,6 @@ QString levelHeading(int row);
 // by 1st February 1999, 31 days left", "Free play: no target and no deadline". The level is
 // the row whose target and deadline are in force.
 QString levelProgressText(const GameState& state);
-
 // What the window applies when created and after a refusal. Unlike row 0 it asks for a
 // profit of £1,000 (target 16000); its entry is empty and it needs no bars.
 const LevelRow& defaultLevel();
@@ -129,13 +130,21 @@ void restoreLevel(NewGame& ng, GameState& state, int mode, int level);
 void restorePlayUntil(NewGame& ng, const GameState& state);
 // The mode whose marker is shown: 1, 2 or 3.
 int chosenMode(const NewGame& ng);
+// The window's big heading (`level`): the level chosen in single play ("Level 3", "Bonus
+// Level"), "Free play" or "Two-player game".
+QString headingOf(const NewGame& ng);
+// After level row `won` was won: the next row in the list, from the top again after the last,
+// that the gold bars open and that has not paid its bar yet; -1 when there is none.
+int nextLevel(const GameState& state, int won);
 
 enum class StartOutcome {
     Refused,     // two-player without both names: message shown, nothing else happens
     NameMissing, // message shown, the window stays; the game is left as it was
+    Kept,        // the player chose to go on with the game being played: nothing changed
     Started,     // username (or both players' names) set: the window hides and the game begins
 };
-// The checks of Start, with their messages; Session::start runs them and what follows.
+// The checks of Start, with their messages; Session::start runs them and what follows. Started
+// means the names may begin a game; nothing in the game has changed yet.
 // p1caption, p2caption: the texts of `player1name` and `player2name`, the names of a
 // two-player game.
 StartOutcome startCheck(Game& game, const QString& playername, const QString& p1caption,
@@ -144,6 +153,9 @@ StartOutcome startCheck(Game& game, const QString& playername, const QString& p1
 // The level row 0..14 whose money, target and deadline the game has, kDefaultLevel for the
 // default configuration, or kNoLevel for anything else (free play, a two-player game).
 int levelOf(const GameState& state);
+// The level row whose gold bar a win of this game pays: levelOf's, the default configuration
+// counting as Level 1 (row 0, whose heading the window shows it under); -1 for none.
+int levelInForce(const GameState& state);
 
 // The level's name in the Performance window: "Level 1" .. "Level 14", "Bonus Level" for rows
 // 0..14; the default configuration and free play by name.

@@ -1,5 +1,6 @@
 #include "play/newgamereset.h"
 
+#include "market/headlines.h"
 #include "play/record.h"
 #include "play/startup.h"
 
@@ -33,6 +34,8 @@ void newgamereset(GameState& s) {
 
     for (int n = 1; n <= kNewsCount; ++n)
         s.newsitems[n].used = 0;
+    // The ticker says what the World News page says, not the last game's headlines.
+    s.tickerText = tickerText(s);
 
     // A new game, or the next after a level: its record starts today.
     startRecord(s);

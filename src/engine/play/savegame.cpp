@@ -39,6 +39,7 @@ bool fileexists(const QString& name) {
 
 void loadRefresh(GameState& s, bool slotsRestored) {
     dayeval(s);
+    // The ticker scrolls the loaded game's headlines, never the game it replaces.
     if (slotsRestored) {
         s.tickerText = tickerText(s);
         return;
@@ -54,6 +55,7 @@ void loadRefresh(GameState& s, bool slotsRestored) {
     put(s.headlines1, s.headline1item);
     put(s.headlines2, s.headline2item);
     put(s.headlines4, s.headline4item);
+    s.tickerText = tickerText(s);
 }
 
 QString saveFailureText(const SaveFailure& failure) {

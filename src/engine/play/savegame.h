@@ -27,9 +27,9 @@ SavedLevel savedLevel(const NewGame& ng);
 bool fileexists(const QString& name);
 
 // The load's refresh figures, which the window then copies: the calendar step (dayeval); when
-// the slots came back with the state file, the ticker text of those headlines; otherwise
-// (a save without one) slots 1, 2 and 4 from the item numbers last put in them, a slot whose
-// number is 0 left empty, and the ticker text as it was.
+// the slots did not come back with a state file (a save without one), slots 1, 2 and 4 from
+// the item numbers last put in them, a slot whose number is 0 left empty; then the ticker
+// text of those headlines.
 void loadRefresh(GameState& state, bool slotsRestored);
 
 // The standard error text with the file and the system's reason:

@@ -214,6 +214,8 @@ constexpr std::array kFields = {
     recordTrades(),
     entry<&GameState::goldbarcount>().in(0, 255).addedIn(2), // a load never lowers it
     recordStart(),
+    // A load never forgets a level won, nor lets it pay again.
+    entry<&GameState::levelswon>().in(0, (1 << kLevelCount) - 1).addedIn(3),
 };
 // Version 1's layout, which every game saved so far has: 385 bytes in all.
 static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==

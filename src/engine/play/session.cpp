@@ -1,6 +1,7 @@
 #include "play/session.h"
 
 #include "editor/newsfile.h"
+#include "play/goldbars.h"
 #include "play/newgamereset.h"
 #include "play/record.h"
 #include "play/savegame.h"
@@ -20,10 +21,12 @@ const QString kDisclaimer = QStringLiteral(
     "a GAME. Continue?");
 const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
 const QString kNoGame = QStringLiteral("You must start a new game first!");
-const QString kGoldBarsKey = QStringLiteral("GoldBars/count");
 const QString kForgetQuestion = QStringLiteral(
     "Forget all your gold bars? The levels they unlock will be locked again, also at the next "
     "start.");
+const QString kAbandonQuestion = QStringLiteral(
+    "Abandon the game you are playing?\n\nWhat you have done in it since you started, loaded "
+    "or last saved it is lost.");
 const QString kEditing = QStringLiteral(
     "The Game Editor is on. Choose Options > Game Editor to go back to the game first.");
 
@@ -45,7 +48,7 @@ class DayEnd final : public DayViews {
 
 bool Session::startUp(bool askDisclaimer) {
     GameState& s = game_.state;
-    if (keptGoldBars_ < 0) restoreGoldBars();
+    if (!keptGoldBars_) restoreGoldBars();
     if (s.twoplayer == 1) s.player = 1;
 
     if (askDisclaimer && !game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
@@ -109,15 +112,22 @@ StartOutcome Session::start(const StartNames& names) {
     const StartOutcome outcome =
         startCheck(game_, names.playername, names.p1caption, names.p2caption);
     // A refused Start leaves the running game as it was.
-    if (outcome != StartOutcome::Started) {
+    if (outcome != StartOutcome::Started || !mayReplaceGame()) {
         s.twoplayer = twoplayerInForce;
-        return outcome;
+        return outcome == StartOutcome::Started ? StartOutcome::Kept : outcome;
+    }
+    if (s.twoplayer == 1) {
+        s.p1name.assign(names.p1caption.left(20));
+        s.p2name.assign(names.p2caption.left(20));
+    } else {
+        s.username.assign(names.playername.left(20));
     }
     applyPendingChoices();
     // Whatever the last game left in the bank, the new one has the level's money.
     applyStartValues(newGame_, s);
     if (s.twoplayer == 1) beginTwoPlayer(s);
     phase_ = Phase::Playing;
+    unsaved_ = false;
     views_.closeNewGameChoices();
     views_.showGame();
     newgamereset(s);
@@ -127,8 +137,12 @@ StartOutcome Session::start(const StartNames& names) {
 
 bool Session::continueAfterLevel() {
     if (phase_ != Phase::LevelEnded) return true;
-    // The level is over: what the new-game window shows is in force from here.
+    // The level is over: what the new-game window shows is in force from here. Unless the
+    // player chose otherwise meanwhile, a won level leads on to the next one it left open.
+    const bool chosen = pending_.has_value();
     applyPendingChoices();
+    const int next = chosen || wonLevel_ < 0 ? -1 : nextLevel(game_.state, wonLevel_);
+    if (next >= 0) applyLevel(newGame_, game_.state, levelTable()[next], next);
     newgamereset(game_.state);
     views_.showNewMarket();
     views_.showNewGameChoices();
@@ -156,18 +170,27 @@ bool Session::refuse() {
 bool Session::saveGame() {
     // With no game there is nothing to save, and a save would overwrite the player's game.
     if (refuse()) return false;
-    return savegame(game_, newGame_);
+    if (!savegame(game_, newGame_)) return false;
+    unsaved_ = false;
+    return true;
+}
+
+bool Session::mayReplaceGame() {
+    // Nothing to lose: no game, a level that has ended, or a game as it was started, loaded,
+    // resumed or saved.
+    if (!gameOn() || !unsaved_) return true;
+    return game_.messages.ask(Messages::Kind::Caution, kAbandonQuestion);
 }
 
 bool Session::loadGame() {
     return loadSet(false);
 }
 
-bool Session::resumeGame() {
-    return loadSet(true);
+bool Session::resumeGame(bool quietly) {
+    return loadSet(true, quietly);
 }
 
-bool Session::loadSet(bool resume) {
+bool Session::loadSet(bool resume, bool quietly) {
     if (phase_ == Phase::Ending) return false;
     // The autosave as the last End Day left it.
     if (resume && !finishAutosave()) return false;
@@ -181,16 +204,22 @@ bool Session::loadSet(bool resume) {
             reportRefusal(game_.messages, read);
         return false;
     }
+    // Only a load that can take place asks whether to give up the game being played.
+    if (!mayReplaceGame()) return false;
     const int bars = game_.state.goldbarcount;
+    const std::uint16_t levelsWon = game_.state.levelswon;
     applySavedGame(read, game_.state, newGame_);
     // A game saved without its record starts one here.
     if (game_.state.record.days.empty()) startRecord(game_.state);
-    // Gold bars are never lost by a load: the game's own, or those won since if more.
-    game_.state.goldbarcount =
-        static_cast<std::uint8_t>(std::max<int>(bars, game_.state.goldbarcount));
+    // Gold bars are never lost by a load: the game's own, or those won since if more; a
+    // level won before or since stays won, so it never pays again.
+    game_.state.goldbarcount = static_cast<std::uint8_t>(
+        std::min<int>(kMostGoldBars, std::max<int>(bars, game_.state.goldbarcount)));
+    game_.state.levelswon |= levelsWon;
     keepGoldBars();
     pending_.reset();
     phase_ = Phase::Playing;
+    unsaved_ = false;
 
     // 5. The refresh.
     loadRefresh(game_.state, read.hasState);
@@ -200,9 +229,10 @@ bool Session::loadSet(bool resume) {
     views_.showGame();
 
     // 7.
-    game_.messages.show(Messages::Kind::Information,
-                        resume ? QStringLiteral("Game resumed.")
-                               : QStringLiteral("Game loaded successfully."));
+    if (!quietly)
+        game_.messages.show(Messages::Kind::Information,
+                            resume ? QStringLiteral("Game resumed.")
+                                   : QStringLiteral("Game loaded successfully."));
     return true;
 }
 
@@ -210,8 +240,10 @@ DayResult Session::endDay(DayViews& views) {
     if (refuse()) return DayResult::Refused;
     DayEnd day(views);
     const DayResult result = endofday(game_, day);
+    unsaved_ = true;
     if (day.verdict) {
         phase_ = Phase::LevelEnded;
+        wonLevel_ = day.verdict->won ? levelInForce(game_.state) : -1;
         autosaveWanted_ = false;
         if (!game_.folder.isNone()) autosaver_.remove(SaveSet::autosave(game_.folder));
         tellAutosaveFailure(autosaver_.takeFailure());
@@ -274,17 +306,18 @@ bool Session::hasAutosave() const {
 
 void Session::restoreGoldBars() {
     GameState& s = game_.state;
-    const int kept = std::clamp(game_.settings.intValue(kGoldBarsKey, 0), 0, 255);
-    s.goldbarcount = static_cast<std::uint8_t>(std::max<int>(s.goldbarcount, kept));
+    const GoldBars kept = readGoldBars(game_.settings);
+    s.goldbarcount = static_cast<std::uint8_t>(std::max<int>(s.goldbarcount, kept.count));
+    s.levelswon |= kept.levelsWon;
     keptGoldBars_ = kept;
     keepGoldBars();
 }
 
 void Session::keepGoldBars() {
-    const int count = game_.state.goldbarcount;
-    if (keptGoldBars_ < 0 || count == keptGoldBars_) return;
-    keptGoldBars_ = count;
-    const QString failure = game_.settings.set(kGoldBarsKey, QString::number(count));
+    const GoldBars now{game_.state.goldbarcount, game_.state.levelswon};
+    if (!keptGoldBars_ || now == *keptGoldBars_) return;
+    keptGoldBars_ = now;
+    const QString failure = writeGoldBars(game_.settings, now);
     if (!failure.isEmpty())
         game_.messages.show(Messages::Kind::Error,
                             QStringLiteral("Your gold bars could not be kept for the next "
@@ -293,9 +326,10 @@ void Session::keepGoldBars() {
 }
 
 bool Session::forgetGoldBars() {
-    if (!game_.messages.ask(Messages::Kind::Confirmation, kForgetQuestion)) return false;
+    if (!game_.messages.ask(Messages::Kind::Caution, kForgetQuestion)) return false;
     GameState& s = game_.state;
     s.goldbarcount = 0;
+    s.levelswon = 0;
     s.goldwon = 0;
     newGame_.goldLevel = kNoLevel;
     refreshGoldbars(newGame_, s);
@@ -306,7 +340,9 @@ bool Session::forgetGoldBars() {
 TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
     // A dialog left open past the game's end must not trade into the next one.
     if (refuse()) return {};
-    return tradeOk(game_, dialogCaption, share, quantityText);
+    TradeOutcome outcome = tradeOk(game_, dialogCaption, share, quantityText);
+    if (outcome.completed) unsaved_ = true;
+    return outcome;
 }
 
 void Session::toggleEditor() {
@@ -325,6 +361,14 @@ bool Session::playersAllowed() {
     if (gameOn()) return true;
     game_.messages.show(Messages::Kind::Plain, kNoGame);
     return false;
+}
+
+void Session::showStatus() {
+    if (!gameOn()) {
+        game_.messages.show(Messages::Kind::Plain, kNoGame);
+        return;
+    }
+    game_.messages.show(Messages::Kind::Information, levelProgressText(game_.state));
 }
 
 bool Session::askToQuit() {

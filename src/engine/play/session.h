@@ -10,6 +10,7 @@
 
 #include "play/autosaver.h"
 #include "play/endofday.h"
+#include "play/goldbars.h"
 #include "play/levels.h"
 #include "state/game.h"
 #include "trading/trade.h"
@@ -121,11 +122,12 @@ class Session {
 
     // Start of the new-game window: the game begins with the money, target and deadline the
     // window shows; a two-player game with player 1's turn, each player with that money.
-    // Every check comes first: after Refused or NameMissing nothing in the game has changed.
+    // Every check comes first, then the question whether to abandon the game being played
+    // (mayReplaceGame): after Refused, NameMissing or Kept nothing in the game has changed.
     StartOutcome start(const StartNames& names);
 
     // Continue of the end-of-level window: the market back at its start values, the new-game
-    // window up and start-up run again. False when the disclaimer was answered No: the
+    // window up (after a won level, with the next level open in it) and start-up run again. False when the disclaimer was answered No: the
     // program ends. Only at a level's end; otherwise nothing happens.
     bool continueAfterLevel();
 
@@ -134,13 +136,17 @@ class Session {
     bool saveGame();
 
     // File > Load Game: every file read and checked first; a refusal shows its message and
-    // changes nothing. Then the saved game into memory, the refresh, playing and "Game loaded
+    // changes nothing. Then the question whether to abandon the game being played
+    // (mayReplaceGame), the saved game into memory, the refresh, playing and "Game loaded
     // successfully.". True when loaded.
     bool loadGame();
 
     // File > Resume Game: the autosave brought back as Load Game brings back the saved game,
-    // with the same checks first; one that is refused is left as it is. True when resumed.
-    bool resumeGame();
+    // with the same checks and question first; one that is refused is left as it is. True
+    // when resumed.
+    // quietly: the program started again at a new zoom brings back the game it left, with
+    // no box to say so.
+    bool resumeGame(bool quietly = false);
     // File > Resume Game is offered: there is an autosave, or one is being written.
     bool hasAutosave() const;
     // From now on the autosave is written on a thread of its own (the game; tests write it
@@ -150,8 +156,8 @@ class Session {
     // failed.
     bool finishAutosave();
 
-    // Options > Forget Gold Bars...: after Yes to its question, no gold bars, here and from
-    // the next start on. True when forgotten.
+    // Options > Forget Gold Bars...: after Yes to its question (No by default), no gold bars
+    // and no level won, here and from the next start on. True when forgotten.
     bool forgetGoldBars();
 
     // Button4Click: the news file into the news table; an unreadable file is reported.
@@ -173,6 +179,9 @@ class Session {
     // Options > Players: true while a game is on; otherwise "You must start a new game
     // first!" and false.
     bool playersAllowed();
+    // Options > Status: where the game stands in its level (levelProgressText) in an
+    // information box while a game is on; otherwise "You must start a new game first!".
+    void showStatus();
 
     // The quit question (File > Exit, the end-of-level Exit). True when the player chose to
     // leave: the phase is Ending from here and nothing asks again. A game on is kept as the
@@ -192,12 +201,17 @@ class Session {
     // decides; otherwise it only closes.
     Closing closeNewGameChoices();
 
+    // A game about to take the place of the one on screen: true to go ahead. While a game is
+    // on and something happened in it since it was started, loaded, resumed or saved (a trade,
+    // an End Day), the player is asked whether to abandon it, No by default.
+    bool mayReplaceGame();
+
   private:
     // The message of an action refused outside its phase, or an empty text when allowed.
     QString refusal() const;
     bool refuse();
     void applyPendingChoices();
-    bool loadSet(bool resume);
+    bool loadSet(bool resume, bool quietly = false);
     void autosave();
     void handAutosave(); // the game to the autosaver
     void keepAtExit();
@@ -215,8 +229,10 @@ class Session {
     std::uint8_t pendingTwoplayer_ = 0;
     Autosaver autosaver_;
     bool autosaveWanted_ = false;      // the last job handed over writes, not removes
+    bool unsaved_ = false; // a trade or End Day since the game was started, loaded or saved
+    int wonLevel_ = -1;    // the level row the last level's end won, or -1
     bool autosaveFailureTold_ = false; // once per run
-    int keptGoldBars_ = -1;            // the count the settings hold; -1 before start-up
+    std::optional<GoldBars> keptGoldBars_; // what the settings hold; none before start-up
 };
 
 } // namespace quotara

@@ -46,6 +46,9 @@ struct GameState {
     std::uint8_t endday = 0, endmonth = 0;
     std::uint8_t goldbarcount = 0;
     std::uint8_t goldwon = 0; // 0 or 1
+    // The levels that have paid their gold bar: bit r for level row r (0..14). A level pays
+    // once, ever, so this lasts as the count does.
+    std::uint16_t levelswon = 0;
     PString<20> username;
     std::uint8_t twoplayer = 0; // 1: two-player game
     std::uint8_t player = 0;    // 1 or 2: whose turn it is; anything else: no hand-over

@@ -13,6 +13,8 @@ class Messages {
         Information,  // an information box
         Confirmation, // a confirmation box
         Error,        // the standard error box (file errors)
+        Caution,      // a confirmation whose Yes gives up something the player has: No is the
+                      // default, so Enter alone never loses it
     };
     virtual ~Messages() = default;
     // A box with an OK button.

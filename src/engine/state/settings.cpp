@@ -30,7 +30,7 @@ FileError Settings::load() {
     if (error.kind() == FileError::Kind::NotFound) return {};
     if (error.isError() && error != FileError::readBeyondEnd()) return error;
 
-    QMap<QString, QString> values;
+    QMap<QString, QStringList> values;
     QString group;
     for (const QByteArray& raw : bytes.split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
@@ -49,24 +49,43 @@ FileError Settings::load() {
             value.endsWith(QLatin1Char('"')))
             value = value.mid(1, value.size() - 2);
         const QString key = line.left(eq).trimmed();
-        values.insert(group.isEmpty() ? key : group + QLatin1Char('/') + key, value);
+        values[group.isEmpty() ? key : group + QLatin1Char('/') + key] << value;
     }
     values_ = std::move(values);
     return {};
 }
 
 QString Settings::value(const QString& key, const QString& fallback) const {
-    return values_.value(key, fallback);
+    const auto it = values_.constFind(key);
+    return it == values_.cend() ? fallback : it->constLast();
+}
+
+QString Settings::value(const QString& key, const std::function<bool(const QString&)>& usable,
+                        const QString& fallback) const {
+    const QStringList lines = values_.value(key);
+    for (auto it = lines.crbegin(); it != lines.crend(); ++it)
+        if (usable(*it)) return *it;
+    return fallback;
 }
 
 int Settings::intValue(const QString& key, int fallback) const {
     bool ok = false;
-    const int v = values_.value(key).toInt(&ok);
+    const int v = value(key).toInt(&ok);
     return ok ? v : fallback;
 }
 
+int Settings::intValue(const QString& key, int fallback, int low, int high) const {
+    const auto inRange = [low, high](const QString& text) {
+        bool ok = false;
+        const int v = text.toInt(&ok);
+        return ok && v >= low && v <= high;
+    };
+    const QString v = value(key, inRange, QString());
+    return v.isNull() ? fallback : v.toInt();
+}
+
 bool Settings::boolValue(const QString& key, bool fallback) const {
-    const QString v = values_.value(key);
+    const QString v = value(key);
     if (v == QLatin1String("true")) return true;
     if (v == QLatin1String("false")) return false;
     return fallback;
@@ -74,7 +93,7 @@ bool Settings::boolValue(const QString& key, bool fallback) const {
 
 QString Settings::set(const std::vector<std::pair<QString, QString>>& values) {
     for (const auto& [key, value] : values)
-        values_.insert(key, value);
+        values_.insert(key, {value});
     if (path_.isEmpty()) return {};
 
     // Grouped as they are read: the ungrouped keys under [General].
@@ -83,7 +102,10 @@ QString Settings::set(const std::vector<std::pair<QString, QString>>& values) {
         const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
         const QString group = slash < 0 ? kGeneral : it.key().left(slash);
         const QString key = slash < 0 ? it.key() : it.key().mid(slash + 1);
-        groups[group] << key + QLatin1Char('=') + it.value();
+        // A key on several lines keeps them all, so what a reader passed over stays passed
+        // over and the line it used stays in force.
+        for (const QString& value : *it)
+            groups[group] << key + QLatin1Char('=') + value;
     }
     QByteArray text;
     for (auto it = groups.cbegin(); it != groups.cend(); ++it) {

@@ -9,6 +9,9 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <utility>
 #include <vector>
@@ -28,10 +31,17 @@ class Settings {
     // stay as they were.
     FileError load();
 
-    // key: "zoom", or "group/key" as "Tips/ShowAtStartup".
+    // key: "zoom", or "group/key" as "Tips/ShowAtStartup". A key given on several lines has
+    // the value of the last one.
     QString value(const QString& key, const QString& fallback = {}) const;
     int intValue(const QString& key, int fallback) const;
     bool boolValue(const QString& key, bool fallback) const;
+    // The last of the key's lines that is a whole number in low..high; a line that is not (a
+    // value edited by hand, or left empty) is passed over as if it were not there.
+    int intValue(const QString& key, int fallback, int low, int high) const;
+    // The last of the key's values that usable accepts, or fallback.
+    QString value(const QString& key, const std::function<bool(const QString&)>& usable,
+                  const QString& fallback) const;
 
     // Sets the values and writes the file. They are in force for this run whatever happens;
     // a failure is returned as the text of a message box naming the system's reason.
@@ -40,7 +50,7 @@ class Settings {
 
   private:
     QString path_;
-    QMap<QString, QString> values_;
+    QMap<QString, QStringList> values_; // each key's values in the order of its lines
 };
 
 } // namespace quotara

@@ -40,7 +40,11 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
     if (restarted) shell.main().TipOfTheDay1->skipStartupTip();
     shell.main().showZoom(zoomInForce());
     QObject::connect(&shell.main(), &Tmain_screen::zoomChosen, &app, [&](int percent) {
-        const ZoomChange change{shell.session(), zoomInForce(), zoomSetByEnvironment(),
+        const ZoomChange change{shell.session(),
+                                zoomInForce(),
+                                zoomSetByEnvironment(),
+                                shell.main().pageInFront(),
+                                shell.main().selectedShare(),
                                 start.launch};
         // The next program is running: this one ends as after File > Exit, asking nothing.
         if (chooseZoom(change, percent)) emit shell.quitRequested();
@@ -48,8 +52,8 @@ int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& cl
 
     shell.main().show();
     if (start.mode.resume)
-        whenPlaced(shell.main(), [&shell, running] {
-            shell.main().ResumeGame1Click();
+        whenPlaced(shell.main(), [&shell, running, mode = start.mode] {
+            shell.main().resumeWhereLeft(mode.page, mode.share);
             if (running) running(shell);
         });
     else if (running)

@@ -23,6 +23,8 @@ QMessageBox::Icon iconOf(Messages::Kind kind) {
         return QMessageBox::Question;
     case Messages::Kind::Error:
         return QMessageBox::Critical;
+    case Messages::Kind::Caution:
+        return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,6 +36,7 @@ QString titleOf(Messages::Kind kind) {
     case Messages::Kind::Information:
         return QStringLiteral("Information");
     case Messages::Kind::Confirmation:
+    case Messages::Kind::Caution:
         return QStringLiteral("Confirm");
     case Messages::Kind::Error:
         return QStringLiteral("Error");
@@ -113,8 +116,8 @@ void QtMessages::show(Kind kind, const QString& text) {
 }
 
 bool QtMessages::ask(Kind kind, const QString& text) {
-    return run(kind, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-           QMessageBox::Yes;
+    const auto byDefault = kind == Kind::Caution ? QMessageBox::No : QMessageBox::Yes;
+    return run(kind, text, QMessageBox::Yes | QMessageBox::No, byDefault) == QMessageBox::Yes;
 }
 
 } // namespace quotara

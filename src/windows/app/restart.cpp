@@ -19,6 +19,10 @@ StartMode startModeOf(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         mode.restarted = mode.restarted || std::strcmp(argv[i], kRestartedFlag) == 0;
         mode.resume = mode.resume || std::strcmp(argv[i], kResumeFlag) == 0;
+        if (i + 1 < argc && std::strcmp(argv[i], kPageFlag) == 0)
+            mode.page = QString::fromLocal8Bit(argv[++i]);
+        else if (i + 1 < argc && std::strcmp(argv[i], kShareFlag) == 0)
+            mode.share = QString::fromLocal8Bit(argv[++i]).toInt();
     }
     return mode;
 }
@@ -107,7 +111,10 @@ bool chooseZoom(const ZoomChange& change, int percent) {
         return false;
     }
     QStringList arguments{QString::fromLatin1(kRestartedFlag)};
-    if (playing) arguments << QString::fromLatin1(kResumeFlag);
+    if (playing)
+        arguments << QString::fromLatin1(kResumeFlag) << QString::fromLatin1(kPageFlag)
+                  << change.page << QString::fromLatin1(kShareFlag)
+                  << QString::number(change.share);
     if (const QString failure = change.launch(arguments); !failure.isEmpty()) {
         messages.show(Messages::Kind::Error,
                       QStringLiteral("Quotara could not be started again (%1), so it goes on "

@@ -3,6 +3,7 @@
 // program offers to start again at it. A game being played is autosaved first and comes back
 // at once in the new program, which waits for this one to let go of the data folder.
 
+#include <QString>
 #include <QStringList>
 
 class QWidget;
@@ -17,6 +18,9 @@ class Session;
 // The arguments of a program started again by Options > Zoom.
 inline constexpr char kRestartedFlag[] = "--restarted"; // no disclaimer, no tip: same sitting
 inline constexpr char kResumeFlag[] = "--resume";       // the autosave resumed at once
+// Where the player was, to come back to: the page in front and the share chosen.
+inline constexpr char kPageFlag[] = "--page";   // followed by the page's name, "TabSheet2"
+inline constexpr char kShareFlag[] = "--share"; // followed by the share, 0..19
 
 // How long a restarted program waits for the one before it to end and free the data folder.
 inline constexpr std::chrono::milliseconds kRestartWait{10'000};
@@ -24,6 +28,8 @@ inline constexpr std::chrono::milliseconds kRestartWait{10'000};
 struct StartMode {
     bool restarted = false;
     bool resume = false;
+    QString page;   // empty: the page a load shows
+    int share = -1; // -1: the share a load shows
 };
 StartMode startModeOf(int argc, char* argv[]);
 
@@ -41,6 +47,8 @@ struct ZoomChange {
     Session& session;
     int inForce = 100;             // the zoom the windows have now
     bool setByEnvironment = false; // the player's QT_SCALE_FACTOR sizes the windows
+    QString page;                  // the page in front and the share chosen, for a game
+    int share = -1;                // that comes back in the next program
     std::function<QString(const QStringList&)> launch = launchAgain;
 };
 

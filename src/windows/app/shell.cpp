@@ -1,11 +1,18 @@
 #include "windows/app/shell.h"
 
 #include "market/calendar.h"
+#include "windows/app/restart.h"
 #include "windows/components/look.h"
 
 #include <QScreen>
 
 namespace quotara {
+
+namespace {
+
+const QString kTickerKey = QStringLiteral("Ticker/Show");
+
+} // namespace
 
 OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare)
     : newgame(session), about(), buysell(session), players(session.game()), datafiles(),
@@ -28,6 +35,8 @@ bool Shell::startUp(bool askDisclaimer) {
     if (!session_.startUp(askDisclaimer)) return false;
     others_ =
         std::make_unique<OtherWindows>(session_, [m = main_.get()] { return m->selectedShare(); });
+    tickerWanted_ = game_.settings.boolValue(kTickerKey, true);
+    main().showTickerChoice(tickerWanted_);
     connectWindows();
     return true;
 }
@@ -39,6 +48,8 @@ void Shell::connectWindows() {
     connect(&w->endgame, &Tendgame::quitRequested, this, &Shell::quitRequested);
     connect(&w->newgame, &Tnewgame::quitRequested, this, &Shell::quitRequested);
     connect(m, &Tmain_screen::goldBarsForgotten, &w->newgame, &Tnewgame::refreshView);
+    connect(m, &Tmain_screen::tickerChosen, this, &Shell::chooseTicker);
+    connect(&w->ticker, &Tticker::closedByPlayer, this, [this] { chooseTicker(false); });
 
     connect(m, &Tmain_screen::newGameRequested, this, [w] {
         w->newgame.show();
@@ -71,20 +82,57 @@ void Shell::connectWindows() {
     });
 }
 
-void Shell::placeTicker() {
-    // The ticker's own place suits a 640 x 480 screen, where it sits just under the centred
-    // main window. Elsewhere it goes just under the window, where the player looks, as long as
-    // the screen has room there.
-    QWidget& ticker = others_->ticker;
-    const QRect frame = main().frameGeometry();
-    QRect place(Tticker::kPlace, ticker.frameGeometry().size());
-    const bool justUnder = place.top() > frame.bottom() && place.top() - frame.bottom() <= 24 &&
-                           place.left() <= frame.right() && place.right() >= frame.left();
-    if (!justUnder) {
-        const QRect under(QPoint(main().geometry().left(), frame.bottom() + 6), place.size());
-        if (main().screen() && main().screen()->availableGeometry().contains(under)) place = under;
+void Shell::chooseTicker(bool shown) {
+    tickerWanted_ = shown;
+    main().showTickerChoice(shown);
+    const QString failure =
+        game_.settings.set(kTickerKey, shown ? QStringLiteral("true") : QStringLiteral("false"));
+    if (!failure.isEmpty()) game_.messages.show(Messages::Kind::Error, failure);
+    showTicker();
+}
+
+void Shell::showTicker() {
+    if (!others_) return;
+    Tticker& ticker = others_->ticker;
+    if (!tickerWanted_ || !session_.gameOn()) {
+        ticker.hide();
+        return;
     }
-    ticker.move(place.topLeft());
+    if (ticker.isVisible()) return;
+    placeTicker();
+    ticker.show();
+    // The frames are the window manager's: where they fall is known only once both windows
+    // are framed, and a window shown again may be framed anew.
+    whenPlaced(ticker, [this] { placeTicker(); });
+}
+
+void Shell::placeTicker() {
+    Tticker& ticker = others_->ticker;
+    const QRect mainFrame = main().frameGeometry();
+    // Before its first frame the ticker's title bar is taken to be as high as the main
+    // window's.
+    const bool framed = ticker.frameGeometry() != ticker.geometry();
+    const QMargins margins =
+        framed ? QMargins(ticker.geometry().left() - ticker.frameGeometry().left(),
+                          ticker.geometry().top() - ticker.frameGeometry().top(),
+                          ticker.frameGeometry().right() - ticker.geometry().right(),
+                          ticker.frameGeometry().bottom() - ticker.geometry().bottom())
+               : QMargins(main().geometry().left() - mainFrame.left(),
+                          main().geometry().top() - mainFrame.top(),
+                          mainFrame.right() - main().geometry().right(),
+                          mainFrame.bottom() - main().geometry().bottom());
+    QRect frame(QPoint(mainFrame.left(), mainFrame.bottom() + 1),
+                ticker.size().grownBy(margins));
+    // Where the screen has no room under the window, just over it; at worst inside the screen.
+    if (const QScreen* screen = main().screen()) {
+        const QRect room = screen->availableGeometry();
+        if (frame.bottom() > room.bottom()) frame.moveBottom(mainFrame.top() - 1);
+        if (frame.top() < room.top()) frame.moveTop(room.bottom() - frame.height() + 1);
+        if (frame.right() > room.right()) frame.moveRight(room.right());
+        if (frame.left() < room.left()) frame.moveLeft(room.left());
+    }
+    const QRect client = frame.marginsRemoved(margins);
+    if (client != ticker.geometry()) ticker.setGeometry(client);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -117,8 +165,7 @@ void Shell::showGame() {
         // A verdict left over from an earlier level would reset this game on its Continue.
         others_->endgame.hide();
         others_->players.hide();
-        placeTicker();
-        others_->ticker.show();
+        showTicker();
     }
     main().raise();
     main().activateWindow(); // the keys go to the game
@@ -133,7 +180,10 @@ void Shell::showNewMarket() {
     main().resetViews();
     main().selectLookupPage();
     main().dataload();
-    if (others_) others_->performance.refreshRecord(); // a new game's record
+    if (others_) {
+        others_->ticker.setText(game_.state.tickerText);
+        others_->performance.refreshRecord(); // a new game's record
+    }
 }
 
 void Shell::showLoadedGame() {

@@ -68,6 +68,10 @@ class Shell : public QObject, private SessionViews, private DayViews {
 
   private:
     void connectWindows();
+    // The ticker shows during a game while the player wants it (Options > News Ticker, kept
+    // in the settings), always opening just under the main window, whole on its screen.
+    void chooseTicker(bool shown);
+    void showTicker();
     void placeTicker();
 
     // SessionViews
@@ -93,6 +97,7 @@ class Shell : public QObject, private SessionViews, private DayViews {
     Session session_;
     std::unique_ptr<Tmain_screen> main_;
     std::unique_ptr<OtherWindows> others_;
+    bool tickerWanted_ = true;
 };
 
 } // namespace quotara

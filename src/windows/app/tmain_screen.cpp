@@ -109,6 +109,8 @@ void Tmain_screen::connectHandlers() {
     connect(ui->Datafiles1, &QAction::triggered, this, &Tmain_screen::Datafiles1Click);
     connect(ui->Players1, &QAction::triggered, this, &Tmain_screen::Players1Click);
     connect(ui->GameEditor1, &QAction::triggered, this, &Tmain_screen::GameEditor1Click);
+    connect(ui->Status1, &QAction::triggered, this, &Tmain_screen::Status1Click);
+    connect(ui->NewsTicker1, &QAction::triggered, this, &Tmain_screen::tickerChosen);
     connect(ui->Performance1, &QAction::triggered, this, &Tmain_screen::Performance1Click);
     connect(ui->ForgetGoldBars1, &QAction::triggered, this, &Tmain_screen::ForgetGoldBars1Click);
     connect(ui->Contents1, &QAction::triggered, this, &Tmain_screen::Contents1Click);
@@ -304,6 +306,20 @@ int Tmain_screen::selectedShare() const {
 void Tmain_screen::selectShare(int share) {
     ui->TabSheet1->select(share);
     lookupsel();
+}
+
+QString Tmain_screen::pageInFront() const {
+    return ui->PageControl1->currentWidget()->objectName();
+}
+
+void Tmain_screen::bringPageToFront(const QString& page) {
+    for (QWidget* p : std::initializer_list<QWidget*>{ui->TabSheet6, ui->TabSheet1, ui->TabSheet2,
+                                                      ui->TabSheet3, ui->TabSheet4})
+        if (p->objectName() == page) ui->PageControl1->setCurrentWidget(p);
+}
+
+void Tmain_screen::showTickerChoice(bool shown) {
+    ui->NewsTicker1->setChecked(shown);
 }
 
 QMenu* Tmain_screen::popupMenu() const {

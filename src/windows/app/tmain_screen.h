@@ -61,6 +61,11 @@ class Tmain_screen : public QMainWindow {
 
     int selectedShare() const;   // the lookup list's index, share 0..19; -1 when empty
     void selectShare(int share); // 0..19, then lookupsel
+    // The game page in front, by its object name ("TabSheet2"), and bringing one to the front.
+    QString pageInFront() const;
+    void bringPageToFront(const QString& page);
+    // Options > News Ticker ticked or not.
+    void showTickerChoice(bool shown);
     StatusPanels& statusPanels() { return *status_; }
     QLabel* statusPanel(int panel) const { return status_->panel(panel); } // 0 money .. 3 prices
     QMenu* popupMenu() const;
@@ -84,6 +89,7 @@ class Tmain_screen : public QMainWindow {
     void firstShown();              // the window is on screen for the first time
     void goldBarsForgotten();       // Options > Forget Gold Bars... answered Yes
     void zoomChosen(int percent);   // Options > Zoom: 100, 150 or 200
+    void tickerChosen(bool shown);  // Options > News Ticker ticked or cleared
 
   public slots:
     void dataload();  // the refresh of all pages
@@ -97,11 +103,15 @@ class Tmain_screen : public QMainWindow {
     void NewGame1Click();
     void LoadGame1Click();
     void ResumeGame1Click(); // File > Resume Game
+    // The game the program before this one left at a new zoom, back on the page and share the
+    // player had, with no box to say so.
+    void resumeWhereLeft(const QString& page, int share);
     void SaveGame1Click();
     void Exit1Click();
     void Datafiles1Click();
     void Players1Click();
     void GameEditor1Click();
+    void Status1Click(); // Options > Status
     void Performance1Click();
     void ForgetGoldBars1Click(); // Options > Forget Gold Bars...
     void Contents1Click();

@@ -4,6 +4,7 @@
 // a request to the window that answers it.
 
 #include "play/session.h"
+#include "state/gamestate.h"
 #include "state/helptopics.h"
 #include "windows/components/ttipoftheday.h"
 
@@ -21,6 +22,14 @@ void Tmain_screen::LoadGame1Click() {
 
 void Tmain_screen::ResumeGame1Click() {
     session_.resumeGame();
+    showResume();
+}
+
+void Tmain_screen::resumeWhereLeft(const QString& page, int share) {
+    if (session_.resumeGame(true)) {
+        bringPageToFront(page);
+        if (share >= 0 && share < kShareCount) selectShare(share);
+    }
     showResume();
 }
 
@@ -43,6 +52,10 @@ void Tmain_screen::Players1Click() {
 // The editor and the five game pages take turns; no day ends while editing.
 void Tmain_screen::GameEditor1Click() {
     session_.toggleEditor();
+}
+
+void Tmain_screen::Status1Click() {
+    session_.showStatus();
 }
 
 void Tmain_screen::ForgetGoldBars1Click() {

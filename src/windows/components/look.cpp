@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWidget>
@@ -25,7 +26,48 @@
 
 namespace quotara {
 
+namespace {
+
+// Fusion draws a scroll bar's thumb a shade lighter than its groove, with a hairline edge; on
+// its plain grey a player takes the darker groove for the thumb: at the top of a page the
+// "thumb" seems to sit at the bottom, and in the middle there seem to be two. The thumb is
+// drawn here as a solid darker bar, so it shows where the page is.
+class ClearScrollBars final : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarSlider)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider rest = *bar;
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+        const QRect thumb = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
+        if (thumb.isEmpty()) return;
+        const bool on = bar->activeSubControls & SC_ScrollBarSlider;
+        QColor fill = bar->palette.color(QPalette::Mid);
+        if (on && (bar->state & State_Sunken))
+            fill = fill.darker(130);
+        else if (on && (bar->state & State_MouseOver))
+            fill = fill.darker(115);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(bar->palette.color(QPalette::Dark));
+        painter->setBrush(fill);
+        painter->drawRoundedRect(QRectF(thumb).adjusted(1.5, 1.5, -1.5, -1.5), 2, 2);
+        painter->restore();
+    }
+};
+
+} // namespace
+
 void applyLook(QApplication& app) {
+    // A desktop's own style draws its scroll bars as its other programs do.
+    if (app.style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0)
+        app.setStyle(new ClearScrollBars(QStyleFactory::create(QStringLiteral("Fusion"))));
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -23,7 +23,8 @@ class QWidget;
 
 namespace quotara {
 
-// Font substitutions for the faces the forms name, and the default face of the windows.
+// Font substitutions for the faces the forms name, the default face of the windows, and
+// scroll bars whose thumb stands out from its groove.
 void applyLook(QApplication& app);
 
 // The forms give font sizes in points at 96 dpi (12 pt = 16 px); the game is laid out in

@@ -5,6 +5,7 @@
 #include "windows/components/look.h"
 #include "windows/components/tbanner.h"
 
+#include <QCloseEvent>
 #include <QLayout>
 
 namespace quotara {
@@ -13,12 +14,11 @@ Tticker::Tticker(Game& game, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       ui(std::make_unique<Ui::Tticker>()) {
     ui->setupUi(this);
-    // It only shows the headlines: showing it never takes the keyboard from the game.
+    // It only shows the headlines: showing it never takes the keyboard from the game. Clicked,
+    // it becomes the active window as any other does, so it can be moved or closed.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     usePixelFonts(this);
     setFixedSize(511, 31);
-    move(kPlace);
     // Banner1 fills the window from the start, not only once it is shown: the offset's
     // arithmetic uses its width.
     layout()->activate();
@@ -35,6 +35,12 @@ void Tticker::setText(const QString& text) {
     if (text.isEmpty()) return;
     if (text == ui->Banner1->scrollText() && ui->Banner1->scrollingEnabled()) return;
     ui->Banner1->setScrollText(text);
+}
+
+void Tticker::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // The game itself only ever hides it.
+    if (event->isAccepted()) emit closedByPlayer();
 }
 
 QString Tticker::text() const {

@@ -2,7 +2,6 @@
 // The small "News headlines" window: Banner1 fills it and scrolls the day's headlines from
 // right to left, 4 pixels every 50 ms, with a gap between passes.
 
-#include <QPoint>
 #include <QWidget>
 
 #include <memory>
@@ -20,9 +19,6 @@ class Tticker : public QWidget {
     Q_OBJECT
 
   public:
-    // Where the window opens on the screen, as made for 640 x 480.
-    static constexpr QPoint kPlace{64, 406};
-
     // Created hidden; Banner1 scrolls its single space from the start.
     explicit Tticker(Game& game, QWidget* parent = nullptr);
     ~Tticker() override;
@@ -32,6 +28,13 @@ class Tticker : public QWidget {
     void setText(const QString& text);
     QString text() const;
     TBanner* banner() const;
+
+  signals:
+    // The player closed the window (its close box, or the window manager's Close).
+    void closedByPlayer();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     std::unique_ptr<Ui::Tticker> ui;

@@ -74,7 +74,7 @@ void Tnewgame::showView() {
         const QSignalBlocker quiet(ui->levels);
         ui->levels->setCurrentRow(v.listRow);
     }
-    ui->level->setText(levelHeading(v.listRow));
+    ui->level->setText(headingOf(ng_));
     ui->target->setText(v.targetText);
     ui->money->setText(v.moneyText);
     ui->sel1->setVisible(v.sel1);

@@ -194,12 +194,76 @@ TEST_F(Autosave, goldBarsLastFromRunToRunUntilForgotten) {
         next.messages.answers = {false, true};
         EXPECT_FALSE(next.session.forgetGoldBars());
         EXPECT_EQ(next.game.state.goldbarcount, 15);
+        next.game.state.levelswon = 0b101;
         EXPECT_TRUE(next.session.forgetGoldBars());
         EXPECT_EQ(next.game.state.goldbarcount, 0);
+        EXPECT_EQ(next.game.state.levelswon, 0);
         EXPECT_EQ(next.session.newGame().view.goldbarsLabel, "0 goldbars");
     }
     Program last(folder(), settings());
     EXPECT_EQ(last.game.state.goldbarcount, 0);
+    EXPECT_EQ(last.game.state.levelswon, 0);
+}
+
+// Saved on 28 January of Level 1, won, Continue into Level 2, the save loaded and won again:
+// the level paid once, and the next start knows which level it was.
+TEST_F(Autosave, aLevelPaysItsGoldBarOnceWhateverIsLoaded) {
+    const auto winLevel1 = [](Program& run) {
+        for (int d = 0; d < 4 && run.session.phase() == Phase::Playing; ++d)
+            run.session.endDay(run.none);
+        ASSERT_EQ(run.session.phase(), Phase::LevelEnded);
+    };
+    {
+        Program run(folder(), settings());
+        NewGame& ng = run.session.newGame();
+        run.session.choose([&](GameState& s) { levelload(ng, s, run.messages, 0); });
+        ASSERT_EQ(run.session.start({"Ann", {}, {}}), StartOutcome::Started);
+        for (int d = 1; d < 28; ++d)
+            run.session.endDay(run.none);
+        run.game.state.money = 20000; // worth enough to win
+        ASSERT_TRUE(run.session.saveGame());
+        winLevel1(run);
+        ASSERT_EQ(run.game.state.goldbarcount, 1);
+        ASSERT_TRUE(run.session.continueAfterLevel());
+        run.session.choose([&](GameState& s) { levelload(ng, s, run.messages, 1); });
+        ASSERT_EQ(run.session.start({"Ann", {}, {}}), StartOutcome::Started);
+        ASSERT_TRUE(run.session.loadGame());
+        winLevel1(run);
+        EXPECT_EQ(run.game.state.goldbarcount, 1);
+    }
+    Program next(folder(), settings());
+    EXPECT_EQ(next.game.state.goldbarcount, 1);
+    EXPECT_EQ(next.game.state.levelswon, 1) << "Level 1";
+    // A game saved now holds the level won: loaded where the settings know of none, it still
+    // cannot pay again.
+    next.play(0);
+    ASSERT_TRUE(next.session.saveGame());
+    Program elsewhere(folder(), dir.filePath("other.conf"));
+    ASSERT_TRUE(elsewhere.session.loadGame());
+    EXPECT_EQ(elsewhere.game.state.levelswon, 1);
+    EXPECT_EQ(elsewhere.game.state.goldbarcount, 1);
+}
+
+// Lines edited by hand: a count that is not a whole number of bars the levels can award, and
+// a list that names no level, are passed over; the other lines count.
+TEST_F(Autosave, goldBarsTheSettingsCannotGiveArePassedOver) {
+    const auto start = [this](const QByteArray& lines) {
+        test::writeFile(dir, "quotara.conf", "[General]\nzoom=150\n\n[GoldBars]\n" + lines);
+        return std::make_unique<Program>(folder(), settings());
+    };
+    for (const QByteArray count : {"99999", "4294967296", "-1", "16", "three"})
+        EXPECT_EQ(start("count=" + count + "\n")->game.state.goldbarcount, 0) << count.data();
+    auto run = start("count=3\ncount=\nlevels=1,2\nlevels=0,16\n");
+    EXPECT_EQ(run->game.state.goldbarcount, 3);
+    EXPECT_EQ(run->game.state.levelswon, 0b11);
+    EXPECT_EQ(run->game.settings.intValue("zoom", 100), 150);
+    // Written again for another choice, the lines still give the same.
+    run->session.choose([&](GameState& s) { cheat(run->session.newGame(), s, "Petra Lund"); });
+    run.reset();
+    run = std::make_unique<Program>(folder(), settings());
+    EXPECT_EQ(run->game.state.goldbarcount, 15);
+    EXPECT_EQ(run->game.state.levelswon, 0b11);
+    EXPECT_EQ(run->game.settings.intValue("zoom", 100), 150);
 }
 
 TEST_F(Autosave, goldBarsThatCannotBeKeptAreTold) {

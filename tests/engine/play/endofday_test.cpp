@@ -238,7 +238,9 @@ struct GoalCheck : ::testing::Test {
     void SetUp() override {
         g.startFreePlay();
         g.s.startmoney = 15000;
-        g.s.target = 16000;
+        g.s.target = 16000; // the default configuration: Level 1
+        g.s.endday = 1;
+        g.s.endmonth = 2;
     }
 };
 
@@ -298,10 +300,12 @@ TEST_F(GoalCheck, reachingTheTargetExactlyWinsOneBarPerRun) {
     EXPECT_EQ(g.s.goldbarcount, 3);
 }
 
-TEST_F(GoalCheck, theCountStopsAtTheMostItHolds) {
+// "Petra Lund" gives all fifteen bars with no level won: a win adds none beyond them.
+TEST_F(GoalCheck, theCountStopsAtWhatTheLevelsCanAward) {
     g.s.money = 20000;
-    g.s.goldbarcount = 255;
-    EXPECT_EQ(goalcheck(g.game).goldbars, "255 goldbars");
+    g.s.goldbarcount = 15;
+    EXPECT_EQ(goalcheck(g.game).goldbars, "15 goldbars");
+    EXPECT_EQ(g.s.levelswon, 1) << "the default configuration is Level 1";
 }
 
 TEST(FinancialInfo, textsAndTones) {

@@ -97,7 +97,7 @@ TEST_F(Levels, modesSetTheirLookAndValues) {
     EXPECT_EQ(state.endmonth, 0);
 }
 
-TEST_F(Levels, startChecksNamesAndNamesTheTwoPlayers) {
+TEST_F(Levels, startChecksTheNamesAndChangesNothing) {
     multiplayer(ng, state);
     EXPECT_EQ(startCheck(game, "Ann", "Ann", ""), StartOutcome::Refused);
     EXPECT_EQ(messages.log.back().kind, Kind::Plain);
@@ -105,18 +105,16 @@ TEST_F(Levels, startChecksNamesAndNamesTheTwoPlayers) {
               "Please input names for player 1 and 2 by pressing 'Edit names.'");
     EXPECT_TRUE(state.p1name.empty());
     messages.log.clear();
-    EXPECT_EQ(startCheck(game, "", "Ann", "A name of twenty-three"), StartOutcome::Started);
+    EXPECT_EQ(startCheck(game, "", "Ann", "Bob"), StartOutcome::Started);
     EXPECT_TRUE(messages.log.empty());
-    EXPECT_EQ(state.p1name.toQString(), "Ann");
-    EXPECT_EQ(state.p2name.toQString(), "A name of twenty-thr");
-    EXPECT_TRUE(state.username.empty());
+    EXPECT_TRUE(state.p1name.empty()) << "the names are the Session's to set, after its question";
 
     singleplay(ng, state);
     EXPECT_EQ(startCheck(game, "", "", ""), StartOutcome::NameMissing);
     EXPECT_EQ(messages.log.back().kind, Kind::Information);
     EXPECT_EQ(messages.log.back().text, "Please type in a player name.");
-    EXPECT_EQ(startCheck(game, "ABCDEFGHIJKLMNOPQRSTUVWXY", "", ""), StartOutcome::Started);
-    EXPECT_EQ(state.username.toQString(), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(startCheck(game, "Ann", "", ""), StartOutcome::Started);
+    EXPECT_TRUE(state.username.empty());
 }
 
 // A bar is earned once per level: replaying the level that earned it earns nothing more,

@@ -309,9 +309,9 @@ TEST(LoadRefresh, putsTheHeadlineItemsBackAndRunsTheCalendarStep) {
     s->headlines2.caption = QStringLiteral("stale");
     s->headlines2.number = 3;
     s->day = 31, s->month = 4, s->year = 1999;
-    s->tickerText = QStringLiteral("as it was");
+    s->tickerText = QStringLiteral("the game replaced");
     loadRefresh(*s, false);
-    EXPECT_EQ(s->tickerText, "as it was");
+    EXPECT_EQ(s->tickerText, "Twelve          Forty-four") << "the loaded game's own headlines";
     EXPECT_EQ(s->headlines1.caption, "Twelve");
     EXPECT_EQ(s->headlines1.numberText(), "12");
     EXPECT_EQ(s->headlines2.caption, "");

@@ -7,6 +7,7 @@
 #include "support/files.h"
 #include "support/sessionviews.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <tuple>
@@ -98,6 +99,61 @@ TEST_F(SessionTest, startWithANameShowsTheGameThenResetsAndRefreshes) {
     EXPECT_EQ(steps,
               QStringList({"closeNewGameChoices", "showGame Ann", "showNewMarket day 1 owned 0"}));
     EXPECT_EQ(session.phase(), Phase::Playing);
+    session.start({"ABCDEFGHIJKLMNOPQRSTUVWXY", {}, {}});
+    EXPECT_EQ(s.username.toQString(), "ABCDEFGHIJKLMNOPQRST") << "the first 20 characters";
+}
+
+// Start, Load and Resume ask before they replace a game in which something happened since it
+// was started, loaded, resumed or saved; No (the default) leaves it as it was.
+TEST_F(SessionTest, aGameIsReplacedOnlyAfterYesWhenThereIsSomethingToLose) {
+    const QString question = "ask (No) Abandon th";
+    const auto asked = [&] { return steps.contains(question); };
+    NoDayViews none;
+    session.startUp();
+    session.start({"Ann", {}, {}});
+    steps.clear();
+    EXPECT_EQ(session.start({"Bo", {}, {}}), StartOutcome::Started);
+    EXPECT_FALSE(asked()) << "nothing happened since Start";
+
+    session.endDay(none);
+    steps.clear();
+    messages.answers = {false};
+    EXPECT_EQ(session.start({"Cy", {}, {}}), StartOutcome::Kept);
+    EXPECT_EQ(steps, QStringList{question});
+    EXPECT_EQ(std::pair(s.username.toQString(), int(s.daycount)), std::pair(QString("Bo"), 2));
+
+    ASSERT_TRUE(session.saveGame());
+    steps.clear();
+    EXPECT_TRUE(session.loadGame());
+    EXPECT_FALSE(asked()) << "saved: nothing to lose";
+
+    s.money = 15000;
+    ASSERT_TRUE(session.trade(kBuyCaption, 3, "10").completed);
+    steps.clear();
+    messages.answers = {false};
+    EXPECT_FALSE(session.loadGame());
+    EXPECT_EQ(steps, QStringList{question});
+    EXPECT_EQ(s.shares[3].owned, 10);
+    messages.answers = {false};
+    EXPECT_FALSE(session.resumeGame());
+    EXPECT_EQ(s.shares[3].owned, 10);
+    steps.clear();
+    EXPECT_TRUE(session.loadGame()); // Yes
+    EXPECT_TRUE(asked());
+    EXPECT_EQ(s.shares[3].owned, 0);
+
+    // A refused load asks nothing; neither does a level that has ended.
+    session.endDay(none);
+    QFile::remove(folder().savedPlayersFile());
+    steps.clear();
+    EXPECT_FALSE(session.loadGame());
+    EXPECT_FALSE(asked());
+    s.endday = s.day + 1, s.endmonth = s.month;
+    session.endDay(none);
+    ASSERT_EQ(session.phase(), Phase::LevelEnded);
+    steps.clear();
+    session.start({"Di", {}, {}});
+    EXPECT_FALSE(asked());
 }
 
 // A refused Start must not wipe the running game: holdings, prices and date stay.

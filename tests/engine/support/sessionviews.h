@@ -16,8 +16,10 @@ class StepMessages final : public Messages {
   public:
     explicit StepMessages(QStringList& steps) : steps_(steps) {}
     void show(Kind, const QString& text) override { steps_ << QStringLiteral("show ") + text; }
-    bool ask(Kind, const QString& text) override {
-        steps_ << QStringLiteral("ask ") + text.left(10);
+    bool ask(Kind kind, const QString& text) override {
+        // A question that gives something up has No as its default.
+        steps_ << (kind == Kind::Caution ? QStringLiteral("ask (No) ") : QStringLiteral("ask ")) +
+                      text.left(10);
         if (answers.empty()) return true;
         const bool a = answers.front();
         answers.pop_front();

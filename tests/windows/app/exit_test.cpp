@@ -88,9 +88,11 @@ class ExitTest : public QObject {
         QStringList texts;
     };
     // answers: to the questions in turn, Yes after them. The next program is never started:
-    // launches are recorded, with what was on disk at that instant.
-    Run run(const std::function<void(Shell&)>& way, std::deque<bool> answers = {}) {
-        tmp_ = std::make_unique<QTemporaryDir>();
+    // launches are recorded, with what was on disk at that instant. A restarted program runs
+    // on the folder of the run before.
+    Run run(const std::function<void(Shell&)>& way, std::deque<bool> answers = {},
+            const StartMode& mode = {}) {
+        if (!mode.restarted) tmp_ = std::make_unique<QTemporaryDir>();
         launches_.clear();
         Settings settings(file("settings.ini"));
         settings.set(QStringLiteral("Tips/ShowAtStartup"), QStringLiteral("false")); // no tip
@@ -102,6 +104,7 @@ class ExitTest : public QObject {
         connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(kWatchdogExit); });
         Shell* running = nullptr;
         ProgramStart start;
+        start.mode = mode;
         start.launch = [&](const QStringList& arguments) {
             launches_.push_back(
                 {arguments,
@@ -190,9 +193,40 @@ class ExitTest : public QObject {
         QCOMPARE(r.code, 0);
         QCOMPARE(r.questions, 0);
         QCOMPARE(launches_.size(), 1u);
-        QCOMPARE(launches_[0].arguments, QStringList({"--restarted", "--resume"}));
+        QCOMPARE(launches_[0].arguments.mid(0, 2), QStringList({"--restarted", "--resume"}));
         QVERIFY(!launches_[0].game.isEmpty());
         QVERIFY(launches_[0].autosave == launches_[0].game);
+    }
+
+    // The next program comes back where the player was: the same page in front, the same
+    // share chosen, and no box to say that the game was resumed.
+    void aZoomRestartComesBackWhereThePlayerWas() {
+        qunsetenv("QT_SCALE_FACTOR");
+        run([](Shell& shell) {
+            playAndBuy(shell);
+            shell.main().selectShare(5);
+            shell.main().bringPageToFront(QStringLiteral("TabSheet3"));
+            find<QAction>(&shell.main(), "Zoom200")->trigger();
+        });
+        QCOMPARE(launches_.size(), 1u);
+        std::vector<QByteArray> words{"quotara"};
+        for (const QString& a : launches_[0].arguments)
+            words.push_back(a.toLocal8Bit());
+        std::vector<char*> argv;
+        for (QByteArray& w : words)
+            argv.push_back(w.data());
+        QString page;
+        int share = -1;
+        const Run r = run(
+            [&](Shell& shell) {
+                page = shell.main().pageInFront();
+                share = shell.main().selectedShare();
+                find<QAction>(&shell.main(), "Exit1")->trigger();
+            },
+            {}, startModeOf(int(argv.size()), argv.data()));
+        QCOMPARE(page, QStringLiteral("TabSheet3"));
+        QCOMPARE(share, 5);
+        QVERIFY2(!r.texts.contains(QStringLiteral("Game resumed.")), qPrintable(r.texts.join('|')));
     }
 
     void zoomWithoutRestart() {

@@ -229,6 +229,93 @@ class MainMenusTest : public QObject, test::MainScreenFixture {
         QCOMPARE(g->help->windowTitle(), QStringLiteral("Quotara Help - Share Prices"));
     }
 
+    // The fault: the thumb was drawn lighter than its groove, so at the top of a page the
+    // darker groove below it read as a thumb at the bottom. The darker part of the bar is
+    // where the page is: at its top end at the top, at its bottom end at the bottom.
+    void theHelpsScrollBarShowsWhereThePageIs() {
+        QVERIFY(opened());
+        action("Contents1")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(g->help));
+        QScrollBar* bar = g->help->browser()->verticalScrollBar();
+        QVERIFY(bar->isVisible() && bar->maximum() > 0);
+        // Just inside the arrows, on the bar's middle line.
+        const auto ends = [bar] {
+            const QImage picture = bar->grab().toImage();
+            const int x = picture.width() / 2, arrow = picture.width() + 2;
+            return std::pair(qGray(picture.pixel(x, arrow)),
+                             qGray(picture.pixel(x, picture.height() - 1 - arrow)));
+        };
+        const auto [top, bottom] = ends();
+        QVERIFY2(top < bottom, qPrintable(QStringLiteral("%1 %2").arg(top).arg(bottom)));
+        bar->setValue(bar->maximum());
+        const auto [topThen, bottomThen] = ends();
+        QVERIFY(bottomThen < topThen);
+    }
+
+    // Forget Gold Bars gives up what the player won: Enter alone answers No.
+    void forgettingGoldBarsAsksWithNoAsTheDefault() {
+        QVERIFY(opened());
+        s().goldbarcount = 3;
+        g->useRealBoxes();
+        bool noByDefault = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            noByDefault = box->defaultButton() == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        action("ForgetGoldBars1")->trigger();
+        QVERIFY(noByDefault);
+        QCOMPARE(s().goldbarcount, 3);
+    }
+
+    // The usual keys reach their commands wherever the focus is in the main window, beside
+    // Ctrl+E and the page keys.
+    void theUsualKeys() {
+        QVERIFY(playing());
+        QVERIFY(QTest::qWaitForWindowExposed(g->main));
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        find<QComboBox>("name")->setFocus();
+        const auto press = [](Qt::Key key, Qt::KeyboardModifiers with = Qt::ControlModifier) {
+            QTest::keyClick(QApplication::focusWidget(), key, with);
+        };
+        press(Qt::Key_E);
+        press(Qt::Key_S);
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("Game saved successfully."));
+        press(Qt::Key_E);
+        press(Qt::Key_O);
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("Game loaded successfully."));
+        QCOMPARE(s().day, 2);
+        press(Qt::Key_N);
+        QVERIFY(g->newgame->isVisible());
+        g->newgame->hide();
+        g->main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        press(Qt::Key_F1, Qt::NoModifier);
+        QVERIFY(g->help->isVisible());
+        g->help->hide();
+        QVERIFY(QTest::qWaitForWindowActive(g->main));
+        QSignalSpy quit(g->main, &Tmain_screen::quitRequested);
+        press(Qt::Key_Q);
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("Are you sure you want to quit Quotara?"));
+        QCOMPARE(quit.count(), 1);
+    }
+
+    // Options > Status says where the level stands, as the money panel's tooltip does.
+    void statusTellsTheLevel() {
+        QVERIFY(opened());
+        action("Status1")->trigger();
+        QCOMPARE(g->messages.log.back().text, QStringLiteral("You must start a new game first!"));
+        startGame();
+        find<QPushButton>("Button1")->click();
+        action("Status1")->trigger();
+        QCOMPARE(g->messages.log.back().kind, Messages::Kind::Information);
+        QCOMPARE(g->messages.log.back().text,
+                 QStringLiteral("Level 1: target £16,000 by 1st February 1999, 30 days left"));
+    }
+
     // The keyboard: Enter on a focused button presses it; the pictures that do nothing are
     // passed over by Tab.
     void keyboard() {

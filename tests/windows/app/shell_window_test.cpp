@@ -7,11 +7,13 @@
 #include "windows/components/look.h"
 #include "windows/support/gamewindows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
 
@@ -40,6 +42,35 @@ class ShellWindowTest : public QObject {
   private slots:
     void init() { g = std::make_unique<test::GameWindows>(test::GameWindows::NotStarted{}); }
     void cleanup() { g.reset(); }
+
+    // The ticker opens just under the main window, whole on the screen, also after a level's
+    // Continue; closed, it stays closed until Options > News Ticker brings it back.
+    void theTickerOpensUnderTheMainWindowAndComesBackFromTheMenu() {
+        QVERIFY(playing());
+        auto* item = test::GameWindows::find<QAction>(g->main, "NewsTicker1");
+        const auto underTheMainWindow = [this] {
+            const QRect main = g->main->frameGeometry(), ticker = g->ticker->frameGeometry();
+            return g->ticker->isVisible() && ticker.top() == main.bottom() + 1 &&
+                   ticker.left() == main.left() &&
+                   g->main->screen()->availableGeometry().contains(ticker);
+        };
+        QVERIFY(underTheMainWindow());
+        QVERIFY(item->isChecked());
+        g->ticker->close();
+        QVERIFY(!item->isChecked());
+        test::GameWindows::find<QPushButton>(g->main, "Button1")->click();
+        QVERIFY(!g->ticker->isVisible());
+        item->trigger();
+        QVERIFY(item->isChecked());
+        QVERIFY(underTheMainWindow());
+
+        s().endday = 3, s().endmonth = 1;
+        test::GameWindows::find<QPushButton>(g->main, "Button1")->click();
+        test::GameWindows::find<QPushButton>(g->endgame, "button1")->click(); // Continue
+        g->main->move(g->main->pos() + QPoint(40, -30));
+        test::GameWindows::find<QPushButton>(g->newgame, "Button1")->click(); // Start
+        QVERIFY(underTheMainWindow());
+    }
 
     // The news file removed from the folder is put back at the next start, as on the first.
     void startUpPutsBackAMissingNewsFile() {

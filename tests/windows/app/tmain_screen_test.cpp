@@ -84,7 +84,7 @@ class MainScreenTest : public QObject, test::MainScreenFixture {
         // rather than over the pages.
         QVERIFY(!g->ticker->frameGeometry().intersects(g->main->frameGeometry()));
         QVERIFY(g->ticker->frameGeometry().top() - g->main->frameGeometry().bottom() <= 24);
-        QCOMPARE(g->ticker->frameGeometry().left(), g->main->geometry().left());
+        QCOMPARE(g->ticker->frameGeometry().left(), g->main->frameGeometry().left());
         // The keys go to the game, not to the ticker shown after it.
         QTRY_COMPARE(QApplication::activeWindow(), g->main);
         find<QPushButton>("Button1")->click();

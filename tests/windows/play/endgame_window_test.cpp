@@ -6,6 +6,7 @@
 
 #include "state/sharetable.h"
 
+#include <QAction>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -72,7 +73,7 @@ class EndGameWindowTest : public QObject {
         QVERIFY(!g->main->isVisible());
         QVERIFY(!g->ticker->isVisible());
         QVERIFY(!g->buysell->isVisible()); // no trading between levels
-        QCOMPARE(find("goldbars")->text(), QStringLiteral("16 goldbars"));
+        QCOMPARE(find("goldbars")->text(), QStringLiteral("15 goldbars")); // all there are
         QCOMPARE(find("endtext")->text(),
                  QStringLiteral("Congratulations! You win a gold bar! Play a different level to "
                                 "try and get another gold bar"));
@@ -100,10 +101,9 @@ class EndGameWindowTest : public QObject {
     }
 
     // Continue: the market back at its start, the disclaimer asked again, the new-game window
-    // with the level it had; the game's pages wait for Start.
+    // with the next level open; the game's pages wait for Start.
     void continueBackToTheNewGameWindow() {
         playLevel5();
-        const auto money = g->s().money;
         const auto asked = g->messages.log.size();
         find<QPushButton>("button1")->click();
         QCOMPARE(g->messages.log.size(), asked + 1);
@@ -121,16 +121,44 @@ class EndGameWindowTest : public QObject {
             QCOMPARE(g->s().shares[i].price, kBuiltinShares[i].price);
             QCOMPARE(g->s().shares[i].owned, 0);
         }
-        QCOMPARE(g->s().money, money);
-        QCOMPARE(GameWindows::find<QListWidget>(g->newgame, "levels")->currentRow(), 4);
-        QCOMPARE(GameWindows::find(g->newgame, "Label6")->text(), QStringLiteral("16 goldbars"));
+        QCOMPARE(g->s().money, 10000); // Level 6's, in force for the next Start
+        QCOMPARE(GameWindows::find<QListWidget>(g->newgame, "levels")->currentRow(), 5);
+        QCOMPARE(GameWindows::find(g->newgame, "level")->text(), QStringLiteral("Level 6"));
+        QCOMPARE(GameWindows::find(g->newgame, "Label6")->text(), QStringLiteral("15 goldbars"));
         QCOMPARE(GameWindows::find(g->newgame, "target")->text(),
-                 QStringLiteral("Make a profit of £500 within 1 week."));
+                 QStringLiteral("Make a profit of £1,000 within 1 month."));
 
         // The next game starts from here.
         GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
         QVERIFY(g->main->isVisible());
         QVERIFY(!g->newgame->isVisible());
+    }
+
+    // Saved on 28 January of Level 1, won, Continue into Level 2, the save loaded and won
+    // again: the level had paid its bar, and pays no second one.
+    void aLevelPaysItsBarOnceWhateverIsLoaded() {
+        const auto toTheDeadline = [this] {
+            while (g->main->isVisible())
+                endDay()->click();
+        };
+        auto* levels = GameWindows::find<QListWidget>(g->newgame, "levels");
+        g->newgame->show();
+        QTest::mouseClick(levels->viewport(), Qt::LeftButton, {},
+                          levels->visualItemRect(levels->item(0)).center());
+        g->startGame(QStringLiteral("Ann"));
+        for (int d = 1; d < 28; ++d)
+            endDay()->click();
+        g->s().money = 20000;
+        GameWindows::find<QAction>(g->main, "SaveGame1")->trigger();
+        toTheDeadline();
+        QCOMPARE(find("goldbars")->text(), QStringLiteral("1 goldbars"));
+        find<QPushButton>("button1")->click(); // Continue
+        QCOMPARE(levels->currentRow(), 1);      // Level 2, now open
+        GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
+        GameWindows::find<QAction>(g->main, "LoadGame1")->trigger();
+        toTheDeadline();
+        QCOMPARE(find("goldbars")->text(), QStringLiteral("1 goldbars"));
+        QVERIFY(find("endtext")->text().contains(QStringLiteral("already paid its gold bar")));
     }
 
     void continueThenNoToTheDisclaimerEnds() {

@@ -2,6 +2,7 @@
 // saved, the program started again over the same folder, the game loaded and played on.
 
 #include "market/calendar.h"
+#include "market/headlines.h"
 #include "windows/components/tbanner.h"
 #include "windows/support/gamewindows.h"
 
@@ -119,6 +120,46 @@ class SaveGameWindowTest : public QObject {
         for (const auto& m : g->messages.log)
             QVERIFY2(m.kind != Messages::Kind::Error, qPrintable(m.text));
         QVERIFY(g->ticker->banner()->scrollingEnabled());
+    }
+
+    // Load Game, Resume Game and New Game's Start each ask before they replace a game with a
+    // day or a trade not saved; No, the default, keeps it as it is.
+    void aGameBeingPlayedIsReplacedOnlyAfterYes() {
+        g->startGame(QStringLiteral("Petra"));
+        trigger("SaveGame1");
+        endDay();
+        const auto asked = [this] {
+            const auto& last = g->messages.log.back();
+            return last.kind == Messages::Kind::Caution &&
+                   last.text.startsWith(QStringLiteral("Abandon the game you are playing?"));
+        };
+        g->messages.answers = {false};
+        trigger("LoadGame1");
+        QVERIFY(asked());
+        g->messages.answers = {false};
+        trigger("ResumeGame1");
+        QVERIFY(asked());
+        g->messages.answers = {false};
+        g->startGame(QStringLiteral("Bob"));
+        QVERIFY(asked());
+        QCOMPARE(panel(1), QStringLiteral("Date - 2nd January 1999"));
+        QCOMPARE(panel(2), QStringLiteral("User - Petra"));
+        trigger("LoadGame1"); // Yes
+        QCOMPARE(panel(1), QStringLiteral("Date - 1st January 1999"));
+    }
+
+    // The ticker scrolls the news of the game on screen from the moment it is there.
+    void theTickerChangesWithTheGame() {
+        g->startGame(QStringLiteral("Petra"));
+        for (int d = 0; d < 5 && g->s().tickerText == kNoNewsToday; ++d)
+            endDay();
+        const QString news = g->ticker->text();
+        QVERIFY(news != kNoNewsToday);
+        trigger("SaveGame1");
+        g->startGame(QStringLiteral("Bob"));
+        QCOMPARE(g->ticker->text(), kNoNewsToday);
+        trigger("LoadGame1");
+        QCOMPARE(g->ticker->text(), news);
     }
 
     void loadWithoutASavedGame() {

@@ -1,12 +1,14 @@
 #pragma once
 // The whole game for window tests: the shell's windows created in the game's order over a
-// temporary data folder, with recorded message boxes (Yes unless scripted) and the main
-// window's clocks stopped so they never rewrite a label mid-test.
+// temporary data folder, with recorded message boxes (Yes unless scripted), or the real boxes
+// when a test asks for them, and the main window's clocks stopped so they never rewrite a
+// label mid-test.
 
 #include "shipped/news.h"
 #include "state/game.h"
 #include "state/install.h"
 #include "support/fakes.h"
+#include "windows/app/qtmessages.h"
 #include "windows/app/shell.h"
 #include "windows/components/ttipoftheday.h"
 
@@ -30,7 +32,7 @@ class GameWindows {
     explicit GameWindows(NotStarted) {
         QVERIFY(tmp.isValid());
         qputenv("XDG_DATA_HOME", tmp.path().toUtf8());
-        game = std::make_unique<Game>(clock, messages, DataFolder(tmp.path() + "/quotara"));
+        game = std::make_unique<Game>(clock, boxes, DataFolder(tmp.path() + "/quotara"));
     }
     // The game as a player finds it: the shipped news file installed, start-up answered Yes
     // and the main window shown.
@@ -67,6 +69,8 @@ class GameWindows {
     }
 
     GameState& s() { return game->state; }
+    // From here on the game shows the real boxes, which the test answers as a player does.
+    void useRealBoxes() { boxes.to = &onScreen; }
     Session& session() { return shell->session(); }
 
     // A control of a window by its component name; fails the test when there is none.
@@ -95,6 +99,14 @@ class GameWindows {
     QTemporaryDir tmp;
     FakeClock clock{12'345'678};
     RecordingMessages messages;
+    // Where the game's boxes go: the recording, or the real boxes.
+    struct Boxes final : Messages {
+        explicit Boxes(Messages* to) : to(to) {}
+        void show(Kind kind, const QString& text) override { to->show(kind, text); }
+        bool ask(Kind kind, const QString& text) override { return to->ask(kind, text); }
+        Messages* to;
+    } boxes{&messages};
+    QtMessages onScreen;
     std::unique_ptr<Game> game;
     bool started = false;
     int tipsShown = 0; // times the tip of the day dialog opened

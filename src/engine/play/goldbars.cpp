@@ -22,8 +22,8 @@ GoldBars readGoldBars(const Settings& settings) {
 }
 
 QString writeGoldBars(Settings& settings, const GoldBars& bars) {
-    return settings.set({{kCountKey, QString::number(bars.count)},
-                         {kLevelsKey, levelsWonText(bars.levelsWon)}});
+    return settings.set(
+        {{kCountKey, QString::number(bars.count)}, {kLevelsKey, levelsWonText(bars.levelsWon)}});
 }
 
 QString levelsWonText(std::uint16_t levelsWon) {

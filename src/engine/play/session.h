@@ -127,8 +127,9 @@ class Session {
     StartOutcome start(const StartNames& names);
 
     // Continue of the end-of-level window: the market back at its start values, the new-game
-    // window up (after a won level, with the next level open in it) and start-up run again. False when the disclaimer was answered No: the
-    // program ends. Only at a level's end; otherwise nothing happens.
+    // window up (after a won level, with the next level open in it) and start-up run again. False
+    // when the disclaimer was answered No: the program ends. Only at a level's end; otherwise
+    // nothing happens.
     bool continueAfterLevel();
 
     // File > Save Game: the saved game written whole, or the old one kept. Only while
@@ -228,10 +229,10 @@ class Session {
     std::optional<LevelValues> pending_;
     std::uint8_t pendingTwoplayer_ = 0;
     Autosaver autosaver_;
-    bool autosaveWanted_ = false;      // the last job handed over writes, not removes
-    bool unsaved_ = false; // a trade or End Day since the game was started, loaded or saved
-    int wonLevel_ = -1;    // the level row the last level's end won, or -1
-    bool autosaveFailureTold_ = false; // once per run
+    bool autosaveWanted_ = false; // the last job handed over writes, not removes
+    bool unsaved_ = false;        // a trade or End Day since the game was started, loaded or saved
+    int wonLevel_ = -1;           // the level row the last level's end won, or -1
+    bool autosaveFailureTold_ = false;     // once per run
     std::optional<GoldBars> keptGoldBars_; // what the settings hold; none before start-up
 };
 

@@ -103,7 +103,9 @@ void Shell::showTicker() {
     ticker.show();
     // The frames are the window manager's: where they fall is known only once both windows
     // are framed, and a window shown again may be framed anew.
-    whenPlaced(ticker, [this] { placeTicker(); });
+    whenPlaced(main(), [this] {
+        if (others_->ticker.isVisible()) whenPlaced(others_->ticker, [this] { placeTicker(); });
+    });
 }
 
 void Shell::placeTicker() {
@@ -121,8 +123,7 @@ void Shell::placeTicker() {
                           main().geometry().top() - mainFrame.top(),
                           mainFrame.right() - main().geometry().right(),
                           mainFrame.bottom() - main().geometry().bottom());
-    QRect frame(QPoint(mainFrame.left(), mainFrame.bottom() + 1),
-                ticker.size().grownBy(margins));
+    QRect frame(QPoint(mainFrame.left(), mainFrame.bottom() + 1), ticker.size().grownBy(margins));
     // Where the screen has no room under the window, just over it; at worst inside the screen.
     if (const QScreen* screen = main().screen()) {
         const QRect room = screen->availableGeometry();

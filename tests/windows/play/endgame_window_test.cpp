@@ -153,7 +153,7 @@ class EndGameWindowTest : public QObject {
         toTheDeadline();
         QCOMPARE(find("goldbars")->text(), QStringLiteral("1 goldbars"));
         find<QPushButton>("button1")->click(); // Continue
-        QCOMPARE(levels->currentRow(), 1);      // Level 2, now open
+        QCOMPARE(levels->currentRow(), 1);     // Level 2, now open
         GameWindows::find<QPushButton>(g->newgame, "Button1")->click();
         GameWindows::find<QAction>(g->main, "LoadGame1")->trigger();
         toTheDeadline();

@@ -176,9 +176,14 @@ class TwoPlayerWindowTest : public QObject {
                                 "Bob: worth £15000, a profit of £0"));
         QVERIFY(find(g->endgame, "goldbars")->isHidden());
         QVERIFY(find(g->endgame, "Label2")->isHidden());
+        const int bars = g->s().goldbarcount;
         find<QPushButton>(g->endgame, "button1")->click();
         QVERIFY(g->newgame->isVisible());
         QVERIFY(!g->endgame->isVisible());
+        // A win between two players is no level won: the window stays as they set it.
+        QCOMPARE(find(g->newgame, "level")->text(), QStringLiteral("Two-player game"));
+        QCOMPARE(int(g->s().goldbarcount), bars);
+        QCOMPARE(int(g->s().levelswon), 0);
     }
 };
 

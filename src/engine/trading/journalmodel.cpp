@@ -7,14 +7,18 @@ namespace quotara {
 
 void JournalModel::setTrades(const std::vector<TradeEntry>& trades) {
     const std::size_t had = trades_.size();
-    if (trades.size() > had && std::equal(trades_.begin(), trades_.end(), trades.begin())) {
+    // The same journal, grown or not, still has the first and the last trade taken in where
+    // they were: checking those two keeps an End Day from comparing every trade of a long game.
+    const bool same = had == 0 || (trades.size() >= had && trades.front() == trades_.front() &&
+                                   trades[had - 1] == trades_.back());
+    if (same && trades.size() == had) return;
+    if (same) {
         beginInsertRows(QModelIndex(), static_cast<int>(had), static_cast<int>(trades.size() - 1));
         trades_.insert(trades_.end(), trades.begin() + static_cast<std::ptrdiff_t>(had),
                        trades.end());
         endInsertRows();
         return;
     }
-    if (trades == trades_) return;
     beginResetModel();
     trades_ = trades;
     endResetModel();

@@ -17,8 +17,8 @@ class JournalModel : public QAbstractTableModel {
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    // The journal now: trades added since the last call come in as new rows; any other
-    // change resets the table.
+    // The journal now: trades added since the last call come in as new rows; another
+    // journal (another game's, told by its first or last trade taken in) resets the table.
     void setTrades(const std::vector<TradeEntry>& trades);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -55,8 +55,28 @@ BestWorst bestAndWorstDays(const PlayRecord& record) {
     return bw;
 }
 
-QString summaryText(const GameState& state, const QString& levelName) {
-    const QString sep = QStringLiteral(" - ");
+const BestWorst& DayMoves::takeIn(const std::vector<DayClose>& days) {
+    const bool grown = settledDays_ >= 1 && days.size() >= settledDays_ && days.front() == first_ &&
+                       days[settledDays_ - 1] == lastSettled_;
+    if (!grown) {
+        settled_ = {};
+        settledDays_ = days.empty() ? 0 : 1;
+        if (!days.empty()) first_ = days.front();
+    }
+    const auto count = [](BestWorst& bw, const DayClose& before, const DayClose& day) {
+        const DayMove move{day.date, day.worth - before.worth};
+        if (!bw.best || move.change > bw.best->change) bw.best = move;
+        if (!bw.worst || move.change < bw.worst->change) bw.worst = move;
+    };
+    for (; settledDays_ + 1 < days.size(); ++settledDays_)
+        count(settled_, days[settledDays_ - 1], days[settledDays_]);
+    if (settledDays_ >= 1) lastSettled_ = days[settledDays_ - 1];
+    all_ = settled_;
+    if (days.size() >= 2) count(all_, days[days.size() - 2], days.back());
+    return all_;
+}
+
+QStringList summaryParts(const GameState& state, const QString& levelName, const BestWorst& bw) {
     QStringList parts{levelName};
     if (const auto deadline = deadlineDate(state)) {
         parts << QStringLiteral("target ") + signedPounds(state.target);
@@ -65,17 +85,21 @@ QString summaryText(const GameState& state, const QString& levelName) {
                             : QString::number(std::max(left, 0)) + QStringLiteral(" days left"));
     }
     const std::vector<DayClose>& days = state.record.days;
-    if (days.empty()) return parts.join(sep);
+    if (days.empty()) return parts;
     parts << QStringLiteral("profit so far ") +
                  signedPounds(days.back().worth - recordStart(state));
-    const BestWorst bw = bestAndWorstDays(state.record);
     if (bw.best) {
         parts << QStringLiteral("best day ") + signedPounds(bw.best->change) +
                      QStringLiteral(" on ") + dateWords(bw.best->date);
         parts << QStringLiteral("worst day ") + signedPounds(bw.worst->change) +
                      QStringLiteral(" on ") + dateWords(bw.worst->date);
     }
-    return parts.join(sep);
+    return parts;
+}
+
+QString summaryText(const GameState& state, const QString& levelName) {
+    return summaryParts(state, levelName, bestAndWorstDays(state.record))
+        .join(QStringLiteral(" - "));
 }
 
 } // namespace quotara

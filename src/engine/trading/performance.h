@@ -6,6 +6,7 @@
 #include "state/gamestate.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -37,9 +38,25 @@ struct BestWorst {
 };
 BestWorst bestAndWorstDays(const PlayRecord& record);
 
-// The summary line. levelName: "Level 1", "Free play", ... (levelName in play/levels.h).
-// "Level 1 - target £15001 - 30 days left - profit so far £134 - best day £210 on 5th
-// January 1999 - worst day -£90 on 7th January 1999"
+// The best and worst day of a record that grows, counted as it grows: the same record taken
+// in again costs only its days since (and the newest, which today's trades still move);
+// another record (a new game, a load), told by its first day or its last settled one, is
+// counted whole.
+class DayMoves {
+  public:
+    const BestWorst& takeIn(const std::vector<DayClose>& days);
+
+  private:
+    BestWorst settled_, all_;
+    std::size_t settledDays_ = 0; // the days counted that no trade can move: all but the newest
+    DayClose first_, lastSettled_;
+};
+
+// The summary line in parts, to be joined by " - ". levelName: "Level 1", "Free play", ...
+// (levelName in play/levels.h). {"Level 1", "target £15001", "30 days left", "profit so far
+// £134", "best day £210 on 5th January 1999", "worst day -£90 on 7th January 1999"}
+QStringList summaryParts(const GameState& state, const QString& levelName, const BestWorst& days);
+// The parts joined, the record's days counted whole.
 QString summaryText(const GameState& state, const QString& levelName);
 
 } // namespace quotara

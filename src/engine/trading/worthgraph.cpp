@@ -25,14 +25,25 @@ std::int64_t floorTo(std::int64_t v, std::int64_t step) {
     return (v % step != 0 && v < 0 ? q - 1 : q) * step;
 }
 
-struct Scale {
-    std::int64_t low = 0, high = 1; // pounds at the bottom and top of the plot
-    QRect plot;
-    int y(std::int64_t v) const {
-        const double f = static_cast<double>(v - low) / static_cast<double>(high - low);
-        return plot.bottom() - static_cast<int>(std::lround(f * plot.height()));
-    }
-};
+// Days across a graph with no deadline: the days so far and room for more, in steps that
+// keep the months' ticks where they were for a while. The curve fills from about half of the
+// width to all of it.
+int roomySpan(int days) {
+    for (const int span : {7, 14, 31, 61, 92, 183})
+        if (days < span) return span;
+    for (int years = 1;; years *= 10)
+        for (const int times : {1, 2, 3, 5})
+            if (days < times * years * kYearDays) return times * years * kYearDays;
+}
+
+int yOf(const WorthGraph& g, std::int64_t pounds) {
+    const double f = static_cast<double>(pounds - g.low) / static_cast<double>(g.high - g.low);
+    return g.plot.bottom() - static_cast<int>(std::lround(f * g.plot.height()));
+}
+
+int xOf(const WorthGraph& g, int dayOffset) {
+    return g.plot.left() + static_cast<int>(std::lround(dayOffset * g.dayWidth));
+}
 
 QString shortMonth(int month, int year) {
     const QString name = monthname(month).left(3);
@@ -62,33 +73,32 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
         high = std::max<std::int64_t>(high, state.target);
     }
     const std::int64_t step = niceStep(std::max<std::int64_t>(high - low, 40));
-    Scale sc;
-    sc.low = floorTo(low, step);
-    sc.high = std::max(floorTo(high, step) + step, sc.low + step);
-    if (sc.high - high < step / 4) sc.high += step; // room above the curve for the labels
+    g.low = floorTo(low, step);
+    if (low - g.low < step / 4 && g.low >= step) g.low -= step; // room under the curve too
+    g.high = std::max(floorTo(high, step) + step, g.low + step);
+    if (g.high - high < step / 4) g.high += step; // room above the curve for the labels
 
     int labelWidth = 0;
-    for (std::int64_t v = sc.low; v <= sc.high; v += step)
+    for (std::int64_t v = g.low; v <= g.high; v += step)
         labelWidth = std::max(labelWidth, width(signedPounds(v)));
     const int lh = in.lineHeight;
-    sc.plot = QRect(QPoint(labelWidth + 10, lh / 2 + 2), QPoint(in.width - 14, in.height - lh - 8));
-    g.plot = sc.plot;
+    g.plot = QRect(QPoint(labelWidth + 10, lh / 2 + 2), QPoint(in.width - 14, in.height - lh - 8));
 
-    // Days across: from the first recorded day to the last, or to the deadline if later.
-    int span = days.empty() ? 0 : daysBetween(first, days.back().date);
-    if (deadline) span = std::max(span, daysBetween(first, *deadline));
+    // Days across: from the first recorded day to the deadline, or with room for more.
+    const int recorded = days.empty() ? 0 : daysBetween(first, days.back().date);
+    int span = deadline ? std::max(recorded, daysBetween(first, *deadline)) : roomySpan(recorded);
     span = std::max(span, 1);
-    g.firstDayX = sc.plot.left();
-    g.dayWidth = static_cast<double>(sc.plot.width()) / span;
-    const auto x = [&](int offset) {
-        return sc.plot.left() + static_cast<int>(std::lround(offset * g.dayWidth));
-    };
+    g.first = first;
+    g.span = span;
+    g.firstDayX = g.plot.left();
+    g.dayWidth = static_cast<double>(g.plot.width()) / span;
+    const auto x = [&](int offset) { return xOf(g, offset); };
 
-    const QRect& p = sc.plot;
+    const QRect& p = g.plot;
     g.lines.push_back({p.bottomLeft(), p.topLeft(), WorthInk::Axis});
     g.lines.push_back({p.bottomLeft(), p.bottomRight(), WorthInk::Axis});
-    for (std::int64_t v = sc.low; v <= sc.high; v += step) {
-        const int y = sc.y(v);
+    for (std::int64_t v = g.low; v <= g.high; v += step) {
+        const int y = yOf(g, v);
         g.lines.push_back({{p.left() - 4, y}, {p.left(), y}, WorthInk::Axis});
         const QString t = signedPounds(v);
         g.texts.push_back({{p.left() - 6 - width(t), y - lh / 2}, t, WorthInk::Axis});
@@ -117,33 +127,57 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
             {{std::min(xm, in.width - width(name) - 1), p.bottom() + 6}, name, WorthInk::Axis});
     }
 
+    // A narrow window gets the short form of a label, or none, rather than one cut off.
+    const auto fitting = [&](std::initializer_list<QString> forms, int room) {
+        for (const QString& form : forms)
+            if (width(form) <= room) return form;
+        return QString();
+    };
     if (start > 0) {
-        const int y = sc.y(start);
+        const int y = yOf(g, start);
         g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Start});
-        g.texts.push_back({{p.left() + 4, y - lh - 1},
-                           QStringLiteral("Start ") + signedPounds(start),
-                           WorthInk::Start});
+        const QString t =
+            fitting({QStringLiteral("Start ") + signedPounds(start), signedPounds(start)},
+                    in.width - p.left() - 5);
+        if (!t.isEmpty()) g.texts.push_back({{p.left() + 4, y - lh - 1}, t, WorthInk::Start});
     }
     if (deadline) {
-        const int y = sc.y(state.target);
+        const int y = yOf(g, state.target);
         g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Target});
-        const QString t = QStringLiteral("Target ") + signedPounds(state.target);
-        g.texts.push_back({{p.right() - width(t) - 4, y - lh - 1}, t, WorthInk::Target});
+        const QString t = fitting(
+            {QStringLiteral("Target ") + signedPounds(state.target), signedPounds(state.target)},
+            p.width() - 8);
+        if (!t.isEmpty())
+            g.texts.push_back({{p.right() - width(t) - 4, y - lh - 1}, t, WorthInk::Target});
         const int xd = x(daysBetween(first, *deadline));
         g.lines.push_back({{xd, p.top()}, {xd, p.bottom() - 1}, WorthInk::Deadline});
-        const QString d = QStringLiteral("Deadline ") + QString::number(deadline->day) +
-                          ordinalSuffix(deadline->day) + QLatin1Char(' ') +
-                          monthname(deadline->month);
-        g.texts.push_back(
-            {{std::max(p.left() + 2, xd - width(d) - 4), p.top() + 2}, d, WorthInk::Deadline});
+        const QString d = fitting({QStringLiteral("Deadline ") + QString::number(deadline->day) +
+                                       ordinalSuffix(deadline->day) + QLatin1Char(' ') +
+                                       monthname(deadline->month),
+                                   QStringLiteral("Deadline")},
+                                  in.width - p.left() - 3);
+        if (!d.isEmpty())
+            g.texts.push_back(
+                {{std::max(p.left() + 2, xd - width(d) - 4), p.top() + 2}, d, WorthInk::Deadline});
     }
 
     g.points.reserve(days.size());
     for (const DayClose& d : days)
-        g.points.push_back({x(daysBetween(first, d.date)), sc.y(d.worth)});
-    for (std::size_t i = 1; i < g.points.size(); ++i)
-        g.lines.push_back({g.points[i - 1], g.points[i], WorthInk::Curve});
+        g.points.push_back({x(daysBetween(first, d.date)), yOf(g, d.worth)});
     return g;
+}
+
+bool extendWorthGraph(WorthGraph& g, const std::vector<DayClose>& days, std::size_t from) {
+    if (from > g.points.size() || from > days.size()) return false;
+    for (std::size_t i = from; i < days.size(); ++i) {
+        const int offset = daysBetween(g.first, days[i].date);
+        if (offset < 0 || offset > g.span || days[i].worth < g.low || days[i].worth > g.high)
+            return false;
+    }
+    g.points.resize(from);
+    for (std::size_t i = from; i < days.size(); ++i)
+        g.points.push_back({xOf(g, daysBetween(g.first, days[i].date)), yOf(g, days[i].worth)});
+    return true;
 }
 
 std::optional<int> worthDayAt(const WorthGraph& g, int x) {

@@ -42,15 +42,25 @@ struct WorthGraphInput {
 };
 
 struct WorthGraph {
-    std::vector<WorthLine> lines; // axes and ticks, the start, target and deadline, the curve
+    std::vector<WorthLine> lines; // axes and ticks, the start, target and deadline
     std::vector<WorthText> texts;
-    std::vector<QPoint> points; // one per recorded day, in order
+    std::vector<QPoint> points; // one per recorded day, in order: the curve joins them
     QRect plot;                 // the area inside the axes
     int firstDayX = 0;
     double dayWidth = 1; // pixels from one day to the next
+    // The scales: pounds at the bottom and the top of the plot, and the days across it from
+    // the first recorded day. They leave room for days to come, so that most new days fit.
+    std::int64_t low = 0, high = 1;
+    GameDate first;
+    int span = 1;
 };
 
 WorthGraph worthGraph(const GameState& state, const WorthGraphInput& input);
+
+// The days from `from` on (added, or moved by today's trades, since the graph was made from
+// the same record) put on the graph as it stands: false, and the graph as it was, when one
+// falls outside its scales, which then take a new graph.
+bool extendWorthGraph(WorthGraph& graph, const std::vector<DayClose>& days, std::size_t from);
 
 // The recorded day under x (nearest by date), if x lies over the curve.
 std::optional<int> worthDayAt(const WorthGraph& graph, int x);

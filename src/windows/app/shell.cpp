@@ -63,7 +63,8 @@ void Shell::connectWindows() {
     connect(&w->buysell, &Tbuysell::quantityTaken, m, &Tmain_screen::dataload);
     connect(m, &Tmain_screen::dataFilesRequested, &w->datafiles, &Tdatafiles::showWindow);
     connect(m, &Tmain_screen::graphRequested, &w->graph, &Tgraph::open);
-    connect(m, &Tmain_screen::performanceRequested, &w->performance, &Tperformance::open);
+    connect(m, &Tmain_screen::performanceRequested, &w->performance,
+            [w, m] { w->performance.openBeside(*m); });
     connect(&w->buysell, &Tbuysell::traded, &w->performance, &Tperformance::refreshRecord);
 
     connect(m, &Tmain_screen::playersRequested, this, [w] { w->players.showRole(false); });

@@ -301,6 +301,40 @@ void returnFocusOnHide(QWidget* window, std::function<QWidget*()> next) {
     new FocusReturn(window, std::move(next));
 }
 
+QRect placeBeside(const QRect& screen, const QRect& keep, QSize preferred, QSize least,
+                  const QMargins& frame) {
+    constexpr int kGap = 4; // pixels between the two frames
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    // The client area's room on each side of keep.
+    const int right = screen.right() - keep.right() - kGap - frameWidth;
+    const int left = keep.left() - screen.left() - kGap - frameWidth;
+    const int below = screen.bottom() - keep.bottom() - kGap - frameHeight;
+    const int above = keep.top() - screen.top() - kGap - frameHeight;
+    // Where a frame of `size` starts so that its middle is level with `middle`, on the screen.
+    const auto along = [](int middle, int size, int low, int high) {
+        return std::clamp(middle - size / 2, low, std::max(low, high - size + 1));
+    };
+    const int side = std::max(left, right), upDown = std::max(above, below);
+    if (side >= least.width() || upDown < least.height()) {
+        const int w = std::min(
+            {preferred.width(), std::max(side, least.width()), screen.width() - frameWidth});
+        const int h = std::min(preferred.height(), screen.height() - frameHeight);
+        const int x = right >= left ? std::min(keep.right() + kGap + 1 + frame.left(),
+                                               screen.right() - frame.right() - w + 1)
+                                    : std::max(keep.left() - kGap - frame.right() - w,
+                                               screen.left() + frame.left());
+        const int y = along(keep.center().y(), h + frameHeight, screen.top(), screen.bottom());
+        return {x, y + frame.top(), w, h};
+    }
+    const int w = std::min(preferred.width(), screen.width() - frameWidth);
+    const int h = std::min(preferred.height(), upDown);
+    const int y = below >= above ? keep.bottom() + kGap + 1 + frame.top()
+                                 : keep.top() - kGap - frame.bottom() - h;
+    const int x = along(keep.center().x(), w + frameWidth, screen.left(), screen.right());
+    return {x + frame.left(), y, w, h};
+}
+
 void bringToFront(QWidget* window) {
     if (!window->isVisible()) centreOnScreen(window);
     window->show();

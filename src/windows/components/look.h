@@ -8,6 +8,8 @@
 #include "state/money.h"
 
 #include <QColor>
+#include <QMargins>
+#include <QRect>
 #include <QStyle>
 
 #include <functional>
@@ -65,6 +67,13 @@ void pressWithEnter(QWidget* root);
 void centreOnScreen(QWidget* window);
 // Shows a top-level window in front and active; one that was hidden comes up centred.
 void bringToFront(QWidget* window);
+// The client area of a window placed so that another window's frame (keep) stays in view on
+// the screen's free area: beside it on the side with more room, else under or over it, as
+// large as preferred and that room allow but never under least; where no room holds least,
+// beside it at the screen's edge, over as little of it as can be. frame: what the window
+// manager adds around a client area.
+QRect placeBeside(const QRect& screen, const QRect& keep, QSize preferred, QSize least,
+                  const QMargins& frame);
 // When window goes away while it has the keyboard, the window next() names (if shown) gets it:
 // the game's windows have no owner for the window manager to hand the focus back to, and a
 // player without a mouse would be left with no window to type into.

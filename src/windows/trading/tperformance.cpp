@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QHideEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
@@ -52,35 +54,78 @@ Tperformance::Tperformance(Session& session, QWidget* parent)
         header->resizeSection(c, widths[c] + 16);
     header->setStretchLastSection(true);
     ui->journal->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
+    // Both grow with the window; the player moves the line between them.
+    ui->split->setStretchFactor(0, 1);
+    ui->split->setStretchFactor(1, 1);
     connect(ui->exportButton, &QPushButton::clicked, this, &Tperformance::exportRecord);
     connect(ui->closeButton, &QPushButton::clicked, this, &QWidget::close);
+    preferred_ = size();
 }
 
-Tperformance::~Tperformance() = default;
+Tperformance::~Tperformance() {
+    if (isVisible()) keepPlace(); // the program ends with the window open
+}
 
-void Tperformance::open() {
-    bringToFront(this);
+void Tperformance::openBeside(const QWidget& game) {
+    if (!isVisible() && !placed_) {
+        placed_ = true;
+        const QScreen* screen = game.screen();
+        if (!restorePlace() && screen) {
+            const QRect frame = game.frameGeometry(), inner = game.geometry();
+            const QMargins border(inner.left() - frame.left(), inner.top() - frame.top(),
+                                  frame.right() - inner.right(), frame.bottom() - inner.bottom());
+            setGeometry(
+                placeBeside(screen->availableGeometry(), frame, preferred_, minimumSize(), border));
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void Tperformance::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (e->spontaneous()) return;
-    if (!placed_) {
-        centreOnScreen(this);
-        placed_ = true;
-    }
-    refreshRecord();
+    if (!e->spontaneous()) refreshRecord();
+}
+
+void Tperformance::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) keepPlace();
+}
+
+QString Tperformance::placeKey() const {
+    return QStringLiteral("Performance/Place%1").arg(qRound(devicePixelRatioF() * 100));
+}
+
+bool Tperformance::restorePlace() {
+    const QStringList kept = session_.game().settings.value(placeKey()).split(QLatin1Char(' '));
+    if (kept.size() != 2 || !restoreGeometry(QByteArray::fromBase64(kept[0].toLatin1())))
+        return false;
+    ui->split->restoreState(QByteArray::fromBase64(kept[1].toLatin1()));
+    return true;
+}
+
+void Tperformance::keepPlace() {
+    // Where the window is and where the line between graph and journal is, in one value.
+    // A settings file that cannot be written costs only the place: nothing to tell the player.
+    const QString place = QString::fromLatin1(saveGeometry().toBase64()) + QLatin1Char(' ') +
+                          QString::fromLatin1(ui->split->saveState().toBase64());
+    Settings& settings = session_.game().settings;
+    if (settings.value(placeKey()) != place) settings.set(placeKey(), place);
 }
 
 void Tperformance::refreshRecord() {
     if (!isVisible()) return; // drawn when shown
     const GameState& state = session_.game().state;
     ui->worthGraph->showRecord(state);
-    ui->worthGraph->setAccessibleDescription(worthGraphSummary(state));
+    if (const QString description = worthGraphSummary(state);
+        description != ui->worthGraph->accessibleDescription())
+        ui->worthGraph->setAccessibleDescription(description);
     model_->setTrades(state.record.trades);
-    ui->summary->setText(session_.gameOn()
-                             ? summaryText(state, levelName(session_.newGame().appliedLevel, state))
-                             : QStringLiteral("No game is being played."));
+    ui->summary->setParts(
+        session_.gameOn() ? summaryParts(state, levelName(session_.newGame().appliedLevel, state),
+                                         dayMoves_.takeIn(state.record.days))
+                          : QStringList{QStringLiteral("No game is being played.")});
 }
 
 void Tperformance::exportRecord() {

@@ -1,7 +1,10 @@
 #include "windows/trading/worthgraphview.h"
 
+#include "trading/performance.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -12,6 +15,10 @@ namespace quotara {
 namespace {
 
 const QColor kWorthSilver(192, 192, 192);
+// A short record shows each day as a dot, so a single day can be seen at all.
+constexpr std::size_t kMostDots = 62;
+// The most lines of the curve drawn over the picture before they join it.
+constexpr std::size_t kMostLiveLines = 32;
 
 // Each line has its own dash as well as its colour, so none is told apart by colour alone.
 QPen penOf(WorthInk ink) {
@@ -37,9 +44,37 @@ WorthGraphView::WorthGraphView(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+WorthGraphView::Frame WorthGraphView::frameOf(const GameState& state) {
+    return {recordStart(state), state.target, state.endday, state.endmonth};
+}
+
 void WorthGraphView::showRecord(const GameState& state) {
+    const bool same = state_ == &state;
     state_ = &state;
-    redraw();
+    if (!same || !addDays()) redraw();
+}
+
+bool WorthGraphView::addDays() {
+    const std::vector<DayClose>& days = state_->record.days;
+    const std::size_t shown = graph_.points.size();
+    // The same record grown: its first day and its last settled one are where they were.
+    if (picture_.isNull() || shown == 0 || days.size() < shown || frameOf(*state_) != frame_ ||
+        days.front() != firstDay_ || (shown >= 2 && days[shown - 2] != settledDay_) ||
+        (shown <= kMostDots) != (days.size() <= kMostDots))
+        return false;
+    const std::size_t moved = shown >= 2 ? shown - 2 : 0; // the newest line's first point
+    QRect changed = curveBounds(moved, shown - 1);
+    if (!extendWorthGraph(graph_, days, shown - 1)) return false;
+    const std::size_t newest = graph_.points.size() - 1;
+    if (newest >= 1) settledDay_ = days[newest - 1];
+    // The settled lines join the picture a few dozen at a time, not a painter each day.
+    if (newest - pictured_ > kMostLiveLines) {
+        QPainter p(&picture_);
+        drawCurve(p, pictured_, newest - 1, rect());
+        pictured_ = newest - 1;
+    }
+    update(changed | curveBounds(moved, newest));
+    return true;
 }
 
 void WorthGraphView::redraw() {
@@ -51,8 +86,61 @@ void WorthGraphView::redraw() {
     in.lineHeight = fm.height();
     in.textWidth = [&fm](const QString& t) { return fm.horizontalAdvance(t); };
     graph_ = worthGraph(*state_, in);
+    const std::vector<DayClose>& days = state_->record.days;
+    frame_ = frameOf(*state_);
+    firstDay_ = days.empty() ? DayClose{} : days.front();
+    settledDay_ = days.size() >= 2 ? days[days.size() - 2] : DayClose{};
     if (marked_ >= static_cast<int>(graph_.points.size())) marked_ = -1;
+    labels_.clear();
+    for (const WorthText& t : graph_.texts) {
+        Label& label = labels_.emplace_back();
+        label.text.setText(t.text);
+        label.text.setTextFormat(Qt::PlainText);
+        label.text.prepare(QTransform(), font());
+        label.box = QRect(t.topLeft, QSize(fm.horizontalAdvance(t.text) + 1, fm.height()));
+        label.colour = penOf(t.ink).color();
+    }
+    paintPicture();
     update();
+}
+
+void WorthGraphView::paintPicture() {
+    pictured_ = graph_.points.size() >= 2 ? graph_.points.size() - 2 : 0;
+    const qreal ratio = devicePixelRatioF();
+    picture_ = QPixmap(size() * ratio);
+    picture_.setDevicePixelRatio(ratio);
+    QPainter p(&picture_);
+    p.fillRect(rect(), kWorthSilver);
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    for (const WorthLine& l : graph_.lines) {
+        p.setPen(penOf(l.ink));
+        p.drawLine(l.from, l.to);
+    }
+    if (graph_.points.size() >= 2) drawCurve(p, 0, pictured_, rect());
+}
+
+void WorthGraphView::drawCurve(QPainter& p, std::size_t from, std::size_t to,
+                               const QRect& within) const {
+    const std::vector<QPoint>& points = graph_.points;
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(penOf(WorthInk::Curve));
+    for (std::size_t i = from; i < to; ++i)
+        if (within.intersects(curveBounds(i, i + 1))) p.drawLine(points[i], points[i + 1]);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    if (points.size() > kMostDots) return;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    for (std::size_t i = from; i <= to; ++i)
+        p.drawRect(QRect(points[i] - QPoint(2, 2), QSize(5, 5)));
+    p.setBrush(Qt::NoBrush);
+}
+
+QRect WorthGraphView::curveBounds(std::size_t from, std::size_t to) const {
+    QRect bounds;
+    for (std::size_t i = from; i <= to && i < graph_.points.size(); ++i)
+        bounds |= QRect(graph_.points[i], QSize(1, 1));
+    return bounds.adjusted(-3, -3, 3, 3); // the pen's width and the dots
 }
 
 void WorthGraphView::keyPressEvent(QKeyEvent* e) {
@@ -120,24 +208,11 @@ void WorthGraphView::resizeEvent(QResizeEvent* e) {
     redraw();
 }
 
-void WorthGraphView::paintEvent(QPaintEvent*) {
+void WorthGraphView::paintEvent(QPaintEvent* e) {
+    if (picture_.devicePixelRatio() != devicePixelRatioF()) paintPicture(); // another screen
     QPainter p(this);
-    p.fillRect(rect(), kWorthSilver);
-    p.setPen(Qt::black);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    for (const WorthLine& l : graph_.lines) {
-        p.setRenderHint(QPainter::Antialiasing, l.ink == WorthInk::Curve);
-        p.setPen(penOf(l.ink));
-        p.drawLine(l.from, l.to);
-    }
-    p.setRenderHint(QPainter::Antialiasing, false);
-    // A short record shows each day as a dot, so a single day can be seen at all.
-    if (graph_.points.size() <= 62) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::red);
-        for (const QPoint& pt : graph_.points)
-            p.drawRect(QRect(pt - QPoint(2, 2), QSize(5, 5)));
-    }
+    p.drawPixmap(0, 0, picture_);
+    if (!graph_.points.empty()) drawCurve(p, pictured_, graph_.points.size() - 1, e->rect());
     if (marked_ >= 0) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);
@@ -150,11 +225,11 @@ void WorthGraphView::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(2, 2, -3, -3));
     }
-    const QFontMetrics fm(font());
-    for (const WorthText& t : graph_.texts) {
-        p.setPen(penOf(t.ink).color());
-        p.drawText(QRect(t.topLeft, QSize(fm.horizontalAdvance(t.text) + 1, fm.height())),
-                   Qt::AlignLeft | Qt::AlignTop, t.text);
+    // Over the curve: the texts, laid out once for each drawing.
+    for (const Label& label : labels_) {
+        if (!e->rect().intersects(label.box)) continue;
+        p.setPen(label.colour);
+        p.drawStaticText(label.box.topLeft(), label.text);
     }
 }
 

@@ -129,6 +129,36 @@ TEST_F(Record, summaryCountsDaysLeftProfitAndTheBestAndWorstDay) {
               "2nd January 1999 - worst day -£322 on 3rd January 1999");
 }
 
+// The window counts the best and worst day as the record grows; a day moved by today's trades
+// and another game's record must give what counting the whole record gives.
+TEST_F(Record, bestAndWorstCountedAsTheRecordGrowsMatchTheWholeCount) {
+    DayMoves moves;
+    const auto same = [&](const char* when) {
+        const BestWorst grown = moves.takeIn(s.record.days), whole = bestAndWorstDays(s.record);
+        ASSERT_EQ(grown.best.has_value(), whole.best.has_value()) << when;
+        if (!whole.best) return;
+        EXPECT_EQ(grown.best->date, whole.best->date) << when;
+        EXPECT_EQ(grown.best->change, whole.best->change) << when;
+        EXPECT_EQ(grown.worst->date, whole.worst->date) << when;
+        EXPECT_EQ(grown.worst->change, whole.worst->change) << when;
+    };
+    same("at the start");
+    for (int day = 0; day < 12; ++day) {
+        ASSERT_TRUE(trade(day % 2 ? kSellCaption : kBuyCaption, 4, "200"));
+        same("after a trade");
+        endofday(m.game, views);
+        same("after End Day");
+    }
+    // Today's trades make today the worst day, then undo it.
+    s.record.days.back().worth -= 5000;
+    same("today moved down");
+    s.record.days.back().worth += 5000;
+    same("today moved back");
+    newgamereset(s);
+    endofday(m.game, views);
+    same("another game");
+}
+
 TEST_F(Record, dateArithmeticCrossesMonthsAndYears) {
     EXPECT_EQ(daysBetween({31, 1, 1999}, {1, 2, 1999}), 1);
     EXPECT_EQ(daysBetween({31, 12, 1999}, {1, 1, 2000}), 1);

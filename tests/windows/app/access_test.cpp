@@ -140,7 +140,7 @@ class AccessTest : public QObject {
         g->help->showTopic(1);
         g->graph->open();
         g->endgame->showVerdict(LevelVerdict{});
-        g->performance->open();
+        g->performance->openBeside(*g->main);
         QWidget* tips = g->main->TipOfTheDay1->form();
         tips->show();
         for (QWidget* w : std::initializer_list<QWidget*>{
@@ -243,7 +243,7 @@ class AccessTest : public QObject {
         startGame();
         for (int day = 0; day < 3; ++day)
             g->main->endofday();
-        g->performance->open();
+        g->performance->openBeside(*g->main);
         activate(g->performance);
         auto* view = find<WorthGraphView>(g->performance, "worthGraph");
         QVERIFY(tabTo(view));

@@ -3,7 +3,9 @@
 
 #include "trading/journalmodel.h"
 #include "trading/recordcsv.h"
+#include "windows/components/look.h"
 #include "windows/support/gamewindows.h"
+#include "windows/trading/summaryview.h"
 #include "windows/trading/tperformance.h"
 #include "windows/trading/worthgraphview.h"
 
@@ -23,7 +25,7 @@ class PerformanceWindowTest : public QObject {
 
     QTableView* journal() { return g->find<QTableView>(g->performance, "journal"); }
     WorthGraphView* graph() { return g->find<WorthGraphView>(g->performance, "worthGraph"); }
-    QString summary() { return g->find<QLabel>(g->performance, "summary")->text(); }
+    QString summary() { return g->find<SummaryView>(g->performance, "summary")->text(); }
     void buy(int share, const char* quantity) {
         g->buysell->open(TradeMode::Buy, share);
         auto* field = g->find<QLineEdit>(g->buysell, "noshares");
@@ -74,8 +76,61 @@ class PerformanceWindowTest : public QObject {
         QVERIFY2(summary().startsWith("Free play - profit so far " + signedPounds(worth - 15000)),
                  qPrintable(summary()));
         const auto& texts = graph()->drawing().texts;
-        QVERIFY(std::any_of(texts.begin(), texts.end(),
-                            [](const WorthText& t) { return t.text == "Start £15000"; }));
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const WorthText& t) {
+            return t.ink == WorthInk::Start && t.text.endsWith("£15000");
+        }));
+    }
+
+    // The open window only adds each day and trade to what it drew: after months of play,
+    // past the dots, past the scales it began with, it shows what a window opened now shows.
+    void drawsWhatAWindowOpenedNowDraws() {
+        g->find<QToolButton>(g->newgame, "Image3")->click();
+        g->startGame();
+        g->main->findChild<QAction*>("Performance1")->trigger();
+        for (int day = 0; day < 120; ++day) {
+            if (day % 3 == 0) buy(day % 20, "50");
+            endDay();
+        }
+        WorthGraphView fresh;
+        fresh.setFont(graph()->font());
+        fresh.resize(graph()->size());
+        fresh.showRecord(g->s());
+        QCOMPARE(graph()->drawing().points, fresh.drawing().points);
+        QCOMPARE(graph()->drawing().texts.size(), fresh.drawing().texts.size());
+        QCOMPARE(graph()->grab().toImage(), fresh.grab().toImage());
+        QCOMPARE(summary(), summaryText(g->s(), "Free play"));
+        QCOMPARE(journal()->model()->rowCount(), static_cast<int>(g->s().record.trades.size()));
+    }
+
+    // Put somewhere by the player, it opens there again in the next run.
+    void opensWhereThePlayerLeftIt() {
+        const QRect put(230, 170, 420, 380);
+        g->performance->setGeometry(put);
+        g->performance->close();
+        g->shell.reset();
+        QVERIFY(g->startUp());
+        g->main->show();
+        g->main->findChild<QAction*>("Performance1")->trigger();
+        QCOMPARE(g->performance->geometry(), put);
+    }
+
+    // The first opening leaves the game's window in view: beside it where there is room,
+    // else under it; never off the screen.
+    void opensBesideTheGame() {
+        const QRect screen(0, 0, 1920, 1050);
+        const QMargins frame(1, 24, 1, 1);
+        for (const QRect& game :
+             {QRect(448, 140, 1024, 768), QRect(100, 50, 1500, 700), QRect(10, 0, 1900, 600)}) {
+            const QRect placed = placeBeside(screen, game, {640, 600}, {200, 300}, frame);
+            const QRect outer = placed.marginsAdded(frame);
+            QVERIFY2(!outer.intersects(game), qPrintable(QString("%1,%2 %3x%4")
+                                                             .arg(placed.x())
+                                                             .arg(placed.y())
+                                                             .arg(placed.width())
+                                                             .arg(placed.height())));
+            QVERIFY(screen.contains(outer));
+            QVERIFY(placed.width() >= 200 && placed.height() >= 300);
+        }
     }
 
     void exportWritesTheRecordOrSaysWhyNot() {

@@ -353,7 +353,10 @@ QString headingOf(const NewGame& ng) {
     case 3:
         return QStringLiteral("Two-player game");
     default:
-        return levelHeading(ng.view.listRow);
+        // Single play keeps the values of the mode before until a row is chosen: the heading
+        // names what Start will play, not the row the list happens to show.
+        return ng.appliedLevel == kFreePlayLevel ? QStringLiteral("Free play")
+                                                 : levelHeading(ng.view.listRow);
     }
 }
 

@@ -181,6 +181,7 @@ class NewGameWindowTest : public QObject {
         QVERIFY(!find("sel2")->isHidden());
         QVERIFY(find<QListWidget>("levels")->isHidden());
         QCOMPARE(text("target"), QStringLiteral("Play for as long as you like!"));
+        QCOMPARE(text("level"), QStringLiteral("Free play"));
         QCOMPARE(g->s().endmonth, 0);
 
         find<QToolButton>("Image2")->click();
@@ -221,6 +222,11 @@ class NewGameWindowTest : public QObject {
         QVERIFY(find<QLineEdit>("playername")->isEnabled());
         QCOMPARE(g->s().twoplayer, 0);
         QCOMPARE(g->s().target, 0);
+        // The heading names what Start plays until a level is chosen.
+        QCOMPARE(text("level"), QStringLiteral("Free play"));
+        clickLevel(0);
+        QCOMPARE(text("level"), QStringLiteral("Level 1"));
+        QCOMPARE(g->s().target, 15001);
     }
 
     // Without a name the window stays, yet the market is reset.

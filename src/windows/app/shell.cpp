@@ -133,8 +133,9 @@ void Shell::placeTicker() {
         if (frame.right() > room.right()) frame.moveRight(room.right());
         if (frame.left() < room.left()) frame.moveLeft(room.left());
     }
-    const QRect client = frame.marginsRemoved(margins);
-    if (client != ticker.geometry()) ticker.setGeometry(client);
+    // Placed by its frame: at a zoom the frame's width is no whole number of the windows'
+    // pixels, and the client's place worked out from it would stray from the main window's edge.
+    if (frame.topLeft() != ticker.frameGeometry().topLeft()) ticker.move(frame.topLeft());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -12,8 +12,17 @@ QMenu* addZoomMenu(QMenu* options, std::function<void(int)> chosen) {
     zoom->setObjectName(QStringLiteral("ZoomMenu"));
     zoom->menuAction()->setObjectName(QStringLiteral("Zoom1"));
     auto* choices = new QActionGroup(zoom);
+    QString keys;
     for (int percent : kZooms) {
-        QAction* a = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        // Its key is the first digit no item above has taken: 1, 5 and 2.
+        QString text = QStringLiteral("%1 %").arg(percent);
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text[i].isDigit() && !keys.contains(text[i])) {
+                keys += text[i];
+                text.insert(i, QLatin1Char('&'));
+                break;
+            }
+        QAction* a = zoom->addAction(text);
         a->setObjectName(QStringLiteral("Zoom%1").arg(percent));
         a->setCheckable(true);
         a->setChecked(percent == 100);

@@ -303,6 +303,26 @@ class MainMenusTest : public QObject, test::MainScreenFixture {
         QCOMPARE(quit.count(), 1);
     }
 
+    // Every item of every menu, down to Zoom's, has a key of its own in its menu.
+    void everyItemHasAnAccessKeyOfItsOwn() {
+        QVERIFY(opened());
+        std::vector<QMenu*> menus;
+        for (QAction* top : g->main->menuBar()->actions())
+            menus.push_back(top->menu());
+        for (std::size_t m = 0; m < menus.size(); ++m) {
+            QSet<QChar> keys;
+            for (QAction* a : menus[m]->actions()) {
+                if (a->isSeparator()) continue;
+                const qsizetype at = a->text().indexOf(QLatin1Char('&'));
+                QVERIFY2(at >= 0 && at + 1 < a->text().size(), qPrintable(a->text()));
+                QVERIFY2(!keys.contains(a->text()[at + 1].toLower()), qPrintable(a->text()));
+                keys.insert(a->text()[at + 1].toLower());
+                if (a->menu()) menus.push_back(a->menu());
+            }
+        }
+        QVERIFY(menus.size() > 3); // Zoom's was walked
+    }
+
     // Options > Status says where the level stands, as the money panel's tooltip does.
     void statusTellsTheLevel() {
         QVERIFY(opened());

@@ -96,7 +96,8 @@ SaveSet SaveSet::savedGame(const DataFolder& folder) {
 }
 
 SaveSet SaveSet::autosave(const DataFolder& folder) {
-    return {folder.autosaveSharesFile(), folder.autosavePlayersFile(), folder.autosaveStateFile()};
+    return {folder.autosaveSharesFile(), folder.autosavePlayersFile(), folder.autosaveStateFile(),
+            true};
 }
 
 std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& game,
@@ -116,10 +117,13 @@ std::optional<SaveFailure> removeSaveSet(const SaveSet& set) {
 }
 
 bool saveSetExists(const SaveSet& set) {
-    return exists(set.state) || exists(pending(set.state));
+    return exists(set.state) || exists(pending(set.state)) || exists(set.players) ||
+           exists(set.shares);
 }
 
-void tidyDataFolder(const DataFolder& folder) {
+void tidyDataFolder(const FolderLock& lock) {
+    if (!lock.held()) return;
+    const DataFolder& folder = lock.folder();
     QStringList names = {QFileInfo(folder.newsFile()).fileName(),
                          QFileInfo(folder.sharesFile()).fileName()};
     const SaveSet sets[] = {SaveSet::savedGame(folder), SaveSet::autosave(folder)};

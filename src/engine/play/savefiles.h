@@ -12,6 +12,7 @@
 
 #include "play/savestate.h"
 #include "state/datafolder.h"
+#include "state/folderlock.h"
 #include "state/recordfile.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ struct SaveSet {
     QString shares;  // .shr: the share table image
     QString players; // .ply: the same image; a load takes its records
     QString state;   // .sta: the rest of the game
+    // Only a saved game made before the state file existed may come without one.
+    bool stateRequired = false;
 
     static SaveSet savedGame(const DataFolder& folder); // File > Save Game's
     static SaveSet autosave(const DataFolder& folder);  // the autosave's
@@ -45,12 +48,13 @@ std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& gam
 // The first file that could not be removed, and why; none when none is left.
 std::optional<SaveFailure> removeSaveSet(const SaveSet& set);
 
-// True when the set's state file is there (the set may still be refused when read).
+// True when any of the set's files is there, or a write of it waits to be finished (the set
+// may still be refused when read).
 bool saveSetExists(const SaveSet& set);
 
-// At the start, with the folder locked: what a program stopped in the middle of a write left
-// behind. The temporary files of every file the game writes there are removed, and each set
-// is finished or thrown away, whichever leaves a whole game.
-void tidyDataFolder(const DataFolder& folder);
+// At the start: what a program stopped in the middle of a write left behind in the locked
+// folder. The temporary files of every file the game writes there are removed, and each set
+// is finished or thrown away, whichever leaves a whole game. Nothing without the lock held.
+void tidyDataFolder(const FolderLock& lock);
 
 } // namespace quotara

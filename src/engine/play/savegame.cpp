@@ -110,7 +110,14 @@ SavedGameRead readSaveSet(const SaveSet& set) {
             // The rest of the game, when the save was ours.
             std::vector<std::uint8_t> staBytes;
             const FileError staError = readStateFile(set.state, staBytes);
-            read.hasState = staError.kind() != FileError::Kind::NotFound;
+            // A name that is there, even a link to nothing, is a state file that must be read.
+            const QFileInfo sta(set.state);
+            read.hasState = staError.kind() != FileError::Kind::NotFound || sta.isSymLink();
+            if (set.stateRequired && (!read.hasState || staError.isError())) {
+                read.file = set.state;
+                read.outcome = Outcome::Damaged;
+                return read;
+            }
             if (read.hasState && staError.isError()) {
                 read.file = set.state;
                 read.outcome = Outcome::FileError;

@@ -20,6 +20,12 @@ QString Settings::standardPath() {
     return base + QStringLiteral("/quotara/quotara.conf");
 }
 
+void Settings::tidy() const {
+    if (path_.isEmpty()) return;
+    const QFileInfo info(path_);
+    removeTemporaries(info.path(), {info.fileName()});
+}
+
 FileError Settings::load() {
     if (path_.isEmpty()) return {};
     QByteArray bytes;

@@ -27,6 +27,10 @@ class Settings {
 
     const QString& path() const { return path_; }
 
+    // At the start: removes the temporary file that a program stopped while writing the
+    // settings left beside them (".quotara.conf.XXXXXX").
+    void tidy() const;
+
     // The file's values; a missing file holds none and is no error. On an error the values
     // stay as they were.
     FileError load();

@@ -107,6 +107,11 @@ void startAutoplay(Shell& shell, int days) {
             timer->stop();
             session.trade(kBuyCaption, 0, QStringLiteral("1"));
             say(QStringLiteral("bought ") + gameFigures(session));
+            // Left open after the trade, as a player may leave it, until told to end.
+            if (qEnvironmentVariableIsSet("QUOTARA_AUTOPLAY_HOLD")) {
+                say(QStringLiteral("holding"));
+                return;
+            }
             if (const int zoom = qEnvironmentVariableIntValue("QUOTARA_AUTOPLAY_ZOOM")) {
                 // Once: the program it starts inherits the environment.
                 qunsetenv("QUOTARA_AUTOPLAY_ZOOM");

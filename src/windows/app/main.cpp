@@ -7,6 +7,7 @@
 #include "state/settings.h"
 #include "windows/app/appidentity.h"
 #include "windows/app/autoplay.h"
+#include "windows/app/endsignals.h"
 #include "windows/app/program.h"
 #include "windows/app/qtmessages.h"
 #include "windows/app/restart.h"
@@ -21,29 +22,33 @@
 int main(int argc, char* argv[]) {
     using namespace quotara;
     const DataFolder folder = DataFolder::standard();
-    // The first start sets up the game's folder with the news file, as an installer would; a
-    // missing news file is put back. Both are written whole where none is, so two programs
-    // starting at once write the same file.
-    const QString installReport = installDataFolder(folder, shippedNewsFile());
-    // One program per data folder, settled before anything else is read or written: a second
-    // one would write the same files.
-    // A program restarted by the one before it waits a little for that one to end.
+    // One program per data folder, settled before anything in it is read or written: a second
+    // one would write the same files. A program restarted by the one before it waits a little
+    // for that one to end.
     const StartMode mode = startModeOf(argc, argv);
     const FolderLock lock(folder, mode.restarted ? kRestartWait : std::chrono::milliseconds{});
     const int autoplayDays = autoplayRequested();
-    if (lock.state() == FolderLock::State::Taken) {
+    if (!lock.held()) {
         QApplication app(argc, argv);
         setApplicationIdentity();
-        const QString text = QStringLiteral("Quotara is already running.");
+        const bool taken = lock.state() == FolderLock::State::Taken;
+        const QString text = taken ? QStringLiteral("Quotara is already running.")
+                                   : lock.why() + QStringLiteral(" Quotara does not start.");
+        const Messages::Kind kind = taken ? Messages::Kind::Information : Messages::Kind::Error;
         if (autoplayDays >= 0)
-            AutoMessages().show(Messages::Kind::Information, text);
+            AutoMessages().show(kind, text);
         else
-            QtMessages().show(Messages::Kind::Information, text);
+            QtMessages().show(kind, text);
         return 1;
     }
+    catchEndSignals();
+    // The first start sets up the game's folder with the news file, as an installer would; a
+    // missing news file is put back.
+    const QString installReport = installDataFolder(folder, shippedNewsFile());
 
     // The settings are read before the application exists: the zoom must be set by then.
     Settings settings(Settings::standardPath());
+    settings.tidy();
     const FileError settingsError = settings.load();
     int zoom = chosenZoom(settings);
     // Until the player chooses a zoom, it follows the screen the game starts on.
@@ -68,7 +73,7 @@ int main(int argc, char* argv[]) {
                            QStringLiteral(". Quotara starts with its usual settings."));
 
     SystemClock clock;
-    return runGame(app, settings, *messages, clock, folder, {mode}, [autoplayDays](Shell& shell) {
+    return runGame(app, settings, *messages, clock, lock, {mode}, [autoplayDays](Shell& shell) {
         if (autoplayDays >= 0) startAutoplay(shell, autoplayDays);
     });
 }

@@ -4,7 +4,7 @@
 // real message boxes, clock and folder; the test of the ways out gives it fakes and runs it to its
 // end.
 
-#include "state/datafolder.h"
+#include "state/folderlock.h"
 #include "state/messages.h"
 #include "state/random.h"
 #include "windows/app/restart.h"
@@ -24,11 +24,11 @@ struct ProgramStart {
     std::function<QString(const QStringList&)> launch = launchAgain;
 };
 
-// The exit code of the event loop, or 0 after No to the start-up question. The game takes the
-// settings over. running is called once the main window is shown, before the loop starts; on
-// a restart with resume, from the loop, once the window is placed and the game resumed.
+// The exit code of the event loop, or 0 after No to the start-up question. The lock is held. The
+// game takes the settings over. running is called once the main window is shown, before the loop
+// starts; on a restart with resume, from the loop, once the window is placed and the game resumed.
 int runGame(QApplication& app, Settings& settings, Messages& messages, Clock& clock,
-            const DataFolder& folder, const ProgramStart& start = {},
+            const FolderLock& lock, const ProgramStart& start = {},
             const std::function<void(Shell&)>& running = {});
 
 } // namespace quotara

@@ -4,6 +4,7 @@
 #include "play/savegame.h"
 #include "play/session.h"
 #include "shipped/news.h"
+#include "state/folderlock.h"
 #include "state/install.h"
 #include "state/sharefile.h"
 #include "support/fakes.h"
@@ -11,11 +12,15 @@
 #include "support/sessionviews.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quotara;
 using test::contentOf;
@@ -169,6 +174,37 @@ TEST_F(Autosave, aDamagedAutosaveIsRefusedAndLeftAsItIs) {
     EXPECT_EQ(contentOf(file("autosave.sta")), damaged);
 }
 
+// Its shares alone would make a mix with the game in memory: a link to nothing in place of
+// autosave.sta once gave "Game resumed." at day 0 with the autosave's shares.
+TEST_F(Autosave, oneWithoutARealStateFileIsRefusedAsDamagedAndLeftInPlace) {
+    {
+        Program run(folder(), settings());
+        run.play(2);
+    }
+    const QByteArray ply = contentOf(file("autosave.ply"));
+    const QByteArray sta = file("autosave.sta").toLocal8Bit();
+    const std::function<void()> instead[] = {
+        [&] { ASSERT_EQ(::symlink("nowhere", sta.constData()), 0); },
+        [] {},
+        [&] { ASSERT_TRUE(QDir().mkdir(file("autosave.sta"))); },
+    };
+    for (const auto& put : instead) {
+        QFile::remove(file("autosave.sta"));
+        QDir().rmdir(file("autosave.sta"));
+        put();
+        Program next(folder(), settings());
+        ASSERT_TRUE(next.session.hasAutosave());
+        EXPECT_FALSE(next.session.resumeGame());
+        EXPECT_EQ(next.messages.texts(),
+                  QStringList{"The autosaved game cannot be resumed: its files autosave.shr, "
+                              "autosave.ply and autosave.sta are damaged or do not belong "
+                              "together. Its files were left as they are; nothing was changed."});
+        EXPECT_EQ(next.session.phase(), Phase::NoGame);
+        EXPECT_EQ(contentOf(file("autosave.ply")), ply);
+    }
+    EXPECT_TRUE(QFileInfo(file("autosave.sta")).isDir());
+}
+
 TEST_F(Autosave, aFailingAutosaveIsToldOnceAndKeepsTheLastOne) {
     Program run(folder(), settings());
     run.play(1);
@@ -294,7 +330,7 @@ TEST_F(Autosave, aSaveCutShortLeavesTheOldGameOrTheNewOne) {
     test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
     test::writeFile(dir, "quotara/..savegame.sta.new.x9Y8z7", newSta.left(100));
     test::writeFile(dir, "quotara/.qonews.dat.a1B2c3", "a news file cut short");
-    tidyDataFolder(DataFolder(folder()));
+    tidyDataFolder(FolderLock(DataFolder(folder())));
     EXPECT_EQ(contentOf(set.players), oldPly);
     EXPECT_EQ(contentOf(set.state), oldSta);
     EXPECT_EQ(QDir(folder()).entryList({"*savegame*", "*qonews*"}, QDir::Files | QDir::Hidden),
@@ -304,7 +340,12 @@ TEST_F(Autosave, aSaveCutShortLeavesTheOldGameOrTheNewOne) {
     test::writeFile(dir, "quotara/savegame.shr", newPly);
     test::writeFile(dir, "quotara/.savegame.ply.new", newPly);
     test::writeFile(dir, "quotara/.savegame.sta.new", newSta);
-    tidyDataFolder(DataFolder(folder()));
+    {
+        const FolderLock other{DataFolder(folder())};
+        tidyDataFolder(FolderLock(DataFolder(folder())));
+        EXPECT_EQ(contentOf(set.state), oldSta) << "never without the lock";
+    }
+    tidyDataFolder(FolderLock(DataFolder(folder())));
     EXPECT_EQ(contentOf(set.players), newPly);
     EXPECT_EQ(contentOf(set.state), newSta);
     Program next(folder(), settings());

@@ -5,6 +5,7 @@
 #include "state/settings.h"
 #include "support/files.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -14,6 +15,7 @@
 #include <thread>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quotara;
 
@@ -95,4 +97,46 @@ TEST(FolderLock, aWaitGetsTheLockFreedWithinItAndGivesUpAfterIt) {
     EXPECT_EQ(another.state(), FolderLock::State::Taken);
     EXPECT_GE(waited, 300ms);
     EXPECT_LT(waited, 5s);
+}
+
+// Removing quotara.lock, or putting another file or a folder in its place, while a game ran
+// once let a second copy start beside it.
+TEST(FolderLock, aLockFileRemovedOrReplacedWhileHeldKeepsASecondCopyOut) {
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    const FolderLock first(folder);
+    ASSERT_TRUE(first.held());
+    ASSERT_TRUE(QFile::remove(folder.lockFile()));
+    EXPECT_EQ(FolderLock(folder).state(), FolderLock::State::Taken);
+    test::writeFile(dir, "quotara.lock", "another file");
+    EXPECT_EQ(FolderLock(folder).state(), FolderLock::State::Taken);
+    ASSERT_TRUE(QFile::remove(folder.lockFile()));
+    ASSERT_TRUE(QDir().mkdir(folder.lockFile()));
+    EXPECT_EQ(FolderLock(folder).state(), FolderLock::State::Taken);
+}
+
+TEST(FolderLock, aReadOnlyLockFileIsLockedAllTheSame) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    test::writeFile(dir, "quotara.lock", "");
+    ASSERT_TRUE(QFile::setPermissions(folder.lockFile(), QFile::ReadOwner));
+    const FolderLock first(folder);
+    EXPECT_TRUE(first.held());
+    EXPECT_EQ(FolderLock(folder).state(), FolderLock::State::Taken);
+}
+
+// Whatever else keeps the lock from being taken is said, and nothing may go on.
+TEST(FolderLock, oneThatCannotBeTakenSaysWhy) {
+    QTemporaryDir dir;
+    const DataFolder folder(dir.path());
+    ASSERT_TRUE(QDir().mkdir(folder.lockFile()));
+    const FolderLock blocked(folder);
+    EXPECT_EQ(blocked.state(), FolderLock::State::Failed);
+    EXPECT_EQ(blocked.why(), QStringLiteral("The data folder %1 cannot be locked (quotara.lock: Is "
+                                            "a directory), so no other copy of Quotara can be kept "
+                                            "from using it at the same time.")
+                                 .arg(dir.path()));
+    const QString file = test::writeFile(dir, "file", "not a folder");
+    EXPECT_EQ(FolderLock(DataFolder(file)).why(), "The data folder " + file + " is not a folder.");
 }

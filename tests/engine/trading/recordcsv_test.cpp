@@ -1,5 +1,7 @@
 // The record's CSV export: read back, it gives the record's rows; a failed write says why.
 
+#include "state/recordfile.h"
+#include "support/files.h"
 #include "trading/recordcsv.h"
 
 #include <QFile>
@@ -131,6 +133,17 @@ TEST(RecordCsv, aFailedWriteSaysWhyAndLeavesNoFile) {
     // A folder where the file should go is not replaced.
     EXPECT_FALSE(writeRecordCsv(sample(), tmp.path()).isEmpty());
     EXPECT_TRUE(QFileInfo(tmp.path()).isDir());
+}
+
+// A full disk once said "Unknown error".
+TEST(RecordCsv, aFullDiskSaysTheSystemsReasonAndKeepsTheOldFile) {
+    QTemporaryDir tmp;
+    const QString path = test::writeFile(tmp, "record.csv", "old");
+    setWriteBudgetForTests(10);
+    const QString why = writeRecordCsv(sample(), path);
+    setWriteBudgetForTests(-1);
+    EXPECT_EQ(why, "No space left on device");
+    EXPECT_EQ(test::contentOf(path), "old");
 }
 
 } // namespace

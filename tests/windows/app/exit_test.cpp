@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -113,17 +114,17 @@ class ExitTest : public QObject {
             return QString();
         };
         // As main does before the program proper.
-        if (const QString failed =
-                installDataFolder(DataFolder(file("quotara")), shippedNewsFile());
+        const FolderLock lock(DataFolder(file("quotara")));
+        if (!lock.held()) qFatal("%s", qPrintable(lock.why()));
+        if (const QString failed = installDataFolder(lock.folder(), shippedNewsFile());
             !failed.isEmpty())
             qFatal("%s", qPrintable(failed));
         Run r;
-        r.code = runGame(*qApp, settings, messages, clock, DataFolder(file("quotara")), start,
-                         [&](Shell& shell) {
-                             running = &shell;
-                             watchdog.start(10'000);
-                             QTimer::singleShot(0, &shell, [&] { way(shell); });
-                         });
+        r.code = runGame(*qApp, settings, messages, clock, lock, start, [&](Shell& shell) {
+            running = &shell;
+            watchdog.start(10'000);
+            QTimer::singleShot(0, &shell, [&] { way(shell); });
+        });
         for (const auto& e : messages.log)
             r.questions += e.asked && e.text == kQuitQuestion;
         r.texts = messages.texts();
@@ -150,6 +151,23 @@ class ExitTest : public QObject {
         const Run r = run([](Shell& shell) { shell.main().close(); });
         QCOMPARE(r.code, 0);
         QCOMPARE(r.questions, 0);
+    }
+
+    // The desktop session's request to save before logout: the game ends as after File > Exit
+    // and Yes, asking nothing, the trade after the last End Day kept.
+    void theSessionsRequestToSaveEndsTheGame() {
+        QByteArray game;
+        const Run r = run([&game](Shell& shell) {
+            playAndBuy(shell);
+            game = gameBytes(shell.session());
+            auto* manager = qApp->findChild<QSessionManager*>();
+            if (!manager) qFatal("no session manager");
+            emit qApp->commitDataRequest(*manager);
+        });
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.questions, 0);
+        QCOMPARE(contentOf(file("quotara/autosave.sta")) + contentOf(file("quotara/autosave.ply")),
+                 game);
     }
 
     // The fault: Yes brought the question back, for ever.

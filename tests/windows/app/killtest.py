@@ -7,8 +7,8 @@ The program is driven by its hidden hook QUOTARA_AUTOPLAY (src/windows/app/autop
 each step. After every kill the program starts again on the same folder; the autosave it finds
 must be the game of the last End Day it finished, or of the one it was in the middle of, whole,
 and so must the saved game of the last save or of the one cut short. Then it checks Resume
-after a normal quit, the restart at a new zoom, gold bars from one run to the next and the
-one program per folder.
+after a normal quit and after SIGTERM, SIGHUP and SIGINT, the restart at a new zoom, gold bars
+from one run to the next and the one program per folder, whatever is done to its lock file.
 """
 import os
 import random
@@ -135,8 +135,12 @@ def kill_test(home):
 
 
 def leftovers(home):
-    folder = home + "/data/quotara"
-    return sorted(n for n in os.listdir(folder) if n.startswith("."))
+    return sorted(n for folder in (home + "/data/quotara", home + "/config/quotara")
+                  for n in os.listdir(folder) if n.startswith("."))
+
+
+def snapshot(folder):
+    return sorted((n, os.lstat(os.path.join(folder, n)).st_mtime_ns) for n in os.listdir(folder))
 
 
 def main():
@@ -148,7 +152,10 @@ def main():
               "before {day_before} times and the new day {new_day} times; in the middle of a "
               "save, it found the old save {old_save} times and the new one {new_save} "
               "times".format(**counts), flush=True)
-        # The start after the last kill cleans up what the write in progress left.
+        # The start after the last kill cleans up what the write in progress left, the
+        # settings' as well.
+        with open(home + "/config/quotara/.quotara.conf.Zz9Yy8", "w") as f:
+            f.write("[General]\nzoo")
         rc, lines, err = run(home, 1)
         check(rc == 0, f"a normal run ended with {rc}: {err}")
         check(leftovers(home) == [], f"temporary files left: {leftovers(home)}")
@@ -185,15 +192,46 @@ def main():
               f"restart resumed {figures(lines, 'resumed')}, left {figures(lines, 'bought')}")
         check(p.stderr.count("DISCLAIMER") == 1, "the disclaimer asked again on the restart")
 
-    # One program per folder; free again once the first is killed.
+    # A logout, a shutdown or Ctrl+C after a trade: the game ends as after File > Exit and Yes,
+    # with status 0 and no question, and the next start resumes it as it was after the trade.
+    for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        with tempfile.TemporaryDirectory() as home:
+            env = environment(home, 2)
+            env["QUOTARA_AUTOPLAY_HOLD"] = "1"
+            p = subprocess.Popen([QUOTARA], env=env, stdout=subprocess.PIPE,
+                                 stderr=subprocess.PIPE, text=True)
+            lines = wait_for(p, "holding") or []
+            p.send_signal(sig)
+            _, err = p.communicate(timeout=30)
+            check(p.returncode == 0 and "quit Quotara" not in err,
+                  f"{sig.name}: ended with {p.returncode}, {err}")
+            rc, second, err = run(home, 1)
+            check(figures(second, "resumed") == figures(lines, "bought"),
+                  f"{sig.name}: resumed {figures(second, 'resumed')}, ended with "
+                  f"{figures(lines, 'bought')}")
+
+    # One program per folder, whatever is done to the lock file while it runs; free again once
+    # the first is killed. A lock that cannot be taken for another reason is said, and nothing
+    # in the folder is read or written.
     with tempfile.TemporaryDirectory() as home:
+        folder = home + "/data/quotara"
+        lock = folder + "/quotara.lock"
         first = start(home, 0)
         check(wait_for(first, "day") is not None, "the first program did not play")
-        rc, lines, err = run(home, 1, timeout=20)
-        check(rc == 1 and "Quotara is already running." in err and lines == [],
-              f"second program: {rc} {lines} {err}")
+        for what, change in (("kept", lambda: None), ("removed", lambda: os.remove(lock)),
+                             ("replaced", lambda: open(lock, "w").close()),
+                             ("a folder", lambda: (os.remove(lock), os.mkdir(lock)))):
+            change()
+            rc, lines, err = run(home, 1, timeout=20)
+            check(rc == 1 and "Quotara is already running." in err and lines == [],
+                  f"second program, lock file {what}: {rc} {lines} {err}")
         first.send_signal(signal.SIGKILL)
         first.communicate()
+        before = snapshot(folder)
+        rc, lines, err = run(home, 1, timeout=20)
+        check(rc == 1 and "cannot be locked (quotara.lock: Is a directory)" in err and lines == []
+              and snapshot(folder) == before, f"a folder for the lock file: {rc} {lines} {err}")
+        os.rmdir(lock)
         rc, lines, err = run(home, 1, timeout=20)
         check(rc == 0 and figures(lines, "resumed") is not None,
               f"after the kill: {rc} {lines[:4]} {err}")

@@ -45,10 +45,11 @@ void recordTrade(GameState& state, int share, const TradeOutcome& trade) {
 }
 
 TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,
-                     const QString& quantityText) {
+                     const QString& quantityText, const std::function<void()>& kept) {
     const TradeOutcome outcome = settleTrade(game, dialogCaption, share, quantityText);
     if (outcome.completed) {
         recordTrade(game.state, share, outcome);
+        if (kept) kept();
         game.messages.show(Messages::Kind::Plain, outcome.confirmation);
     }
     return outcome;

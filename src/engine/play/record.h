@@ -6,6 +6,8 @@
 #include "state/gamestate.h"
 #include "trading/trade.h"
 
+#include <functional>
+
 namespace quotara {
 
 // A new record: today's position is its start and its first day. The start stays when the
@@ -19,9 +21,9 @@ void recordDay(GameState& state);
 void recordTrade(GameState& state, int share, const TradeOutcome& trade);
 
 // The trade dialog's OK press: the trade settled (settleTrade), kept in the record, then
-// confirmed to the player. Session::trade is the same while a game is played, and keeps the
-// game as the autosave before the confirmation.
+// `kept` (Session::trade hands the game to the autosave there, so that a crash after the
+// confirmation keeps the trade), then confirmed to the player.
 TradeOutcome tradeOk(Game& game, const QString& dialogCaption, int share,
-                     const QString& quantityText);
+                     const QString& quantityText, const std::function<void()>& kept = {});
 
 } // namespace quotara

@@ -340,7 +340,8 @@ bool Session::forgetGoldBars() {
 TradeOutcome Session::trade(const QString& dialogCaption, int share, const QString& quantityText) {
     // A dialog left open past the game's end must not trade into the next one.
     if (refuse()) return {};
-    TradeOutcome outcome = tradeOk(game_, dialogCaption, share, quantityText);
+    TradeOutcome outcome =
+        tradeOk(game_, dialogCaption, share, quantityText, [this] { autosave(); });
     if (outcome.completed) unsaved_ = true;
     return outcome;
 }

@@ -170,7 +170,8 @@ class Session {
     DayResult endDay(DayViews& views);
 
     // OK of the trade dialog (tradeOk). Only while playing; otherwise refused with a message
-    // and nothing traded.
+    // and nothing traded. A completed trade is kept as the autosave, as an End Day is, before
+    // it is confirmed.
     TradeOutcome trade(const QString& dialogCaption, int share, const QString& quantityText);
 
     // Options > Game Editor: the editor in place of the pages, or the pages back. Refused

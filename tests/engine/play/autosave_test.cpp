@@ -110,6 +110,24 @@ TEST_F(Autosave, theProgramsEndKeepsTheGameInPlay) {
     EXPECT_EQ(next.game.state.money, 4321);
 }
 
+// A confirmed trade once came back undone after a crash: it was kept only at the next End Day.
+TEST_F(Autosave, aConfirmedTradeIsKeptBeforeItIsConfirmed) {
+    decltype(GameState::money) money{};
+    {
+        Program run(folder(), settings());
+        run.play(2);
+        ASSERT_TRUE(run.session.trade(kBuyCaption, 0, "10").completed);
+        money = run.game.state.money;
+        ASSERT_EQ(run.messages.log.size(), 1u);
+        // The write the trade handed over, done while the player reads the confirmation; then
+        // the program is stopped with no ending of its own.
+        ASSERT_TRUE(run.session.finishAutosave());
+    }
+    Program next(folder(), settings());
+    ASSERT_TRUE(next.session.resumeGame());
+    EXPECT_EQ(next.game.state.money, money);
+}
+
 TEST_F(Autosave, aLevelThatEndsRemovesItAndANewGameReplacesIt) {
     Program run(folder(), settings());
     run.play(3);

@@ -7,8 +7,9 @@ The program is driven by its hidden hook QUOTARA_AUTOPLAY (src/windows/app/autop
 each step. After every kill the program starts again on the same folder; the autosave it finds
 must be the game of the last End Day it finished, or of the one it was in the middle of, whole,
 and so must the saved game of the last save or of the one cut short. Then it checks Resume
-after a normal quit and after SIGTERM, SIGHUP and SIGINT, the restart at a new zoom, gold bars
-from one run to the next and the one program per folder, whatever is done to its lock file.
+after a normal quit, after SIGTERM, SIGHUP and SIGINT, and a trade after SIGKILL, the restart
+at a new zoom, gold bars from one run to the next and the one program per folder, whatever is
+done to its lock file.
 """
 import os
 import random
@@ -194,17 +195,20 @@ def main():
 
     # A logout, a shutdown or Ctrl+C after a trade: the game ends as after File > Exit and Yes,
     # with status 0 and no question, and the next start resumes it as it was after the trade.
-    for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+    # A crash (SIGKILL) a moment after the trade's confirmation keeps the trade too.
+    for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT, signal.SIGKILL):
         with tempfile.TemporaryDirectory() as home:
             env = environment(home, 2)
             env["QUOTARA_AUTOPLAY_HOLD"] = "1"
             p = subprocess.Popen([QUOTARA], env=env, stdout=subprocess.PIPE,
                                  stderr=subprocess.PIPE, text=True)
             lines = wait_for(p, "holding") or []
+            if sig == signal.SIGKILL:
+                time.sleep(1)
             p.send_signal(sig)
             _, err = p.communicate(timeout=30)
-            check(p.returncode == 0 and "quit Quotara" not in err,
-                  f"{sig.name}: ended with {p.returncode}, {err}")
+            check(p.returncode == (-9 if sig == signal.SIGKILL else 0)
+                  and "quit Quotara" not in err, f"{sig.name}: ended with {p.returncode}, {err}")
             rc, second, err = run(home, 1)
             check(figures(second, "resumed") == figures(lines, "bought"),
                   f"{sig.name}: resumed {figures(second, 'resumed')}, ended with "

@@ -136,12 +136,12 @@ class TwoPlayerWindowTest : public QObject {
         QVERIFY(g->startUp());
         g->main->show();
 
-        // The autosave of the hand-over resumes on Bob's turn, before his purchase.
+        // The autosave of Bob's purchase resumes on his turn, the purchase kept.
         find<QAction>(g->main, "ResumeGame1")->trigger();
         QCOMPARE(lastMessage(), QStringLiteral("Game resumed."));
         QCOMPARE(panel(2), QStringLiteral("User - Bob"));
-        QCOMPARE(panel(0), QStringLiteral("Money - £15000"));
-        QCOMPARE(portfolio("name1"), QString());
+        QCOMPARE(panel(0), bobsMoney);
+        QCOMPARE(portfolio("name1"), shareName(5));
 
         find<QAction>(g->main, "LoadGame1")->trigger();
         QCOMPARE(lastMessage(), QStringLiteral("Game loaded successfully."));

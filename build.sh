@@ -4,6 +4,8 @@
 #   ./build.sh test   install what is missing, build and run every test headless
 #   ./build.sh deb    install what is missing, build the Debian package and print its path
 #   ./build.sh asan   the same under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh tsan   the autosave's thread under ThreadSanitizer: its tests, 1,000 random
+#                     actions and 20 kills
 #   ./build.sh fuzz [SECONDS [TARGET...]]  build the libFuzzer programs (clang) and run each
 #                              (or each named) for SECONDS (60), as many at once as there are cores
 #   ./build.sh soak N          the random-action test of the windows for N actions
@@ -135,6 +137,34 @@ asan)
     cmake --build --preset asan
     ctest --preset asan
     ;;
+tsan)
+    # The autosave's thread beside the windows' thread. Only what runs it is built: the
+    # engine's tests (the autosave's and the session's are run), the random-action test and
+    # the program for the kill test.
+    install_missing
+    [ -f build-tsan/CMakeCache.txt ] || cmake --preset tsan -DCMAKE_UNITY_BUILD=ON
+    cmake --build --preset tsan
+    reports=$PWD/build-tsan/reports
+    rm -rf "$reports"
+    mkdir -p "$reports"
+    # Qt is not built with the sanitizer, so what it does on its own threads is not looked at.
+    # Each race is written to $reports, also by a program the kill test kills.
+    export QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1
+    export TSAN_OPTIONS="halt_on_error=1:ignore_noninstrumented_modules=1:log_path=$reports/race"
+    failed=0
+    build-tsan/tests/engine/engine_tests --gtest_filter='Autosave*:SessionTest*' \
+        --gtest_brief=1 || failed=1
+    QUOTARA_SOAK_ACTIONS=1000 build-tsan/tests/windows/randomactions_test -maxwarnings 0 \
+        >"$reports/randomactions.log" 2>&1 || { cat "$reports/randomactions.log"; failed=1; }
+    grep -h "without fault" "$reports/randomactions.log" || true
+    python3 tests/windows/app/killtest.py build-tsan/src/quotara 20 || failed=1
+    if compgen -G "$reports/race*" >/dev/null; then
+        cat "$reports"/race*
+        failed=1
+    fi
+    [ "$failed" -eq 0 ] || { echo "tsan: a check failed" >&2; exit 1; }
+    echo "tsan: no race"
+    ;;
 fuzz)
     install_missing "${fuzz_packages[@]}"
     [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
@@ -155,7 +185,7 @@ kill)
     python3 tests/windows/app/killtest.py build/src/quotara "${2:-200}"
     ;;
 *)
-    echo "usage: $0 play|test|deb|asan|fuzz [SECONDS [TARGET...]]|soak N|kill [N]" >&2
+    echo "usage: $0 play|test|deb|asan|tsan|fuzz [SECONDS [TARGET...]]|soak N|kill [N]" >&2
     exit 2
     ;;
 esac

@@ -255,6 +255,8 @@ class RandomActionsTest : public QObject {
         const auto startProgram = [this] {
             g.reset();
             g = std::make_unique<test::GameWindows>();
+            // The autosave written on a thread of its own, as the program writes it.
+            g->session().autosaveInBackground();
             ended = false;
             connect(g->shell.get(), &Shell::quitRequested, this, [this] { ended = true; });
             // The tip dialog opens without a loop of its own, so its buttons are played too;

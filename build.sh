@@ -139,8 +139,8 @@ asan)
     ;;
 tsan)
     # The autosave's thread beside the windows' thread. Only what runs it is built: the
-    # engine's tests (the autosave's and the session's are run), the random-action test and
-    # the program for the kill test.
+    # autosave's and the session's tests, the random-action test and the program for the kill
+    # test.
     install_missing
     [ -f build-tsan/CMakeCache.txt ] || cmake --preset tsan -DCMAKE_UNITY_BUILD=ON
     cmake --build --preset tsan
@@ -152,8 +152,7 @@ tsan)
     export QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1
     export TSAN_OPTIONS="halt_on_error=1:ignore_noninstrumented_modules=1:log_path=$reports/race"
     failed=0
-    build-tsan/tests/engine/engine_tests --gtest_filter='Autosave*:SessionTest*' \
-        --gtest_brief=1 || failed=1
+    build-tsan/tests/engine/autosave_thread_tests --gtest_brief=1 || failed=1
     QUOTARA_SOAK_ACTIONS=1000 build-tsan/tests/windows/randomactions_test -maxwarnings 0 \
         >"$reports/randomactions.log" 2>&1 || { cat "$reports/randomactions.log"; failed=1; }
     grep -h "without fault" "$reports/randomactions.log" || true

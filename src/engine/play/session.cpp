@@ -9,6 +9,8 @@
 #include "play/twoplayer.h"
 #include "state/sharefile.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace quotara {
@@ -27,6 +29,9 @@ const QString kForgetQuestion = QStringLiteral(
 const QString kAbandonQuestion = QStringLiteral(
     "Abandon the game you are playing?\n\nWhat you have done in it since you started, loaded "
     "or last saved it is lost.");
+const QString kClearHallQuestion = QStringLiteral(
+    "Clear the hall of fame? The best results of every level and of two-player games will be "
+    "forgotten, also at the next start. Your gold bars stay.");
 const QString kEditing = QStringLiteral(
     "The Game Editor is on. Choose Options > Game Editor to go back to the game first.");
 
@@ -48,7 +53,10 @@ class DayEnd final : public DayViews {
 
 bool Session::startUp(bool askDisclaimer) {
     GameState& s = game_.state;
-    if (!keptGoldBars_) restoreGoldBars();
+    if (!keptGoldBars_) {
+        restoreGoldBars();
+        restoreHallOfFame();
+    }
     if (s.twoplayer == 1) s.player = 1;
 
     if (askDisclaimer && !game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
@@ -248,6 +256,7 @@ DayResult Session::endDay(DayViews& views) {
         if (!game_.folder.isNone()) autosaver_.remove(SaveSet::autosave(game_.folder));
         tellAutosaveFailure(autosaver_.takeFailure());
         keepGoldBars();
+        enterHallOfFame(*day.verdict);
         views_.showLevelEnd(*day.verdict);
     } else {
         autosave();
@@ -323,6 +332,48 @@ void Session::keepGoldBars() {
                             QStringLiteral("Your gold bars could not be kept for the next "
                                            "start. ") +
                                 failure);
+}
+
+void Session::enterHallOfFame(LevelVerdict& verdict) {
+    const FameResult result = fameResult(game_.state, verdict, game_.clock.today());
+    if (result.list < 0) return;
+    const int place = hall_.add(result.list, result.entry);
+    if (place < 0) return;
+    if (place == 0) verdict.best = newBestText(result.list);
+    keepHallOfFame();
+}
+
+void Session::restoreHallOfFame() {
+    const int unread = hall_.read(game_.settings);
+    if (unread == 0) return;
+    // Written back at once, so the damaged texts move out of the lists and are told only once.
+    keepHallOfFame();
+    const bool one = unread == 1;
+    game_.messages.show(
+        Messages::Kind::Information,
+        QStringLiteral("%1 of the hall of fame could not be read and %2 left out. %3 kept as "
+                       "%4 in %5, under [HallOfFame] unread.")
+            .arg(one ? QStringLiteral("A result") : QStringLiteral("%1 results").arg(unread),
+                 one ? QStringLiteral("is") : QStringLiteral("are"),
+                 one ? QStringLiteral("It is") : QStringLiteral("They are"),
+                 one ? QStringLiteral("it was") : QStringLiteral("they were"),
+                 QDir::toNativeSeparators(game_.settings.path())));
+}
+
+void Session::keepHallOfFame() {
+    const QString failure = game_.settings.set(hall_.values());
+    if (!failure.isEmpty())
+        game_.messages.show(Messages::Kind::Error,
+                            QStringLiteral("Your hall of fame could not be kept for the next "
+                                           "start. ") +
+                                failure);
+}
+
+bool Session::clearHallOfFame() {
+    if (!game_.messages.ask(Messages::Kind::Caution, kClearHallQuestion)) return false;
+    hall_.clear();
+    keepHallOfFame();
+    return true;
 }
 
 bool Session::forgetGoldBars() {

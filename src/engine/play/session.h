@@ -11,6 +11,7 @@
 #include "play/autosaver.h"
 #include "play/endofday.h"
 #include "play/goldbars.h"
+#include "play/halloffame.h"
 #include "play/levels.h"
 #include "state/game.h"
 #include "trading/trade.h"
@@ -161,6 +162,12 @@ class Session {
     // and no level won, here and from the next start on. True when forgotten.
     bool forgetGoldBars();
 
+    // The best results of each level and of two-player wins, kept from run to run.
+    const HallOfFame& hallOfFame() const { return hall_; }
+    // The Hall of Fame window's Clear…: after Yes to its question (No is the default), the
+    // hall is empty, here and from the next start on; the gold bars stay. True when cleared.
+    bool clearHallOfFame();
+
     // Button4Click: the news file into the news table; an unreadable file is reported.
     void loadNews();
 
@@ -220,6 +227,10 @@ class Session {
     void tellAutosaveFailure(const std::optional<SaveFailure>& failure);
     void restoreGoldBars();
     void keepGoldBars(); // written with the settings when changed; a failure is told
+    // The finished game's result into the hall, and the verdict says a new best.
+    void enterHallOfFame(LevelVerdict& verdict);
+    void restoreHallOfFame(); // a result that does not read is told and set aside
+    void keepHallOfFame();    // written with the settings; a failure is told
 
     Game& game_;
     SessionViews& views_;
@@ -235,6 +246,7 @@ class Session {
     int wonLevel_ = -1;           // the level row the last level's end won, or -1
     bool autosaveFailureTold_ = false;     // once per run
     std::optional<GoldBars> keptGoldBars_; // what the settings hold; none before start-up
+    HallOfFame hall_;
 };
 
 } // namespace quotara

@@ -2,6 +2,8 @@
 // The program-wide generator and the clock that reseeds it. The game owns one Random;
 // tests seed it and give a fake Clock, so every draw is reproducible.
 
+#include <QDate>
+
 #include <cstdint>
 
 namespace quotara {
@@ -11,12 +13,16 @@ class Clock {
     virtual ~Clock() = default;
     // Milliseconds since midnight: ((h * 60 + m) * 60 + s) * 1000 + ms, 0..86,399,999.
     virtual std::uint32_t msOfDay() = 0;
+    // Today's date by the computer's calendar (the day a level was won); a clock that only
+    // counts time gives none (an invalid date).
+    virtual QDate today() { return {}; }
 };
 
-// The real time of day.
+// The real time of day and date.
 class SystemClock final : public Clock {
   public:
     std::uint32_t msOfDay() override;
+    QDate today() override;
 };
 
 // A deterministic clock: the first read gives start, each further read step milliseconds more,

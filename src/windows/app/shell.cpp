@@ -17,7 +17,7 @@ const QString kTickerKey = QStringLiteral("Ticker/Show");
 OtherWindows::OtherWindows(Session& session, Tgraph::SelectedShare selectedShare)
     : newgame(session), about(), buysell(session), players(session.game()), datafiles(),
       ticker(session.game()), endgame(session), help(),
-      graph(session.game(), std::move(selectedShare)), performance(session) {}
+      graph(session.game(), std::move(selectedShare)), performance(session), hallOfFame(session) {}
 
 Shell::Shell(Game& game) : game_(game), session_(game, *this) {}
 
@@ -66,6 +66,7 @@ void Shell::connectWindows() {
     connect(m, &Tmain_screen::performanceRequested, &w->performance,
             [w, m] { w->performance.openBeside(*m); });
     connect(&w->buysell, &Tbuysell::traded, &w->performance, &Tperformance::refreshRecord);
+    connect(m, &Tmain_screen::hallOfFameRequested, &w->hallOfFame, &Thalloffame::open);
 
     connect(m, &Tmain_screen::playersRequested, this, [w] { w->players.showRole(false); });
     connect(&w->newgame, &Tnewgame::editNamesRequested, this, [w] { w->players.showRole(true); });
@@ -75,8 +76,9 @@ void Shell::connectWindows() {
     // The keyboard goes back to the main window, or to the new-game window the player
     // details were opened from.
     const auto toMain = [m] { return static_cast<QWidget*>(m); };
-    for (QWidget* window : std::initializer_list<QWidget*>{&w->newgame, &w->about, &w->buysell,
-                                                           &w->datafiles, &w->help, &w->graph})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&w->newgame, &w->about, &w->buysell, &w->datafiles,
+                                         &w->help, &w->graph, &w->hallOfFame})
         returnFocusOnHide(window, toMain);
     returnFocusOnHide(&w->players, [w, m]() -> QWidget* {
         return w->newgame.isVisible() ? static_cast<QWidget*>(&w->newgame) : m;
@@ -216,6 +218,7 @@ void Shell::showLevelEnd(const LevelVerdict& verdict) {
         others_->players.hide();
         others_->datafiles.hide();
         others_->endgame.showVerdict(verdict);
+        others_->hallOfFame.refresh();
         others_->ticker.hide();
     }
     main().hide();

@@ -16,6 +16,7 @@
 #include "windows/components/tticker.h"
 #include "windows/editor/tdatafiles.h"
 #include "windows/play/tendgame.h"
+#include "windows/play/thalloffame.h"
 #include "windows/play/tnewgame.h"
 #include "windows/play/tplayerdetails.h"
 #include "windows/trading/tbuysell.h"
@@ -43,6 +44,7 @@ struct OtherWindows {
     HelpViewer help;
     Tgraph graph;
     Tperformance performance;
+    Thalloffame hallOfFame;
 };
 
 class Shell : public QObject, private SessionViews, private DayViews {

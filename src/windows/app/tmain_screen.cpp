@@ -112,6 +112,7 @@ void Tmain_screen::connectHandlers() {
     connect(ui->Status1, &QAction::triggered, this, &Tmain_screen::Status1Click);
     connect(ui->NewsTicker1, &QAction::triggered, this, &Tmain_screen::tickerChosen);
     connect(ui->Performance1, &QAction::triggered, this, &Tmain_screen::Performance1Click);
+    connect(ui->HallOfFame1, &QAction::triggered, this, &Tmain_screen::HallOfFame1Click);
     connect(ui->ForgetGoldBars1, &QAction::triggered, this, &Tmain_screen::ForgetGoldBars1Click);
     connect(ui->Contents1, &QAction::triggered, this, &Tmain_screen::Contents1Click);
     connect(ui->Tipoftheday1, &QAction::triggered, this, &Tmain_screen::Tipoftheday1Click);

@@ -86,6 +86,7 @@ class Tmain_screen : public QMainWindow {
     void playersRequested();        // Options > Players
     void dataFilesRequested();      // Options > Datafiles
     void performanceRequested();    // Options > Performance
+    void hallOfFameRequested();     // Options > Hall of Fame
     void firstShown();              // the window is on screen for the first time
     void goldBarsForgotten();       // Options > Forget Gold Bars... answered Yes
     void zoomChosen(int percent);   // Options > Zoom: 100, 150 or 200
@@ -113,6 +114,7 @@ class Tmain_screen : public QMainWindow {
     void GameEditor1Click();
     void Status1Click(); // Options > Status
     void Performance1Click();
+    void HallOfFame1Click();
     void ForgetGoldBars1Click(); // Options > Forget Gold Bars...
     void Contents1Click();
     void Tipoftheday1Click(); // Help > Tip of the day

@@ -45,6 +45,10 @@ void Tmain_screen::Performance1Click() {
     emit performanceRequested();
 }
 
+void Tmain_screen::HallOfFame1Click() {
+    emit hallOfFameRequested();
+}
+
 void Tmain_screen::Players1Click() {
     if (session_.playersAllowed()) emit playersRequested();
 }

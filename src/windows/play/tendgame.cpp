@@ -29,9 +29,9 @@ Tendgame::Tendgame(Session& session, QWidget* parent)
 Tendgame::~Tendgame() = default;
 
 void Tendgame::showVerdict(const LevelVerdict& verdict) {
-    ui->endtext->setText(verdict.best.isEmpty()
-                             ? verdict.endtext
-                             : verdict.endtext + QLatin1Char('\n') + verdict.best);
+    ui->endtext->setText(verdict.endtext);
+    ui->best->setText(verdict.best);
+    ui->best->setVisible(!verdict.best.isEmpty());
     ui->goldbars->setText(verdict.goldbars);
     // A two-player game wins no gold bar.
     ui->Label2->setVisible(!verdict.twoPlayer);

@@ -28,7 +28,9 @@ class FakeClock final : public Clock {
         ++reads;
         return clock_.msOfDay();
     }
+    QDate today() override { return date; }
     int reads = 0;
+    QDate date{2025, 3, 14};
 
   private:
     SteppingClock clock_;

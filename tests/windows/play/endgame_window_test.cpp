@@ -4,12 +4,14 @@
 
 #include "windows/support/gamewindows.h"
 
+#include "play/hallmodel.h"
 #include "state/sharetable.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <memory>
 
@@ -77,6 +79,23 @@ class EndGameWindowTest : public QObject {
         QCOMPARE(find("endtext")->text(),
                  QStringLiteral("Congratulations! You win a gold bar! Play a different level to "
                                 "try and get another gold bar"));
+        QCOMPARE(find("best")->text(), QStringLiteral("A new best for Level 5!"));
+    }
+
+    // Options > Hall of Fame shows the level won under that level, with a name a screen
+    // reader says.
+    void theWinIsShownInTheHallOfFame() {
+        playLevel5();
+        GameWindows::find<QAction>(g->main, "HallOfFame1")->trigger();
+        QVERIFY(g->hallOfFame->isVisible());
+        GameWindows::find<QListWidget>(g->hallOfFame, "lists")->setCurrentRow(4);
+        auto* best = GameWindows::find<QTableView>(g->hallOfFame, "best");
+        QCOMPARE(best->model()->rowCount(), 1);
+        QCOMPARE(best->model()->index(0, HallModel::Name).data().toString(),
+                 QStringLiteral("Petra Lund"));
+        QCOMPARE(best->model()->index(0, HallModel::Profit).data().toString(),
+                 QStringLiteral("£5000"));
+        QCOMPARE(best->accessibleName(), QStringLiteral("Best results: Level 5"));
     }
 
     // The fault: a verdict left up past the next Start reset that game on its Continue, and

@@ -174,6 +174,7 @@ class TwoPlayerWindowTest : public QObject {
         QCOMPARE(find(g->endgame, "endtext")->text(),
                  QStringLiteral("Ann wins by £2000!\nAnn: worth £17000, a profit of £2000\n"
                                 "Bob: worth £15000, a profit of £0"));
+        QCOMPARE(find(g->endgame, "best")->text(), QStringLiteral("A new best for two players!"));
         QVERIFY(find(g->endgame, "goldbars")->isHidden());
         QVERIFY(find(g->endgame, "Label2")->isHidden());
         const int bars = g->s().goldbarcount;

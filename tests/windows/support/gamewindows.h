@@ -65,6 +65,7 @@ class GameWindows {
         help = &w.help;
         graph = &w.graph;
         performance = &w.performance;
+        hallOfFame = &w.hallOfFame;
         return true;
     }
 
@@ -123,6 +124,7 @@ class GameWindows {
     HelpViewer* help = nullptr;
     Tgraph* graph = nullptr;
     Tperformance* performance = nullptr;
+    Thalloffame* hallOfFame = nullptr;
 };
 
 } // namespace quotara::test

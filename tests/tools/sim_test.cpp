@@ -222,20 +222,52 @@ TEST_F(Sim, fileErrorsExitWith1AndTheStandardText) {
 }
 
 TEST_F(Sim, badArgumentsExitWith2AndTheUsage) {
-    const QStringList bad[] = {{"--news"},
-                               {"--news", news, "--days", "-1"},
-                               {"--news", news, "--days", "ten"},
-                               {"--news", news, "--clock-ms", "1.5"},
-                               {"--news", news, "--clock-step-ms", ""},
-                               {"--news", news, "--csv"},
-                               {"--news", news, "--frobnicate"},
-                               {"--news", news, "extra"}};
+    const QStringList bad[] = {
+        {"--news"},
+        {"--news", news, "--days", "-1"},
+        {"--news", news, "--days", "ten"},
+        {"--news", news, "--clock-ms", "1.5"},
+        {"--news", news, "--clock-step-ms", ""},
+        {"--news", news, "--csv"},
+        {"--news", news, "--frobnicate"},
+        {"--news", news, "extra"},
+        {"--two-player", "hold", "--until", "1999-04-01"},
+        {"--two-player", "hold", "dice", "--until", "1999-04-01"},
+        {"--two-player", "hold", "news"},
+        {"--two-player", "hold", "news", "--until", "1999-01-01"},
+        {"--two-player", "hold", "news", "--until", "2000-01-02"},
+        {"--two-player", "hold", "news", "--until", "1999-04-01", "--runs", "3"},
+        {"--until", "1999-04-01"}};
     for (const auto& args : bad) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
     }
-    EXPECT_EQ(err.text().count("usage: quotara-sim"), 8);
+    EXPECT_EQ(err.text().count("usage: quotara-sim"), qsizetype(std::size(bad)));
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_TRUE(out.text().startsWith("usage: quotara-sim"));
     EXPECT_EQ(run({"--news=" + news, "--days=0", "--clock-ms=3", "--csv=" + csv}), 0);
     EXPECT_EQ(csvLines(), QStringList{sim::csvHeader()});
+}
+
+// Each robot trades only on its own turn, with its own money: player 2 starts with the same
+// £15000 (a robot that buys on its first turn would find no cash otherwise), and player 1's
+// idle robot keeps exactly its money while the other buys.
+TEST_F(Sim, twoRobotsPlayEachTheirOwnTurnsToTheDeadline) {
+    ASSERT_EQ(run({"--two-player", "idle", "hold", "--until", "1999-02-01", "--seed-clock", "5000",
+                   "--news", news}),
+              0)
+        << err.text().toStdString();
+    const QStringList lines = out.text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << out.text().toStdString();
+    EXPECT_EQ(lines[0], "Two players from 1 January 1999 to 1 February 1999, 31 End Days, "
+                        "clock 5000");
+    EXPECT_EQ(lines[2].simplified(), "1 idle £15000 £0 0");
+    const QStringList hold = lines[3].simplified().split(' ');
+    ASSERT_EQ(hold.size(), 5);
+    EXPECT_EQ(hold[4], "20") << "all twenty shares bought on its first turn";
+    const qint64 worth = hold[2].mid(1).toLongLong();
+    const QString verdict = worth > 15000 ? "hold wins by £" + QString::number(worth - 15000) + "!"
+                            : worth < 15000
+                                ? "idle wins by £" + QString::number(15000 - worth) + "!"
+                                : "A draw! You are both worth £15000.";
+    EXPECT_EQ(lines[4], verdict);
 }

@@ -70,5 +70,7 @@ struct Options;
 
 // The lab's part of quotara-sim: --level and --levels. Returns an exit code.
 int runLab(const Options& options, std::FILE* out, std::FILE* err);
+// --two-player: two robots play one game to its deadline; both results and the verdict.
+int runTwoPlayer(const Options& options, std::FILE* out, std::FILE* err);
 
 } // namespace quotara::sim

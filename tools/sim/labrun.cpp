@@ -1,12 +1,14 @@
 // quotara-sim --level and --levels: the lab's command line, its texts and its files.
 
 #include "lab.h"
+#include "play/twoplayer.h"
 #include "plot.h"
 #include "sim.h"
 #include "state/money.h"
 #include "state/recordfile.h"
 #include "trading/recordcsv.h"
 
+#include <QLocale>
 #include <QStringList>
 
 #include <unistd.h>
@@ -183,6 +185,48 @@ int runLab(const Options& options, std::FILE* out, std::FILE* err) {
         }
     }
     return kExitOk;
+}
+
+int runTwoPlayer(const Options& options, std::FILE* out, std::FILE* err) {
+    RobotGame game;
+    if (!loadNews(game.state(), options, err)) return kExitFileError;
+    const std::uint32_t clock =
+        options.seedClock ? *options.seedClock % SteppingClock::kMsPerDay : SystemClock().msOfDay();
+    const QDate until = *options.until;
+    LevelPlan plan;
+    plan.name = QStringLiteral("Two players");
+    plan.money = kTwoPlayerMoney;
+    plan.endday = static_cast<std::uint8_t>(until.day());
+    plan.endmonth = static_cast<std::uint8_t>(until.month());
+    plan.days = 366;
+
+    const auto& strategies = *options.twoPlayer;
+    std::array<std::unique_ptr<Robot>, 2> robots{makeRobot(strategies[0].toStdString()),
+                                                 makeRobot(strategies[1].toStdString())};
+    // The strategies are the players' names; the same strategy twice is told apart.
+    std::array<QString, 2> names = strategies;
+    if (names[0] == names[1]) {
+        names[0] += QStringLiteral(" 1");
+        names[1] += QStringLiteral(" 2");
+    }
+    const DuelResult r = game.playTwo(plan, {robots[0].get(), robots[1].get()}, names, clock);
+    reportRefusals(r.players[0].refusals + r.players[1].refusals, err);
+
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    QString t = QStringLiteral("Two players from 1 January 1999 to %1, %2 End Days, clock %3\n")
+                    .arg(english.toString(until, QStringLiteral("d MMMM yyyy")))
+                    .arg(r.players[0].days)
+                    .arg(clock);
+    t += QStringLiteral("player  strategy        worth    profit  trades\n");
+    for (int i : {0, 1}) {
+        const RunResult& p = r.players[std::size_t(i)];
+        t += QString::number(i + 1).leftJustified(8) + names[std::size_t(i)].leftJustified(12) +
+             poundsText(p.worth).rightJustified(9) + poundsText(p.profit).rightJustified(10) +
+             QString::number(p.trades).rightJustified(8) + QLatin1Char('\n');
+    }
+    t += (r.verdict ? r.verdict->message : QStringLiteral("The deadline never came.")) +
+         QLatin1Char('\n');
+    return writeText(t, QStringLiteral("-"), out, err) ? kExitOk : kExitFileError;
 }
 
 } // namespace quotara::sim

@@ -122,6 +122,7 @@ QString usageText() {
         "       quotara-sim --level N --strategy S --runs R [--seed-clock MS] [--summary]\n"
         "                   [--news FILE] [--csv [FILE]] [--plot FILE] [--journal FILE]\n"
         "       quotara-sim --levels --runs R [--seed-clock MS] [--news FILE] [--csv [FILE]]\n"
+        "       quotara-sim --two-player S1 S2 --until DATE [--seed-clock MS] [--news FILE]\n"
         "\n"
         "Plays a free-play game from the new-game reset and writes one CSV line per End Day.\n"
         "  --news FILE         news file of 200 records of 256 bytes (default: the game's own)\n"
@@ -149,7 +150,13 @@ QString usageText() {
         "                      game's Performance window exports them\n"
         "  --summary           print the win rate and the mean, 10, 50 and 90 % profit instead\n"
         "  --levels            the whole table: every level with every strategy, on all cores\n"
-        "  --csv [FILE]        CSV instead of aligned text, to FILE or standard output\n");
+        "  --csv [FILE]        CSV instead of aligned text, to FILE or standard output\n"
+        "\n"
+        "Two robots against each other in a two-player game, player 1 playing S1 and player 2\n"
+        "S2, each with £15000 on 1 January 1999:\n"
+        "  --two-player S1 S2  the two strategies (idle, hold, random, momentum or news)\n"
+        "  --until DATE        the game's last day, 1999-01-02 to 2000-01-01; both results and\n"
+        "                      the winner are printed\n");
 }
 
 QString csvHeader() {
@@ -163,9 +170,25 @@ QString csvHeader() {
 
 namespace {
 
+// A deadline the game can have: a day after its first, 1 January 1999, within a year.
+std::optional<QDate> parseUntil(const QString& text) {
+    const QDate d = QDate::fromString(text, Qt::ISODate);
+    if (!d.isValid() || d <= QDate(1999, 1, 1) || d > QDate(2000, 1, 1)) return std::nullopt;
+    return d;
+}
+
 // Options that belong to one kind of run only.
 QString checkModes(const Options& o, const QStringList& given) {
     const auto has = [&given](const char* name) { return given.contains(QLatin1String(name)); };
+    if (o.twoPlayer) {
+        if (!o.until) return QStringLiteral("--two-player needs --until");
+        for (const QString& name : given)
+            if (name != QLatin1String("--two-player") && name != QLatin1String("--until") &&
+                name != QLatin1String("--seed-clock") && name != QLatin1String("--news"))
+                return QStringLiteral("%1 is not for --two-player").arg(name);
+        return {};
+    }
+    if (o.until) return QStringLiteral("--until needs --two-player");
     if (o.level && o.levels) return QStringLiteral("--level and --levels exclude each other");
     if (!o.lab()) {
         for (const char* lab : {"--strategy", "--runs", "--seed-clock", "--summary"})
@@ -209,9 +232,10 @@ ParsedArgs parseArgs(const QStringList& args) {
             name = name.left(eq);
         }
         static const QStringList kKnown = {
-            "--news", "--shares",      "--days",    "--clock-ms",   "--clock-step-ms",
-            "--csv",  "--save-shares", "--plot",    "--level",      "--levels",
-            "--runs", "--strategy",    "--summary", "--seed-clock", "--journal"};
+            "--news",       "--shares",      "--days",    "--clock-ms",   "--clock-step-ms",
+            "--csv",        "--save-shares", "--plot",    "--level",      "--levels",
+            "--runs",       "--strategy",    "--summary", "--seed-clock", "--journal",
+            "--two-player", "--until"};
         if (!kKnown.contains(name)) {
             parsed.error = QStringLiteral("unknown option '%1'").arg(args[i]);
             return parsed;
@@ -223,6 +247,23 @@ ParsedArgs parseArgs(const QStringList& args) {
                 return parsed;
             }
             (name == QLatin1String("--levels") ? o.levels : o.summary) = true;
+            continue;
+        }
+        if (name == QLatin1String("--two-player")) {
+            // Two values: a strategy for each player.
+            if (value || i + 2 >= args.size()) {
+                parsed.error = QStringLiteral("--two-player needs two strategies");
+                return parsed;
+            }
+            std::array<QString, 2> robots{args[i + 1], args[i + 2]};
+            i += 2;
+            for (const QString& robot : robots)
+                if (!makeRobot(robot.toStdString())) {
+                    parsed.error =
+                        QStringLiteral("invalid strategy '%1' for --two-player").arg(robot);
+                    return parsed;
+                }
+            o.twoPlayer = robots;
             continue;
         }
         if (name == QLatin1String("--csv") && lab) {
@@ -262,6 +303,9 @@ ParsedArgs parseArgs(const QStringList& args) {
         } else if (name == QLatin1String("--journal")) {
             if (value->isEmpty()) return bad();
             o.journalFile = *value;
+        } else if (name == QLatin1String("--until")) {
+            o.until = parseUntil(*value);
+            if (!o.until) return bad();
         } else if (name == QLatin1String("--strategy")) {
             if (!makeRobot(value->toStdString())) return bad();
             o.strategy = *value;
@@ -369,6 +413,7 @@ int simMain(const QStringList& args, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "quotara-sim: %s\n%s", qPrintable(parsed.error), qPrintable(usageText()));
         return kExitUsage;
     }
+    if (parsed.options->twoPlayer) return runTwoPlayer(*parsed.options, out, err);
     if (parsed.options->lab()) return runLab(*parsed.options, out, err);
     return run(*parsed.options, out, err);
 }

@@ -4,9 +4,11 @@
 
 #include "state/gamestate.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -32,6 +34,10 @@ struct Options {
     std::optional<std::uint32_t> seedClock; // first run's first clock read; none: time of day
     bool summary = false;
     bool labCsv = false; // CSV instead of aligned text
+
+    // Two robots against each other: --two-player S S --until DATE.
+    std::optional<std::array<QString, 2>> twoPlayer;
+    std::optional<QDate> until; // the deadline, after the game's first day, 1 January 1999
 
     bool lab() const { return level || levels; }
 };

@@ -2,6 +2,7 @@
 
 #include "play/levels.h"
 #include "play/startup.h"
+#include "play/twoplayer.h"
 #include "trading/portfolio.h"
 
 #include <optional>
@@ -48,8 +49,18 @@ std::uint32_t PlayerClock::msOfDay() {
     return now;
 }
 
-void RobotGame::choose(const LevelPlan& plan) {
+void RobotGame::choose(const LevelPlan& plan, bool twoPlayer) {
     NewGame& ng = session_.newGame();
+    if (twoPlayer) {
+        // The deadline as "Play until" sets one, on any day.
+        session_.choose([&](GameState& s) {
+            multiplayer(ng, s);
+            s.endday = plan.endday;
+            s.endmonth = plan.endmonth;
+            ng.startValues = levelValues(s);
+        });
+        return;
+    }
     if (plan.endday == 0) {
         session_.choose([&](GameState& s) { freeplay(ng, s); });
         return;
@@ -66,6 +77,13 @@ void RobotGame::choose(const LevelPlan& plan) {
     });
 }
 
+void RobotGame::begin(std::uint32_t clockStart) {
+    clock_ = PlayerClock(clockStart);
+    game_.random.reseed(clock_);
+    broker_.resetCounts();
+    views_.verdict.reset();
+}
+
 RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
                           RunObserver* observer) {
     GameState& s = game_.state;
@@ -74,10 +92,7 @@ RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clo
     loadStartValues(s);
     choose(plan);
     session_.start({QStringLiteral("Robot"), {}, {}});
-    clock_ = PlayerClock(clockStart);
-    game_.random.reseed(clock_);
-    broker_.resetCounts();
-    views_.verdict.reset();
+    begin(clockStart);
     if (observer) observer->started(s);
 
     NoDayViews none;
@@ -94,6 +109,38 @@ RunResult RobotGame::play(const LevelPlan& plan, Robot& robot, std::uint32_t clo
     r.trades = broker_.trades();
     r.refusals = broker_.refusals();
     r.silentRefusals = broker_.silentRefusals();
+    return r;
+}
+
+DuelResult RobotGame::playTwo(const LevelPlan& plan, std::array<Robot*, 2> robots,
+                              std::array<QString, 2> names, std::uint32_t clockStart) {
+    GameState& s = game_.state;
+    loadStartValues(s);
+    choose(plan, true);
+    session_.start({QStringLiteral("Robot"), names[0], names[1]});
+    begin(clockStart);
+
+    NoDayViews none;
+    DuelResult r;
+    int days = 0;
+    while (session_.phase() == Phase::Playing && days < plan.days) {
+        RunResult& p = r.players[s.player == 2 ? 1 : 0];
+        const int trades = broker_.trades(), refusals = broker_.refusals(),
+                  silent = broker_.silentRefusals();
+        robots[s.player == 2 ? 1 : 0]->trade(broker_);
+        p.trades += broker_.trades() - trades;
+        p.refusals += broker_.refusals() - refusals;
+        p.silentRefusals += broker_.silentRefusals() - silent;
+        if (session_.endDay(none) == DayResult::DayEnded) ++days;
+    }
+    r.verdict = views_.verdict;
+    for (int i : {0, 1}) {
+        RunResult& p = r.players[std::size_t(i)];
+        p.days = days;
+        p.worth = playerWorth(s, i + 1);
+        p.profit = p.worth - plan.money;
+        p.won = r.verdict && r.verdict->winner == i + 1;
+    }
     return r;
 }
 

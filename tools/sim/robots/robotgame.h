@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -36,6 +37,12 @@ struct RunResult {
     bool won = false;        // the goal check awarded the level
     int days = 0;            // End Days played
     int trades = 0, refusals = 0, silentRefusals = 0;
+};
+
+// A two-player game played by two robots: each player's result, and the deadline's verdict.
+struct DuelResult {
+    std::array<RunResult, 2> players;    // player 1, player 2; days are the game's End Days
+    std::optional<LevelVerdict> verdict; // none when the deadline never came
 };
 
 // Sees a game day by day, for pictures: the start, then after each End Day.
@@ -71,6 +78,12 @@ class RobotGame {
     RunResult play(const LevelPlan& plan, Robot& robot, std::uint32_t clockStart,
                    RunObserver* observer = nullptr);
 
+    // A two-player game to the plan's deadline: each day player 1's robot trades and ends
+    // the turn, then player 2's robot trades and ends the day, through the game's own
+    // hand-over. The names are the players' (at most 20 characters).
+    DuelResult playTwo(const LevelPlan& plan, std::array<Robot*, 2> robots,
+                       std::array<QString, 2> names, std::uint32_t clockStart);
+
   private:
     // The windows of a robot's game: none, but the level's end is kept.
     class Views final : public NoSessionViews {
@@ -79,7 +92,8 @@ class RobotGame {
         std::optional<LevelVerdict> verdict;
     };
 
-    void choose(const LevelPlan& plan);
+    void choose(const LevelPlan& plan, bool twoPlayer = false);
+    void begin(std::uint32_t clockStart);
 
     PlayerClock clock_;
     RobotMessages messages_;

@@ -388,13 +388,16 @@ StartOutcome startCheck(Game& game, const QString& playername, const QString& p1
 }
 
 QString levelName(int appliedLevel, const GameState& state) {
+    if (state.twoplayer == 1 && (state.player == 1 || state.player == 2))
+        return QStringLiteral("Two players");
+    // The default configuration is what the new-game window shows as Level 1.
+    if (appliedLevel == kDefaultLevel && state.endday != 0) appliedLevel = 0;
     if (appliedLevel >= 0 && appliedLevel < kLevelCount) {
         const QString entry = levelTable()[static_cast<std::size_t>(appliedLevel)].entry;
         // "Level 1 (0 bars)": the name without the bars it needs.
         const auto paren = entry.indexOf(QStringLiteral(" ("));
         return paren > 0 ? entry.left(paren) : entry;
     }
-    if (appliedLevel == kDefaultLevel && state.endday != 0) return QStringLiteral("Default level");
     return QStringLiteral("Free play");
 }
 

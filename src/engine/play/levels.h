@@ -158,7 +158,8 @@ int levelOf(const GameState& state);
 int levelInForce(const GameState& state);
 
 // The level's name in the Performance window: "Level 1" .. "Level 14", "Bonus Level" for rows
-// 0..14; the default configuration and free play by name.
+// 0..14; the default configuration as the new-game window shows it ("Level 1"); "Two players"
+// and "Free play".
 QString levelName(int appliedLevel, const GameState& state);
 
 } // namespace quotara

@@ -1,8 +1,35 @@
 #include "play/record.h"
 
+#include "play/twoplayer.h"
 #include "trading/portfolio.h"
 
 namespace quotara {
+
+namespace {
+
+// The position of player 1 or 2 in a two-player game (the other's is parked), or with 0 the
+// game's own.
+DayClose position(const GameState& state, int player) {
+    DayClose today;
+    today.date = gameDate(state);
+    const bool own = player == 0 || player == state.player;
+    today.cash = own ? state.money : player == 2 ? state.p2money : state.p1money;
+    today.worth = own ? totalWorth(state) : playerWorth(state, player);
+    today.holdings = today.worth - today.cash;
+    return today;
+}
+
+void keep(std::vector<DayClose>& days, const DayClose& today) {
+    if (!days.empty() && days.back().date == today.date)
+        days.back() = today;
+    else
+        days.push_back(today);
+    // Full: the oldest tenth goes at once, so a long game does not move the whole record daily.
+    if (days.size() > kMostRecordedDays)
+        days.erase(days.begin(), days.begin() + kMostRecordedDays / 10);
+}
+
+} // namespace
 
 void startRecord(GameState& state) {
     state.record = PlayRecord{};
@@ -11,19 +38,12 @@ void startRecord(GameState& state) {
 }
 
 void recordDay(GameState& state) {
-    std::vector<DayClose>& days = state.record.days;
-    DayClose today;
-    today.date = gameDate(state);
-    today.cash = state.money;
-    today.worth = totalWorth(state);
-    today.holdings = today.worth - state.money;
-    if (!days.empty() && days.back().date == today.date)
-        days.back() = today;
-    else
-        days.push_back(today);
-    // Full: the oldest tenth goes at once, so a long game does not move the whole record daily.
-    if (days.size() > kMostRecordedDays)
-        days.erase(days.begin(), days.begin() + kMostRecordedDays / 10);
+    if (!twoPlayerTurns(state)) {
+        keep(state.record.days, position(state, 0));
+        return;
+    }
+    keep(state.record.days, position(state, 1));
+    keep(state.record.secondDays, position(state, 2));
 }
 
 void recordTrade(GameState& state, int share, const TradeOutcome& trade) {

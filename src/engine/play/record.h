@@ -14,7 +14,7 @@ namespace quotara {
 // day's trades move the first day.
 void startRecord(GameState& state);
 // Today's position at today's prices: replaces the newest day when it is today's, otherwise
-// becomes the next day.
+// becomes the next day. With two players, each player's, whoever's turn it is.
 void recordDay(GameState& state);
 // A completed trade of share 0..19 (settleTrade's outcome), with the cash it left; then
 // today's position.

@@ -167,6 +167,17 @@ constexpr StateField recordStart() {
     return f;
 }
 
+// A two-player game saved before each player's record was kept shows player 1's alone.
+constexpr StateField recordSecondDays() {
+    StateField f = counted<&SavedState::recordSecondDays, kDayFields, kMostRecordedDays>()
+                       .addedIn(3)
+                       .whenAbsent([](GameState& to) { to.record.secondDays.clear(); });
+    f.apply = [](const SavedState& from, GameState& to) {
+        to.record.secondDays = from.recordSecondDays;
+    };
+    return f;
+}
+
 // Version 1, then the fields of each later version at the end, each tagged .addedIn(its
 // version), so that the bytes of the earlier versions stay where they were.
 constexpr std::array kFields = {
@@ -216,6 +227,7 @@ constexpr std::array kFields = {
     recordStart(),
     // A load never forgets a level won, nor lets it pay again.
     entry<&GameState::levelswon>().in(0, (1 << kLevelCount) - 1).addedIn(3),
+    recordSecondDays(),
 };
 // Version 1's layout, which every game saved so far has: 385 bytes in all.
 static_assert(fields::fixedSize(kFields, 1) + versioned::kFieldsAt + versioned::kChecksumSize ==
@@ -236,6 +248,7 @@ std::vector<std::uint8_t> encodeStateFile(const GameState& state, const SavedLev
     saved->recordDays = state.record.days;
     saved->recordTrades = state.record.trades;
     if (state.record.start) saved->recordStart.push_back(*state.record.start);
+    saved->recordSecondDays = state.record.secondDays;
     for (std::size_t k = 0; k < 3; ++k) {
         const HeadlineSlot& slot = state.*kSlots[k];
         saved->slotNumber[k] = static_cast<std::int16_t>(slot.number);

@@ -39,8 +39,10 @@ struct SavedState : GameState {
     // Version 2: the record of the game (GameState::record), as two counted lists.
     std::vector<DayClose> recordDays;
     std::vector<TradeEntry> recordTrades;
-    // Version 3: the record's start (PlayRecord::start), a list of none or one.
+    // Version 3: the record's start (PlayRecord::start), a list of none or one, and a
+    // two-player game's player 2 (PlayRecord::secondDays).
     std::vector<DayClose> recordStart;
+    std::vector<DayClose> recordSecondDays;
 };
 
 // The bytes of savegame.sta for the state, the level and the share image beside it.

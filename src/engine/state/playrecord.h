@@ -57,8 +57,10 @@ struct PlayRecord {
     // with. None in a record kept by version 2, which noted only the first day after its
     // trades.
     std::optional<DayClose> start;
-    std::vector<DayClose> days;     // in date order, one per date
+    std::vector<DayClose> days;     // in date order, one per date; player 1's with two players
     std::vector<TradeEntry> trades; // in the order they were made
+    // A two-player game's player 2, on the dates of days; empty with one player.
+    std::vector<DayClose> secondDays;
     friend bool operator==(const PlayRecord&, const PlayRecord&) = default;
 };
 

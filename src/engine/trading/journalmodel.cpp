@@ -24,6 +24,17 @@ void JournalModel::setTrades(const std::vector<TradeEntry>& trades) {
     endResetModel();
 }
 
+void JournalModel::setPlayers(const QString& first, const QString& second) {
+    if (players_[0] == first && players_[1] == second) return;
+    players_[0] = first;
+    players_[1] = second;
+    if (!trades_.empty()) emit dataChanged(index(0, Player), index(rowCount() - 1, Player));
+}
+
+QString JournalModel::playerName(const TradeEntry& t) const {
+    return t.player == 1 || t.player == 2 ? players_[t.player - 1] : QString();
+}
+
 int JournalModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(trades_.size());
 }
@@ -52,6 +63,8 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
             return t.total;
         case CashAfter:
             return t.cashAfter;
+        case Player:
+            return playerName(t);
         default:
             return {};
         }
@@ -75,6 +88,8 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
         return signedPounds(t.total);
     case CashAfter:
         return signedPounds(t.cashAfter);
+    case Player:
+        return playerName(t);
     default:
         return {};
     }
@@ -83,7 +98,7 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const {
 QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     static const char* const kTitles[ColumnCount] = {"Date",  "Share", "Buy or sell", "Quantity",
-                                                     "Price", "Total", "Cash after"};
+                                                     "Price", "Total", "Cash after",  "Player"};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(kTitles[section])
                                                  : QVariant();
 }

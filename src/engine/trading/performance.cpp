@@ -28,9 +28,12 @@ std::int64_t recordStart(const GameState& state) {
 
 std::optional<GameDate> deadlineDate(const GameState& state) {
     if (state.endday == 0) return std::nullopt;
-    const std::uint16_t year =
-        state.record.days.empty() ? state.year : state.record.days.front().date.year;
-    return GameDate{state.endday, state.endmonth, year};
+    const GameDate first =
+        state.record.days.empty() ? gameDate(state) : state.record.days.front().date;
+    GameDate deadline{state.endday, state.endmonth, first.year};
+    // A game of a year ends on the day it began, a year on.
+    if (deadline.key() <= first.key()) ++deadline.year;
+    return deadline;
 }
 
 QString dateWords(const GameDate& d) {
@@ -78,14 +81,29 @@ const BestWorst& DayMoves::takeIn(const std::vector<DayClose>& days) {
 
 QStringList summaryParts(const GameState& state, const QString& levelName, const BestWorst& bw) {
     QStringList parts{levelName};
+    const bool two = !state.record.secondDays.empty();
     if (const auto deadline = deadlineDate(state)) {
-        parts << QStringLiteral("target ") + signedPounds(state.target);
+        if (!two) parts << QStringLiteral("target ") + signedPounds(state.target);
         const int left = daysBetween(gameDate(state), *deadline);
         parts << (left == 1 ? QStringLiteral("1 day left")
                             : QString::number(std::max(left, 0)) + QStringLiteral(" days left"));
     }
     const std::vector<DayClose>& days = state.record.days;
     if (days.empty()) return parts;
+    if (two) {
+        // Each player's profit today, and who leads.
+        const QString names[2] = {state.p1name.toQString(), state.p2name.toQString()};
+        const std::int64_t worth[2] = {days.back().worth, state.record.secondDays.back().worth};
+        for (int p : {0, 1})
+            parts << names[p] + QStringLiteral(": profit so far ") +
+                         signedPounds(worth[p] - recordStart(state));
+        const std::int64_t lead = worth[0] - worth[1];
+        parts << (lead == 0
+                      ? QStringLiteral("%1 and %2 are level").arg(names[0], names[1])
+                      : QStringLiteral("%1 leads by %2")
+                            .arg(names[lead > 0 ? 0 : 1], signedPounds(lead > 0 ? lead : -lead)));
+        return parts;
+    }
     parts << QStringLiteral("profit so far ") +
                  signedPounds(days.back().worth - recordStart(state));
     if (bw.best) {

@@ -52,7 +52,9 @@ class DayMoves {
     DayClose first_, lastSettled_;
 };
 
-// The summary line in parts, to be joined by " - ". levelName: "Level 1", "Free play", ...
+// The summary line in parts, to be joined by " - ". With two players: the level name, the days
+// left, each player's profit so far and who leads ("Ann leads by £312", or "Ann and Bob are
+// level"). levelName: "Level 1", "Free play", ...
 // (levelName in play/levels.h). {"Level 1", "target £15001", "30 days left", "profit so far
 // £134", "best day £210 on 5th January 1999", "worst day -£90 on 7th January 1999"}
 QStringList summaryParts(const GameState& state, const QString& levelName, const BestWorst& days);

@@ -23,22 +23,23 @@ QByteArray number(std::int64_t pounds) {
     return poundsAndPence(pounds * 100).toLatin1();
 }
 
-void appendTrade(QByteArray& out, const TradeEntry& t) {
+void appendTrade(QByteArray& out, const TradeEntry& t, const QByteArray& player) {
     out += "trade," + isoDate(t.date).toLatin1() + ',' + field(t.name.toQString()) + ',' +
            (t.side == TradeSide::Buy ? "buy," : "sell,") + QByteArray::number(t.quantity) + ',' +
            poundsAndPence(t.price).toLatin1() + ',' + number(t.total) + ',' + number(t.cashAfter) +
-           ",,\n";
+           ",,," + player + '\n';
 }
 
-void appendDay(QByteArray& out, const DayClose& d, const char* type = "day,") {
+void appendDay(QByteArray& out, const DayClose& d, const char* type, const QByteArray& player) {
     out += type + isoDate(d.date).toLatin1() + ",,,,,," + number(d.cash) + ',' +
-           number(d.holdings) + ',' + number(d.worth) + '\n';
+           number(d.holdings) + ',' + number(d.worth) + ',' + player + '\n';
 }
 
 } // namespace
 
 QByteArray recordCsvHeader() {
-    return QByteArrayLiteral("type,date,share,action,quantity,price,total,cash,holdings,worth");
+    return QByteArrayLiteral(
+        "type,date,share,action,quantity,price,total,cash,holdings,worth,player");
 }
 
 QString poundsAndPence(std::int64_t pence) {
@@ -50,23 +51,38 @@ QString poundsAndPence(std::int64_t pence) {
         .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
-QByteArray recordCsv(const PlayRecord& record) {
+QByteArray recordCsv(const PlayRecord& record, const RecordPlayers& players) {
+    // Player 2's days are on player 1's dates; any other (from a damaged file) is left out.
+    const bool two = !record.secondDays.empty();
+    const QByteArray first = field(players.first), second = field(players.second);
+    const QByteArray firstDays = two ? first : QByteArray();
+    const auto playerOf = [&](const TradeEntry& t) {
+        return t.player == 1 ? first : t.player == 2 ? second : QByteArray();
+    };
     QByteArray out = recordCsvHeader() + '\n';
-    out.reserve(static_cast<qsizetype>(64 * (record.days.size() + record.trades.size() + 1)));
-    if (record.start) appendDay(out, *record.start, "start,");
+    out.reserve(static_cast<qsizetype>(
+        70 * (record.days.size() + record.secondDays.size() + record.trades.size() + 2)));
+    if (record.start) {
+        appendDay(out, *record.start, "start,", firstDays);
+        if (two) appendDay(out, *record.start, "start,", second); // both start alike
+    }
     auto trade = record.trades.begin();
+    auto other = record.secondDays.begin();
     for (const DayClose& d : record.days) {
         for (; trade != record.trades.end() && trade->date.key() <= d.date.key(); ++trade)
-            appendTrade(out, *trade);
-        appendDay(out, d);
+            appendTrade(out, *trade, playerOf(*trade));
+        appendDay(out, d, "day,", firstDays);
+        for (; other != record.secondDays.end() && other->date.key() <= d.date.key(); ++other)
+            if (other->date == d.date) appendDay(out, *other, "day,", second);
     }
     for (; trade != record.trades.end(); ++trade)
-        appendTrade(out, *trade);
+        appendTrade(out, *trade, playerOf(*trade));
     return out;
 }
 
-QString writeRecordCsv(const PlayRecord& record, const QString& path) {
-    const QByteArray bytes = recordCsv(record);
+QString writeRecordCsv(const PlayRecord& record, const QString& path,
+                       const RecordPlayers& players) {
+    const QByteArray bytes = recordCsv(record, players);
     const FileError error = writeFileAtomically(
         path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                         std::size_t(bytes.size())));

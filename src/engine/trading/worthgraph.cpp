@@ -62,13 +62,19 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
     const std::int64_t start = recordStart(state);
     const auto deadline = deadlineDate(state);
 
+    // Two players race each other, not a target.
+    const std::vector<DayClose>& second = state.record.secondDays;
+    const bool two = !second.empty();
+    const bool target = deadline && !two;
+
     // The values the scale must show: every worth, the starting money and the target.
     std::int64_t low = start, high = start;
-    for (const DayClose& d : days) {
-        low = std::min(low, d.worth);
-        high = std::max(high, d.worth);
-    }
-    if (deadline) {
+    for (const auto* list : {&days, &second})
+        for (const DayClose& d : *list) {
+            low = std::min(low, d.worth);
+            high = std::max(high, d.worth);
+        }
+    if (target) {
         low = std::min<std::int64_t>(low, state.target);
         high = std::max<std::int64_t>(high, state.target);
     }
@@ -141,7 +147,7 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
                     in.width - p.left() - 5);
         if (!t.isEmpty()) g.texts.push_back({{p.left() + 4, y - lh - 1}, t, WorthInk::Start});
     }
-    if (deadline) {
+    if (target) {
         const int y = yOf(g, state.target);
         g.lines.push_back({{p.left() + 1, y}, {p.right(), y}, WorthInk::Target});
         const QString t = fitting(
@@ -149,6 +155,8 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
             p.width() - 8);
         if (!t.isEmpty())
             g.texts.push_back({{p.right() - width(t) - 4, y - lh - 1}, t, WorthInk::Target});
+    }
+    if (deadline) {
         const int xd = x(daysBetween(first, *deadline));
         g.lines.push_back({{xd, p.top()}, {xd, p.bottom() - 1}, WorthInk::Deadline});
         const QString d = fitting({QStringLiteral("Deadline ") + QString::number(deadline->day) +
@@ -161,22 +169,54 @@ WorthGraph worthGraph(const GameState& state, const WorthGraphInput& in) {
                 {{std::max(p.left() + 2, xd - width(d) - 4), p.top() + 2}, d, WorthInk::Deadline});
     }
 
+    if (two) {
+        // The legend: a stroke of each player's ink and the name, at the plot's top left.
+        const QString names[2] = {state.p1name.toQString(), state.p2name.toQString()};
+        const WorthInk inks[2] = {WorthInk::Curve, WorthInk::SecondCurve};
+        for (int k : {0, 1}) {
+            const int y = p.top() + 3 + k * lh;
+            g.lines.push_back({{p.left() + 6, y + lh / 2}, {p.left() + 22, y + lh / 2}, inks[k]});
+            g.texts.push_back({{p.left() + 26, y}, names[k], inks[k]});
+        }
+    }
+
     g.points.reserve(days.size());
     for (const DayClose& d : days)
         g.points.push_back({x(daysBetween(first, d.date)), yOf(g, d.worth)});
+    g.secondPoints.reserve(second.size());
+    for (const DayClose& d : second)
+        g.secondPoints.push_back({x(daysBetween(first, d.date)), yOf(g, d.worth)});
     return g;
 }
 
-bool extendWorthGraph(WorthGraph& g, const std::vector<DayClose>& days, std::size_t from) {
-    if (from > g.points.size() || from > days.size()) return false;
+namespace {
+
+bool fits(const WorthGraph& g, const std::vector<DayClose>& days, std::size_t from) {
     for (std::size_t i = from; i < days.size(); ++i) {
         const int offset = daysBetween(g.first, days[i].date);
         if (offset < 0 || offset > g.span || days[i].worth < g.low || days[i].worth > g.high)
             return false;
     }
-    g.points.resize(from);
+    return true;
+}
+
+void extend(const WorthGraph& g, std::vector<QPoint>& points, const std::vector<DayClose>& days,
+            std::size_t from) {
+    points.resize(from);
     for (std::size_t i = from; i < days.size(); ++i)
-        g.points.push_back({xOf(g, daysBetween(g.first, days[i].date)), yOf(g, days[i].worth)});
+        points.push_back({xOf(g, daysBetween(g.first, days[i].date)), yOf(g, days[i].worth)});
+}
+
+} // namespace
+
+bool extendWorthGraph(WorthGraph& g, const PlayRecord& record, std::size_t from,
+                      std::size_t secondFrom) {
+    if (from > g.points.size() || from > record.days.size() || secondFrom > g.secondPoints.size() ||
+        secondFrom > record.secondDays.size() || !fits(g, record.days, from) ||
+        !fits(g, record.secondDays, secondFrom))
+        return false;
+    extend(g, g.points, record.days, from);
+    extend(g, g.secondPoints, record.secondDays, secondFrom);
     return true;
 }
 
@@ -204,9 +244,19 @@ QString worthGraphSummary(const GameState& state) {
                      : QStringLiteral("Worth from %1 to %2: %3 to %4.")
                            .arg(dateWords(days.front().date), dateWords(days.back().date),
                                 signedPounds(recordStart(state)), signedPounds(days.back().worth));
-    if (const auto deadline = deadlineDate(state))
+    const std::vector<DayClose>& second = state.record.secondDays;
+    if (!second.empty() && !days.empty())
+        text = QStringLiteral("Worth from %1 to %2: %3 %4 to %5, %6 %7 to %8.")
+                   .arg(dateWords(days.front().date), dateWords(days.back().date),
+                        state.p1name.toQString(), signedPounds(recordStart(state)),
+                        signedPounds(days.back().worth), state.p2name.toQString(),
+                        signedPounds(recordStart(state)), signedPounds(second.back().worth));
+    const auto deadline = deadlineDate(state);
+    if (deadline && second.empty())
         text += QStringLiteral(" Target %1 by %2.")
                     .arg(signedPounds(state.target), dateWords(*deadline));
+    else if (deadline)
+        text += QStringLiteral(" The game ends on %1.").arg(dateWords(*deadline));
     return text;
 }
 

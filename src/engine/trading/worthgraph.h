@@ -1,7 +1,8 @@
 #pragma once
 // The worth graph of the Performance window as data: the player's worth on each recorded day,
 // with the starting money, the target and the deadline, in the widget's pixels (x to the
-// right, y downwards). The window only paints what this computes.
+// right, y downwards); with two players, each player's worth and a legend naming them, and no
+// target. The window only paints what this computes.
 
 #include "state/gamestate.h"
 
@@ -16,11 +17,12 @@
 namespace quotara {
 
 enum class WorthInk {
-    Axis,     // black axes and ticks
-    Start,    // the starting money
-    Target,   // the level's target
-    Deadline, // the level's last day
-    Curve,    // the worth
+    Axis,        // black axes and ticks
+    Start,       // the starting money
+    Target,      // the level's target
+    Deadline,    // the level's last day
+    Curve,       // the worth; player 1's with two players
+    SecondCurve, // player 2's worth
 };
 
 struct WorthLine {
@@ -44,8 +46,9 @@ struct WorthGraphInput {
 struct WorthGraph {
     std::vector<WorthLine> lines; // axes and ticks, the start, target and deadline
     std::vector<WorthText> texts;
-    std::vector<QPoint> points; // one per recorded day, in order: the curve joins them
-    QRect plot;                 // the area inside the axes
+    std::vector<QPoint> points;       // one per recorded day, in order: the curve joins them
+    std::vector<QPoint> secondPoints; // player 2's, as points; empty with one player
+    QRect plot;                       // the area inside the axes
     int firstDayX = 0;
     double dayWidth = 1; // pixels from one day to the next
     // The scales: pounds at the bottom and the top of the plot, and the days across it from
@@ -58,9 +61,10 @@ struct WorthGraph {
 WorthGraph worthGraph(const GameState& state, const WorthGraphInput& input);
 
 // The days from `from` on (added, or moved by today's trades, since the graph was made from
-// the same record) put on the graph as it stands: false, and the graph as it was, when one
-// falls outside its scales, which then take a new graph.
-bool extendWorthGraph(WorthGraph& graph, const std::vector<DayClose>& days, std::size_t from);
+// the same record) put on the graph as it stands, and player 2's from secondFrom on: false,
+// and the graph as it was, when one falls outside its scales, which then take a new graph.
+bool extendWorthGraph(WorthGraph& graph, const PlayRecord& record, std::size_t from,
+                      std::size_t secondFrom);
 
 // The recorded day under x (nearest by date), if x lies over the curve.
 std::optional<int> worthDayAt(const WorthGraph& graph, int x);

@@ -2,6 +2,7 @@
 
 #include "play/levels.h"
 #include "play/session.h"
+#include "play/twoplayer.h"
 #include "trading/journalmodel.h"
 #include "trading/performance.h"
 #include "trading/recordcsv.h"
@@ -49,7 +50,8 @@ Tperformance::Tperformance(Session& session, QWidget* parent)
                           fm.horizontalAdvance(QStringLiteral("Quantity")),
                           fm.horizontalAdvance(QStringLiteral("65535p")),
                           fm.horizontalAdvance(QStringLiteral("£1000000")),
-                          fm.horizontalAdvance(QStringLiteral("Cash after"))};
+                          fm.horizontalAdvance(QStringLiteral("Cash after")),
+                          fm.horizontalAdvance(QStringLiteral("Player"))};
     for (int c = 0; c < JournalModel::ColumnCount; ++c)
         header->resizeSection(c, widths[c] + 16);
     header->setStretchLastSection(true);
@@ -122,6 +124,11 @@ void Tperformance::refreshRecord() {
         description != ui->worthGraph->accessibleDescription())
         ui->worthGraph->setAccessibleDescription(description);
     model_->setTrades(state.record.trades);
+    // Whose each trade was matters only with two players.
+    const bool two = twoPlayerTurns(state);
+    if (two) model_->setPlayers(state.p1name.toQString(), state.p2name.toQString());
+    if (ui->journal->isColumnHidden(JournalModel::Player) == two)
+        ui->journal->setColumnHidden(JournalModel::Player, !two);
     ui->summary->setParts(
         session_.gameOn() ? summaryParts(state, levelName(session_.newGame().appliedLevel, state),
                                          dayMoves_.takeIn(state.record.days))
@@ -136,7 +143,10 @@ void Tperformance::exportRecord() {
         folder + QStringLiteral("/quotara-") + isoDate(gameDate(state)) + QStringLiteral(".csv");
     const QString path = chooseFile_(this, suggested);
     if (path.isEmpty()) return;
-    const QString why = writeRecordCsv(state.record, path);
+    const QString why = writeRecordCsv(
+        state.record, path,
+        twoPlayerTurns(state) ? RecordPlayers{state.p1name.toQString(), state.p2name.toQString()}
+                              : RecordPlayers{});
     Messages& messages = session_.game().messages;
     if (why.isEmpty())
         messages.show(

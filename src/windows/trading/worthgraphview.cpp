@@ -31,6 +31,8 @@ QPen penOf(WorthInk ink) {
         return QPen(Qt::black, 1, Qt::DotLine);
     case WorthInk::Curve:
         return QPen(Qt::red, 2);
+    case WorthInk::SecondCurve:
+        return QPen(QColor(0, 0, 200), 2);
     case WorthInk::Axis:
         break;
     }
@@ -54,26 +56,45 @@ void WorthGraphView::showRecord(const GameState& state) {
     if (!same || !addDays()) redraw();
 }
 
+bool WorthGraphView::Curve::grown(const std::vector<DayClose>& days, std::size_t shown) const {
+    if (shown == 0) return days.empty();
+    return days.size() >= shown && days.front() == first &&
+           (shown < 2 || days[shown - 2] == settled);
+}
+
+void WorthGraphView::Curve::note(const std::vector<DayClose>& days) {
+    first = days.empty() ? DayClose{} : days.front();
+    settled = days.size() >= 2 ? days[days.size() - 2] : DayClose{};
+}
+
 bool WorthGraphView::addDays() {
-    const std::vector<DayClose>& days = state_->record.days;
-    const std::size_t shown = graph_.points.size();
-    // The same record grown: its first day and its last settled one are where they were.
-    if (picture_.isNull() || shown == 0 || days.size() < shown || frameOf(*state_) != frame_ ||
-        days.front() != firstDay_ || (shown >= 2 && days[shown - 2] != settledDay_) ||
-        (shown <= kMostDots) != (days.size() <= kMostDots))
+    const PlayRecord& record = state_->record;
+    const std::size_t shown = graph_.points.size(), shownSecond = graph_.secondPoints.size();
+    // The same record grown: the first day and the last settled one of each player are where
+    // they were.
+    if (picture_.isNull() || shown == 0 || frameOf(*state_) != frame_ ||
+        !curves_[0].grown(record.days, shown) ||
+        !curves_[1].grown(record.secondDays, shownSecond) ||
+        (shown <= kMostDots) != (record.days.size() <= kMostDots))
         return false;
-    const std::size_t moved = shown >= 2 ? shown - 2 : 0; // the newest line's first point
-    QRect changed = curveBounds(moved, shown - 1);
-    if (!extendWorthGraph(graph_, days, shown - 1)) return false;
-    const std::size_t newest = graph_.points.size() - 1;
-    if (newest >= 1) settledDay_ = days[newest - 1];
+    // The newest line of each curve moves with today's trades: from its first point on.
+    const std::size_t moved = shown >= 2 ? shown - 2 : 0;
+    const std::size_t movedSecond = shownSecond >= 2 ? shownSecond - 2 : 0;
+    const QRect changed = curveBounds(graph_.points, moved, shown - 1) |
+                          curveBounds(graph_.secondPoints, movedSecond, shownSecond - 1);
+    if (!extendWorthGraph(graph_, record, shown - 1, shownSecond ? shownSecond - 1 : 0))
+        return false;
+    curves_[0].note(record.days);
+    curves_[1].note(record.secondDays);
     // The settled lines join the picture a few dozen at a time, not a painter each day.
+    const std::size_t newest = graph_.points.size() - 1;
     if (newest - pictured_ > kMostLiveLines) {
         QPainter p(&picture_);
-        drawCurve(p, pictured_, newest - 1, rect());
+        drawCurves(p, pictured_, newest - 1, rect());
         pictured_ = newest - 1;
     }
-    update(changed | curveBounds(moved, newest));
+    update(changed | curveBounds(graph_.points, moved, newest) |
+           curveBounds(graph_.secondPoints, movedSecond, graph_.secondPoints.size() - 1));
     return true;
 }
 
@@ -86,10 +107,9 @@ void WorthGraphView::redraw() {
     in.lineHeight = fm.height();
     in.textWidth = [&fm](const QString& t) { return fm.horizontalAdvance(t); };
     graph_ = worthGraph(*state_, in);
-    const std::vector<DayClose>& days = state_->record.days;
     frame_ = frameOf(*state_);
-    firstDay_ = days.empty() ? DayClose{} : days.front();
-    settledDay_ = days.size() >= 2 ? days[days.size() - 2] : DayClose{};
+    curves_[0].note(state_->record.days);
+    curves_[1].note(state_->record.secondDays);
     if (marked_ >= static_cast<int>(graph_.points.size())) marked_ = -1;
     labels_.clear();
     for (const WorthText& t : graph_.texts) {
@@ -117,30 +137,42 @@ void WorthGraphView::paintPicture() {
         p.setPen(penOf(l.ink));
         p.drawLine(l.from, l.to);
     }
-    if (graph_.points.size() >= 2) drawCurve(p, 0, pictured_, rect());
+    if (graph_.points.size() >= 2) drawCurves(p, 0, pictured_, rect());
 }
 
-void WorthGraphView::drawCurve(QPainter& p, std::size_t from, std::size_t to,
-                               const QRect& within) const {
-    const std::vector<QPoint>& points = graph_.points;
+void WorthGraphView::drawCurves(QPainter& p, std::size_t from, std::size_t to,
+                                const QRect& within) const {
+    // Player 2's record may lack the first days of a game saved before it was kept.
+    const std::size_t lag =
+        graph_.points.size() - std::min(graph_.points.size(), graph_.secondPoints.size());
+    drawCurve(p, graph_.points, WorthInk::Curve, from, to, within);
+    if (!graph_.secondPoints.empty() && to >= lag)
+        drawCurve(p, graph_.secondPoints, WorthInk::SecondCurve, from > lag ? from - lag : 0,
+                  to - lag, within);
+}
+
+void WorthGraphView::drawCurve(QPainter& p, const std::vector<QPoint>& points, WorthInk ink,
+                               std::size_t from, std::size_t to, const QRect& within) const {
+    to = std::min(to, points.size() - 1);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(penOf(WorthInk::Curve));
+    p.setPen(penOf(ink));
     for (std::size_t i = from; i < to; ++i)
-        if (within.intersects(curveBounds(i, i + 1))) p.drawLine(points[i], points[i + 1]);
+        if (within.intersects(curveBounds(points, i, i + 1))) p.drawLine(points[i], points[i + 1]);
     p.setRenderHint(QPainter::Antialiasing, false);
     if (points.size() > kMostDots) return;
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::red);
+    p.setBrush(penOf(ink).color());
     for (std::size_t i = from; i <= to; ++i)
         p.drawRect(QRect(points[i] - QPoint(2, 2), QSize(5, 5)));
     p.setBrush(Qt::NoBrush);
 }
 
-QRect WorthGraphView::curveBounds(std::size_t from, std::size_t to) const {
+QRect WorthGraphView::curveBounds(const std::vector<QPoint>& points, std::size_t from,
+                                  std::size_t to) {
     QRect bounds;
-    for (std::size_t i = from; i <= to && i < graph_.points.size(); ++i)
-        bounds |= QRect(graph_.points[i], QSize(1, 1));
-    return bounds.adjusted(-3, -3, 3, 3); // the pen's width and the dots
+    for (std::size_t i = from; i <= to && i < points.size(); ++i)
+        bounds |= QRect(points[i], QSize(1, 1));
+    return bounds.isNull() ? bounds : bounds.adjusted(-3, -3, 3, 3); // the pen and the dots
 }
 
 void WorthGraphView::keyPressEvent(QKeyEvent* e) {
@@ -166,7 +198,7 @@ void WorthGraphView::keyPressEvent(QKeyEvent* e) {
     if (last < 0 || !state_) return;
     marked_ = day;
     const QPoint at = graph_.points[static_cast<std::size_t>(day)];
-    const QString text = worthDayText(state_->record.days[static_cast<std::size_t>(day)]);
+    const QString text = dayText(static_cast<std::size_t>(day));
     setAccessibleName(text);
     QToolTip::showText(mapToGlobal(at), text, this, QRect(at - QPoint(3, 3), QSize(7, 7)));
     update();
@@ -184,9 +216,22 @@ void WorthGraphView::focusOutEvent(QFocusEvent* e) {
 
 QString WorthGraphView::textAt(int x) const {
     const auto day = worthDayAt(graph_, x);
-    if (!day || !state_ || static_cast<std::size_t>(*day) >= state_->record.days.size())
-        return QString();
-    return worthDayText(state_->record.days[static_cast<std::size_t>(*day)]);
+    return day ? dayText(static_cast<std::size_t>(*day)) : QString();
+}
+
+QString WorthGraphView::dayText(std::size_t day) const {
+    if (!state_ || day >= state_->record.days.size()) return QString();
+    const DayClose& first = state_->record.days[day];
+    const std::vector<DayClose>& second = state_->record.secondDays;
+    if (second.empty()) return worthDayText(first);
+    // Each player's position that day, by name.
+    const auto other = std::find_if(second.begin(), second.end(),
+                                    [&](const DayClose& d) { return d.date == first.date; });
+    QString text = state_->p1name.toQString() + QStringLiteral(": ") + worthDayText(first);
+    if (other != second.end())
+        text += QLatin1Char('\n') + state_->p2name.toQString() + QStringLiteral(": ") +
+                worthDayText(*other);
+    return text;
 }
 
 bool WorthGraphView::event(QEvent* e) {
@@ -212,7 +257,7 @@ void WorthGraphView::paintEvent(QPaintEvent* e) {
     if (picture_.devicePixelRatio() != devicePixelRatioF()) paintPicture(); // another screen
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
-    if (!graph_.points.empty()) drawCurve(p, pictured_, graph_.points.size() - 1, e->rect());
+    if (!graph_.points.empty()) drawCurves(p, pictured_, graph_.points.size() - 1, e->rect());
     if (marked_ >= 0) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(Qt::NoBrush);

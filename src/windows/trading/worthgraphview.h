@@ -51,8 +51,11 @@ class WorthGraphView : public QWidget {
     void paintPicture();
     // The curve from point `from` to point `to` (indices) where it crosses `within`, with
     // each day's dot while they show.
-    void drawCurve(QPainter& p, std::size_t from, std::size_t to, const QRect& within) const;
-    QRect curveBounds(std::size_t from, std::size_t to) const;
+    void drawCurves(QPainter& p, std::size_t from, std::size_t to, const QRect& within) const;
+    void drawCurve(QPainter& p, const std::vector<QPoint>& points, WorthInk ink, std::size_t from,
+                   std::size_t to, const QRect& within) const;
+    static QRect curveBounds(const std::vector<QPoint>& points, std::size_t from, std::size_t to);
+    QString dayText(std::size_t day) const; // the tooltip of a recorded day
 
     const GameState* state_ = nullptr;
     WorthGraph graph_;
@@ -64,10 +67,15 @@ class WorthGraphView : public QWidget {
         QColor colour;
     };
     std::vector<Label> labels_; // the graph's texts, drawn over the curve
-    // The record drawn: its first day and its last settled day (the one before the newest),
-    // by which a record grown is told from another one.
+    // Each player's record drawn: its first day and its last settled day (the one before the
+    // newest), by which a record grown is told from another one.
+    struct Curve {
+        DayClose first, settled;
+        bool grown(const std::vector<DayClose>& days, std::size_t shown) const;
+        void note(const std::vector<DayClose>& days);
+    };
     Frame frame_;
-    DayClose firstDay_, settledDay_;
+    Curve curves_[2];
     int marked_ = -1;
 };
 

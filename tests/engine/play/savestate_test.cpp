@@ -250,11 +250,13 @@ TEST_F(StateFileChecks, theRecordComesBackWithTheGame) {
     ASSERT_TRUE(tradeOk(game, kSellCaption, 3, "40").completed);
     NoDayViews none;
     endofday(game, none);
+    s.record.secondDays = {s.record.days.front(), s.record.days.back()}; // as with two players
     const auto image = shareFileImage(s.shares);
     const StateFileCheck check = checkStateFile(encodeStateFile(s, {}, image), image);
     ASSERT_EQ(check.result, Result::Valid);
     auto loaded = std::make_unique<GameState>();
     loaded->record.days.resize(3); // what the game played before the load had
+    loaded->record.secondDays.resize(3);
     applyStateFile(check, *loaded);
     ASSERT_EQ(loaded->record.trades.size(), 2u);
     EXPECT_EQ(loaded->record.days.size(), 72u);

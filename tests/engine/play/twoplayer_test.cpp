@@ -1,11 +1,14 @@
 // The two-player game: its Start, whose turn it is, and the verdict at its deadline.
 
+#include "play/record.h"
 #include "play/session.h"
 #include "play/twoplayer.h"
 #include "shipped/news.h"
 #include "state/install.h"
+#include "state/money.h"
 #include "support/marketgame.h"
 #include "support/sessionviews.h"
+#include "trading/performance.h"
 
 #include <QTemporaryDir>
 
@@ -164,4 +167,32 @@ TEST_F(Deadline, withNoEndTheGameRunsAsFreePlay) {
         play(15000, 15000);
     EXPECT_TRUE(verdicts.empty());
     EXPECT_EQ(s.year, 2000);
+}
+
+// Each player's worth is kept day by day whoever's turn it is, each trade names its player,
+// and the Performance summary says who leads.
+TEST_F(Deadline, theRecordKeepsEachPlayerAndTheSummarySaysWhoLeads) {
+    s.endday = s.endmonth = 0;
+    startRecord(s); // as a two-player Start does
+    EXPECT_EQ(summaryText(s, "Two players"), "Two players - Ann: profit so far £0 - Bob: profit "
+                                             "so far £0 - Ann and Bob are level");
+    ASSERT_TRUE(tradeOk(g.game, kBuyCaption, 2, "100").completed);
+    ASSERT_EQ(endofday(g.game, views), DayResult::HandedOver);
+    ASSERT_TRUE(tradeOk(g.game, kBuyCaption, 5, "300").completed);
+    ASSERT_EQ(endofday(g.game, views), DayResult::DayEnded);
+
+    const PlayRecord& r = s.record;
+    ASSERT_EQ(std::tuple(r.days.size(), r.secondDays.size(), r.trades.size()),
+              std::tuple(2u, 2u, 2u));
+    EXPECT_EQ(std::tuple(r.trades[0].player, r.trades[1].player), std::tuple(1, 2));
+    const std::int64_t ann = playerWorth(s, 1), bob = playerWorth(s, 2);
+    EXPECT_EQ(std::tuple(r.days.back().worth, r.secondDays.back().worth), std::tuple(ann, bob));
+    EXPECT_EQ(r.secondDays.back().cash, s.p2money) << "player 2's cash, parked at the hand-back";
+    ASSERT_NE(ann, bob);
+    EXPECT_EQ(
+        summaryText(s, "Two players"),
+        QStringLiteral("Two players - Ann: profit so far %1 - Bob: profit so far %2 - %3 "
+                       "leads by £%4")
+            .arg(signedPounds(ann - 15000), signedPounds(bob - 15000), ann > bob ? "Ann" : "Bob")
+            .arg(std::abs(ann - bob)));
 }

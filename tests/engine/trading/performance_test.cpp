@@ -115,7 +115,7 @@ TEST_F(Record, startsFromTheMoneyTheGameStartedWithWhateverTheFirstDayTrades) {
     EXPECT_TRUE(
         summaryText(s, "Free play")
             .startsWith("Free play - profit so far " + signedPounds(totalWorth(s) - 15000)));
-    EXPECT_TRUE(recordCsv(s.record).contains("\nstart,1999-01-01,,,,,,15000.00,0.00,15000.00\n"));
+    EXPECT_TRUE(recordCsv(s.record).contains("\nstart,1999-01-01,,,,,,15000.00,0.00,15000.00,\n"));
 }
 
 // Losses read "-£90" in the summary, as people write them.

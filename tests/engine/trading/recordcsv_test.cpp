@@ -70,25 +70,27 @@ PlayRecord sample() {
     return r;
 }
 
-TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
-    const PlayRecord r = sample();
-    const auto rows = readCsv(recordCsv(r));
-    ASSERT_EQ(rows.size(), 7u);
-    EXPECT_EQ(rows[0].join(','), QString::fromLatin1(recordCsvHeader()));
-
+// The record read back from the file's rows, with the names of its players (1 and 2); each
+// row's type goes to types.
+PlayRecord readBack(const std::vector<QStringList>& rows, const RecordPlayers& players,
+                    QStringList& types) {
     PlayRecord back;
-    QStringList types;
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const QStringList& f = rows[i];
-        ASSERT_EQ(f.size(), 10) << i;
+        EXPECT_EQ(f.size(), 11) << i;
+        if (f.size() != 11) return back;
         types << f[0];
+        const std::uint8_t player = f[10].isEmpty()           ? 0
+                                    : f[10] == players.first  ? 1
+                                    : f[10] == players.second ? 2
+                                                              : 9;
         if (f[0] == "day" || f[0] == "start") {
             const DayClose d{dateOf(f[1]), static_cast<std::int32_t>(penceOf(f[7]) / 100),
                              penceOf(f[8]) / 100, penceOf(f[9]) / 100};
-            if (f[0] == "start")
+            if (f[0] == "start" && player != 2)
                 back.start = d;
-            else
-                back.days.push_back(d);
+            else if (f[0] == "day")
+                (player == 2 ? back.secondDays : back.days).push_back(d);
             continue;
         }
         TradeEntry t{dateOf(f[1]),
@@ -100,11 +102,43 @@ TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
                      static_cast<std::int32_t>(penceOf(f[6]) / 100),
                      static_cast<std::int32_t>(penceOf(f[7]) / 100)};
         t.name.assign(f[2]);
+        t.player = player;
         back.trades.push_back(t);
     }
+    return back;
+}
+
+TEST(RecordCsv, readBackGivesTheRecordsRowsInDateOrder) {
+    const PlayRecord r = sample();
+    const auto rows = readCsv(recordCsv(r));
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[0].join(','), QString::fromLatin1(recordCsvHeader()));
+    QStringList types;
+    // One player: the player column is empty on every row.
+    EXPECT_EQ(readBack(rows, {}, types), r);
     // The start before all; a day's trades before its close.
     EXPECT_EQ(types, (QStringList{"start", "trade", "day", "day", "trade", "day"}));
-    EXPECT_EQ(back, r);
+}
+
+// Two players: each trade names its player, and each player has a start and a row each day.
+TEST(RecordCsv, readBackGivesEachPlayersTradesAndDays) {
+    PlayRecord r = sample();
+    r.trades[0].player = 2;
+    r.trades[1].player = 1;
+    r.secondDays = {{{1, 1, 1999}, 15000, 0, 15000},
+                    {{2, 1, 1999}, 14000, 1100, 15100},
+                    {{3, 1, 1999}, 14000, 950, 14950}};
+    const RecordPlayers players{QStringLiteral("Ann, the first"), QStringLiteral("-Bob")};
+    const auto rows = readCsv(recordCsv(r, players));
+    ASSERT_EQ(rows.size(), 11u);
+    EXPECT_EQ(rows[0].last(), "player");
+    EXPECT_EQ(rows[1].last(), "Ann, the first");
+    EXPECT_EQ(rows[2].last(), "'-Bob"); // a name like a formula is text too
+    QStringList types;
+    const RecordPlayers asRead{players.first, QStringLiteral("'-Bob")};
+    EXPECT_EQ(readBack(rows, asRead, types), r);
+    EXPECT_EQ(types, (QStringList{"start", "start", "trade", "day", "day", "day", "day", "trade",
+                                  "day", "day"}));
 }
 
 TEST(RecordCsv, aNameLikeAFormulaIsExportedAsText) {

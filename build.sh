@@ -17,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev python3)
+          libbenchmark-dev fonts-liberation2 clang-format qt6-svg-dev python3 lld)
 # Also for the package: dpkg-shlibdeps computes its Depends, and CPack asks file what is a program.
 deb_packages=(dpkg-dev file)
 

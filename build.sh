@@ -118,11 +118,26 @@ ci-configure)
     # test programs there, and every target of the sanitizer trees, compile their files in
     # batches, each batch one compile.
     install_missing "${deb_packages[@]}" "${fuzz_packages[@]}"
-    debian_flags cmake --fresh --preset default -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-        -DCMAKE_CXX_FLAGS_INIT=-g1 -DQUOTARA_UNITY_TESTS=ON
-    # Warnings are errors in the tests' build only, as in ./build.sh asan and fuzz.
-    env -u QUOTARA_WARNINGS_AS_ERRORS cmake --fresh --preset asan -DCMAKE_UNITY_BUILD=ON
-    env -u QUOTARA_WARNINGS_AS_ERRORS cmake --fresh --preset fuzz -DCMAKE_UNITY_BUILD=ON
+    # The four trees are configured at once, each into a log of its own shown when all are done.
+    configure_logged() {
+        local log="$1"
+        shift
+        "$@" >"$log" 2>&1 || { cat "$log"; return 1; }
+    }
+    mkdir -p build
+    configure_logged build/configure-default.log debian_flags cmake --fresh --preset default \
+        -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS_INIT=-g1 \
+        -DQUOTARA_UNITY_TESTS=ON &
+    pids=($!) failed=0
+    # Warnings are errors in the tests' build only, as in ./build.sh asan, tsan and fuzz.
+    for tree in asan tsan fuzz; do
+        configure_logged "build/configure-$tree.log" env -u QUOTARA_WARNINGS_AS_ERRORS \
+            cmake --fresh --preset "$tree" -DCMAKE_UNITY_BUILD=ON &
+        pids+=($!)
+    done
+    for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+    [ "$failed" -eq 0 ] || { echo "ci-configure: a tree did not configure" >&2; exit 1; }
+    echo "configured: build, build-asan, build-tsan, build-fuzz"
     ;;
 ci-package)
     # The package from build/ as ci-configure set it up, in build-deb/ as ./build.sh deb.

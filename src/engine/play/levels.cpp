@@ -351,7 +351,8 @@ QString headingOf(const NewGame& ng) {
     case 2:
         return QStringLiteral("Free play");
     case 3:
-        return QStringLiteral("Two-player game");
+        // As its button says: a longer name would not fit the heading.
+        return QStringLiteral("Two players");
     default:
         // Single play keeps the values of the mode before until a row is chosen: the heading
         // names what Start will play, not the row the list happens to show.

@@ -131,7 +131,7 @@ void restorePlayUntil(NewGame& ng, const GameState& state);
 // The mode whose marker is shown: 1, 2 or 3.
 int chosenMode(const NewGame& ng);
 // The window's big heading (`level`): the level chosen in single play ("Level 3", "Bonus
-// Level"), "Free play" or "Two-player game".
+// Level"), "Free play" or "Two players".
 QString headingOf(const NewGame& ng);
 // After level row `won` was won: the next row in the list, from the top again after the last,
 // that the gold bars open and that has not paid its bar yet; -1 when there is none.

@@ -1,5 +1,5 @@
 // The hall of fame: its order, and its results kept from one run of the program to the next
-// beside the gold bars. Each run is a Program over the same settings file.
+// beside the gold bars. Each run is a HallRun over the same settings file.
 
 #include "play/hallmodel.h"
 #include "play/halloffame.h"
@@ -24,8 +24,8 @@ FameEntry result(const char* name, std::int64_t profit, int days, QDate won = {2
     return {name, {}, 15000 + profit, profit, won, days};
 }
 
-struct Program : NoSessionViews {
-    Program(const QString& folder, const QString& settingsFile)
+struct HallRun : NoSessionViews {
+    HallRun(const QString& folder, const QString& settingsFile)
         : game(clock, messages, DataFolder(folder)) {
         game.settings = Settings(settingsFile);
         game.settings.load();
@@ -100,7 +100,7 @@ TEST(HallOfFameOrder, aColumnSortsByItsValue) {
 
 TEST_F(HallOfFameRuns, aWonLevelIsThereAfterARestartAndForgetGoldBarsLeavesIt) {
     {
-        Program run(folder(), settings());
+        HallRun run(folder(), settings());
         run.winLevel3(19000);
         ASSERT_EQ(run.verdicts.size(), 1u);
         EXPECT_EQ(run.verdicts[0].best, "A new best for Level 3!");
@@ -109,7 +109,7 @@ TEST_F(HallOfFameRuns, aWonLevelIsThereAfterARestartAndForgetGoldBarsLeavesIt) {
         EXPECT_EQ(run.verdicts.back().best, "") << "second best";
         ASSERT_TRUE(run.session.forgetGoldBars());
     }
-    Program next(folder(), settings());
+    HallRun next(folder(), settings());
     EXPECT_EQ(next.game.state.goldbarcount, 0);
     ASSERT_EQ(next.level3().size(), 2u);
     const FameEntry& best = next.level3()[0];
@@ -120,7 +120,7 @@ TEST_F(HallOfFameRuns, aWonLevelIsThereAfterARestartAndForgetGoldBarsLeavesIt) {
 
 // A two-player game won goes to its own list, with the player beaten; a draw wins nothing.
 TEST_F(HallOfFameRuns, aTwoPlayerWinIsKeptWithTheLoser) {
-    Program run(folder(), settings());
+    HallRun run(folder(), settings());
     GameState& s = run.game.state;
     run.session.choose([&](GameState& st) {
         multiplayer(run.session.newGame(), st);
@@ -142,7 +142,7 @@ TEST_F(HallOfFameRuns, aTwoPlayerWinIsKeptWithTheLoser) {
 
 TEST_F(HallOfFameRuns, clearIsRefusedOnNoItsDefault) {
     {
-        Program run(folder(), settings());
+        HallRun run(folder(), settings());
         run.winLevel3(19000);
         run.messages.answers = {false};
         EXPECT_FALSE(run.session.clearHallOfFame());
@@ -154,7 +154,7 @@ TEST_F(HallOfFameRuns, clearIsRefusedOnNoItsDefault) {
         EXPECT_TRUE(run.session.hallOfFame().empty());
         EXPECT_EQ(run.game.state.goldbarcount, bars) << "the gold bars stay";
     }
-    Program next(folder(), settings());
+    HallRun next(folder(), settings());
     EXPECT_TRUE(next.session.hallOfFame().empty());
 }
 
@@ -163,14 +163,14 @@ TEST_F(HallOfFameRuns, aDamagedResultIsToldAndKept) {
     test::writeFile(dir, "quotara.conf",
                     "[HallOfFame]\nlevel3=3000,18000,90,2025-01-02,Ann,;3x00,18000,90,,Bo%20b,\n");
     {
-        Program run(folder(), settings());
+        HallRun run(folder(), settings());
         ASSERT_EQ(run.messages.log.size(), 1u);
         EXPECT_TRUE(run.messages.texts()[0].startsWith(
             "A result of the hall of fame could not be read and is left out."));
         ASSERT_EQ(run.level3().size(), 1u);
         EXPECT_EQ(run.level3()[0].name, "Ann");
     }
-    Program next(folder(), settings());
+    HallRun next(folder(), settings());
     EXPECT_TRUE(next.messages.log.empty()) << "told once";
     EXPECT_EQ(next.game.settings.value(kUnreadKey), "level3:3x00,18000,90,,Bo%20b,");
 }

@@ -315,8 +315,8 @@ struct CrashStates {
     }
 };
 
-struct Program {
-    explicit Program(const QString& folder) : game(clock, messages, DataFolder(folder)) {
+struct CutProgram {
+    explicit CutProgram(const QString& folder) : game(clock, messages, DataFolder(folder)) {
         EXPECT_TRUE(session.startUp());
         session.autosaveInBackground();
     }
@@ -357,7 +357,7 @@ TEST(PowerCut, everyStateASaveOrAnAutosaveMayLeaveLoadsTheOldGameOrTheNew) {
     QTemporaryDir dir;
     const QString path = dir.filePath("quotara");
     installDataFolder(DataFolder(path), shippedNewsFile());
-    Program run(path);
+    CutProgram run(path);
     run.session.choose([&run](GameState& s) { freeplay(run.session.newGame(), s); });
     ASSERT_EQ(run.session.start({"Petra", {}, {}}), StartOutcome::Started);
     run.play(2);

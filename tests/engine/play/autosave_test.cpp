@@ -27,9 +27,8 @@ using test::contentOf;
 
 namespace {
 
-struct Program {
-    Program(const QString& folder, const QString& settingsFile)
-        : game(clock, messages, DataFolder(folder)) {
+struct Program : test::SessionOnFolder {
+    Program(const QString& folder, const QString& settingsFile) : SessionOnFolder(folder) {
         game.settings = Settings(settingsFile);
         game.settings.load(); // a settings file that cannot be read is the caller's to tell
         EXPECT_TRUE(session.startUp());
@@ -49,12 +48,6 @@ struct Program {
         return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
     }
 
-    test::FakeClock clock{1234, 777};
-    test::RecordingMessages messages;
-    Game game;
-    QStringList steps;
-    test::RecordingSessionViews views{steps, game.state};
-    Session session{game, views};
     NoDayViews none;
 };
 

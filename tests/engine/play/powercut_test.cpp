@@ -315,8 +315,8 @@ struct CrashStates {
     }
 };
 
-struct CutProgram {
-    explicit CutProgram(const QString& folder) : game(clock, messages, DataFolder(folder)) {
+struct CutProgram : test::SessionOnFolder {
+    explicit CutProgram(const QString& folder) : SessionOnFolder(folder) {
         EXPECT_TRUE(session.startUp());
         session.autosaveInBackground();
     }
@@ -326,12 +326,6 @@ struct CutProgram {
         EXPECT_TRUE(session.finishAutosave());
     }
 
-    test::FakeClock clock{1234, 777};
-    test::RecordingMessages messages;
-    Game game;
-    QStringList steps;
-    test::RecordingSessionViews views{steps, game.state};
-    Session session{game, views};
     NoDayViews none;
 };
 

@@ -27,8 +27,8 @@ QByteArray imageBytes(const std::vector<std::uint8_t>& v) {
 }
 
 // One run of the program: start-up with a news table, and the new-game window's state.
-struct SavingProgram {
-    explicit SavingProgram(const QString& folder) : game(clock, messages, DataFolder(folder)) {
+struct SavingProgram : test::SessionOnFolder {
+    explicit SavingProgram(const QString& folder) : SessionOnFolder(folder) {
         for (int n = 1; n <= kNewsCount; ++n)
             game.state.newsitems[n].text.assign(QStringLiteral("Item %1").arg(n));
         loadStartValues(game.state);
@@ -60,12 +60,6 @@ struct SavingProgram {
         return b;
     }
 
-    test::FakeClock clock{1234, 777};
-    test::RecordingMessages messages;
-    Game game;
-    QStringList steps;
-    test::RecordingSessionViews views{steps, game.state};
-    Session session{game, views};
     NewGame& ng = session.newGame();
 };
 

@@ -73,4 +73,17 @@ class RecordingSessionViews final : public SessionViews {
     const GameState& s_;
 };
 
+// A game on a data folder with a recording Session over it: the programs that the file tests
+// start, stop and start again on one folder.
+struct SessionOnFolder {
+    explicit SessionOnFolder(const QString& folder) : game(clock, messages, DataFolder(folder)) {}
+
+    FakeClock clock{1234, 777};
+    RecordingMessages messages;
+    Game game;
+    QStringList steps;
+    RecordingSessionViews views{steps, game.state};
+    Session session{game, views};
+};
+
 } // namespace quotara::test

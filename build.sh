@@ -21,8 +21,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev lib
 # Also for the package: dpkg-shlibdeps computes its Depends, and CPack asks file what is a program.
 deb_packages=(dpkg-dev file)
 
-# Only for ./build.sh fuzz: clang and its libFuzzer and sanitizer runtimes.
-fuzz_packages=(clang-14 libclang-rt-14-dev)
+# Only for the sanitizer and fuzz trees: clang, which compiles instrumented code in half the
+# time GCC takes, and its sanitizer and libFuzzer runtimes.
+clang_packages=(clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -117,7 +118,7 @@ ci-configure)
     # its debug information is line tables only, which the stripped package drops anyway. The
     # test programs there, and every target of the sanitizer trees, compile their files in
     # batches, each batch one compile.
-    install_missing "${deb_packages[@]}" "${fuzz_packages[@]}"
+    install_missing "${deb_packages[@]}" "${clang_packages[@]}"
     # The four trees are configured at once, each into a log of its own shown when all are done.
     configure_logged() {
         local log="$1"
@@ -147,7 +148,7 @@ ci-package)
     ls "$PWD"/build-deb/quotara_*.deb
     ;;
 asan)
-    install_missing
+    install_missing "${clang_packages[@]}"
     [ -f build-asan/CMakeCache.txt ] || cmake --preset asan
     cmake --build --preset asan
     ctest --preset asan
@@ -156,7 +157,7 @@ tsan)
     # The autosave's thread beside the windows' thread. Only what runs it is built: the
     # autosave's and the session's tests, the random-action test and the program for the kill
     # test.
-    install_missing
+    install_missing "${clang_packages[@]}"
     [ -f build-tsan/CMakeCache.txt ] || cmake --preset tsan -DCMAKE_UNITY_BUILD=ON
     cmake --build --preset tsan
     reports=$PWD/build-tsan/reports
@@ -180,7 +181,7 @@ tsan)
     echo "tsan: no race"
     ;;
 fuzz)
-    install_missing "${fuzz_packages[@]}"
+    install_missing "${clang_packages[@]}"
     [ -f build-fuzz/CMakeCache.txt ] || cmake --preset fuzz
     cmake --build --preset fuzz
     shift

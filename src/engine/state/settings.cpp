@@ -33,8 +33,12 @@ FileError Settings::load() {
         readRecords(path_, 1, kMaxBytes, [&bytes](std::size_t, std::span<const std::uint8_t> b) {
             bytes.append(char(b[0]));
         });
+    unread_ = {};
     if (error.kind() == FileError::Kind::NotFound) return {};
-    if (error.isError() && error != FileError::readBeyondEnd()) return error;
+    if (error.isError() && error != FileError::readBeyondEnd()) {
+        unread_ = error;
+        return error;
+    }
 
     QMap<QString, QStringList> values;
     QString group;
@@ -101,6 +105,18 @@ QString Settings::set(const std::vector<std::pair<QString, QString>>& values) {
     for (const auto& [key, value] : values)
         values_.insert(key, {value});
     if (path_.isEmpty()) return {};
+    const QFileInfo info(path_);
+    if (unread_.isError()) {
+        for (const auto& [key, value] : values)
+            setUnread_.insert(key, value);
+        if (const FileError again = load(); again.isError())
+            return QStringLiteral("Quotara could not keep this for its next start: ") +
+                   again.textFor(info.fileName()) +
+                   QStringLiteral(". The settings file is left as it was.");
+        for (auto it = setUnread_.cbegin(); it != setUnread_.cend(); ++it)
+            values_.insert(it.key(), {it.value()});
+        setUnread_.clear();
+    }
 
     // Grouped as they are read: the ungrouped keys under [General].
     QMap<QString, QStringList> groups;
@@ -120,7 +136,6 @@ QString Settings::set(const std::vector<std::pair<QString, QString>>& values) {
             '[' + it.key().toUtf8() + "]\n" + it.value().join(QLatin1Char('\n')).toUtf8() + '\n';
     }
 
-    const QFileInfo info(path_);
     FileError error;
     errno = 0;
     if (!QDir().mkpath(info.path())) {

@@ -48,13 +48,18 @@ class Settings {
                   const QString& fallback) const;
 
     // Sets the values and writes the file. They are in force for this run whatever happens;
-    // a failure is returned as the text of a message box naming the system's reason.
+    // a failure is returned as the text of a message box naming the system's reason. A file
+    // that could not be read is never written over, for it may hold the gold bars and the hall
+    // of fame: it is read again first, and once it reads, what it holds is kept beside the
+    // values set meanwhile.
     QString set(const std::vector<std::pair<QString, QString>>& values);
     QString set(const QString& key, const QString& value) { return set({{key, value}}); }
 
   private:
     QString path_;
     QMap<QString, QStringList> values_; // each key's values in the order of its lines
+    FileError unread_;                  // why the file last could not be read
+    QMap<QString, QString> setUnread_;  // what was set while it could not
 };
 
 } // namespace quotara

@@ -6,6 +6,7 @@
 #include "support/files.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -62,6 +63,27 @@ TEST(Settings, aWriteThatFailsSaysWhyAndKeepsTheOldFile) {
                     "space left on device).");
     EXPECT_EQ(test::contentOf(old), "[General]\nzoom=200\n");
     EXPECT_EQ(settings.intValue("zoom", 100), 150) << "in force for this run";
+}
+
+// A settings file that could not be read was once written over whole at the next change,
+// and the gold bars and the hall of fame in it were lost.
+TEST(Settings, oneThatCannotBeReadIsNeverWrittenOverAndIsKeptOnceItReads) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quotara.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    Settings settings(path);
+    ASSERT_TRUE(settings.load().isError());
+    EXPECT_EQ(settings.set("zoom", "150"),
+              "Quotara could not keep this for its next start: File access denied (quotara.conf: "
+              "Permission denied). The settings file is left as it was.");
+    EXPECT_TRUE(QFileInfo(path).exists() && !QFileInfo(path).isFile()) << "left in place";
+    EXPECT_EQ(settings.intValue("zoom", 100), 150) << "in force for this run";
+
+    ASSERT_TRUE(QFile::remove(path));
+    test::writeFile(dir, "quotara.conf", "[GoldBars]\ncount=3\n");
+    EXPECT_EQ(settings.set("Tips/ShowAtStartup", "false"), QString());
+    EXPECT_EQ(test::contentOf(path),
+              "[General]\nzoom=150\n\n[GoldBars]\ncount=3\n\n[Tips]\nShowAtStartup=false\n");
 }
 
 TEST(FolderLock, oneProgramPerFolderAndFreeOnceItEnds) {

@@ -115,9 +115,9 @@ deb)
 ci-configure)
     # CI starts from nothing each time: build/ is configured as the package's build too (with
     # tests and benchmarks), so that one compile serves the tests and the package (ci-package);
-    # its debug information is line tables only, which the stripped package drops anyway. The
-    # test programs there, and every target of the sanitizer trees, compile their files in
-    # batches, each batch one compile.
+    # its debug information is line tables only, which the stripped package drops anyway. Every
+    # target of every tree compiles its files in batches, each batch one compile (a developer's
+    # build, and ./build.sh deb, compile file by file); the test programs in build/ at -Og.
     install_missing "${deb_packages[@]}" "${clang_packages[@]}"
     # The four trees are configured at once, each into a log of its own shown when all are done.
     configure_logged() {
@@ -128,12 +128,12 @@ ci-configure)
     mkdir -p build
     configure_logged build/configure-default.log debian_flags cmake --fresh --preset default \
         -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_CXX_FLAGS_INIT=-g1 \
-        -DQUOTARA_UNITY_TESTS=ON &
+        -DCMAKE_UNITY_BUILD=ON -DQUOTARA_UNITY_TESTS=ON -DQUOTARA_ONE_ENGINE_TEST=ON &
     pids=($!) failed=0
     # Warnings are errors in the tests' build only, as in ./build.sh asan, tsan and fuzz.
     for tree in asan tsan fuzz; do
         configure_logged "build/configure-$tree.log" env -u QUOTARA_WARNINGS_AS_ERRORS \
-            cmake --fresh --preset "$tree" -DCMAKE_UNITY_BUILD=ON &
+            cmake --fresh --preset "$tree" -DCMAKE_UNITY_BUILD=ON -DQUOTARA_ONE_ENGINE_TEST=ON &
         pids+=($!)
     done
     for pid in "${pids[@]}"; do wait "$pid" || failed=1; done

@@ -102,21 +102,26 @@ bool Settings::boolValue(const QString& key, bool fallback) const {
 }
 
 QString Settings::set(const std::vector<std::pair<QString, QString>>& values) {
-    for (const auto& [key, value] : values)
-        values_.insert(key, {value});
-    if (path_.isEmpty()) return {};
     const QFileInfo info(path_);
     if (unread_.isError()) {
-        for (const auto& [key, value] : values)
-            setUnread_.insert(key, value);
-        if (const FileError again = load(); again.isError())
+        if (const FileError again = load(); again.isError()) {
+            for (const auto& [key, value] : values) {
+                values_.insert(key, {value});
+                setUnread_.insert(key, value);
+            }
             return QStringLiteral("Quotara could not keep this for its next start: ") +
                    again.textFor(info.fileName()) +
                    QStringLiteral(". The settings file is left as it was.");
+        }
+        // What was set while the file could not be read, and was said not to be kept, yields
+        // to what the file holds: it may hold gold bars this run never saw.
         for (auto it = setUnread_.cbegin(); it != setUnread_.cend(); ++it)
-            values_.insert(it.key(), {it.value()});
+            if (!values_.contains(it.key())) values_.insert(it.key(), {it.value()});
         setUnread_.clear();
     }
+    for (const auto& [key, value] : values)
+        values_.insert(key, {value});
+    if (path_.isEmpty()) return {};
 
     // Grouped as they are read: the ungrouped keys under [General].
     QMap<QString, QStringList> groups;

@@ -50,8 +50,8 @@ class Settings {
     // Sets the values and writes the file. They are in force for this run whatever happens;
     // a failure is returned as the text of a message box naming the system's reason. A file
     // that could not be read is never written over, for it may hold the gold bars and the hall
-    // of fame: it is read again first, and once it reads, what it holds is kept beside the
-    // values set meanwhile.
+    // of fame: it is read again first, and once it reads, what it holds is kept, with these
+    // values and those set meanwhile that it does not hold.
     QString set(const std::vector<std::pair<QString, QString>>& values);
     QString set(const QString& key, const QString& value) { return set({{key, value}}); }
 

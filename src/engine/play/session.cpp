@@ -47,10 +47,8 @@ class DayEnd final : public DayViews {
 
 bool Session::startUp(bool askDisclaimer) {
     GameState& s = game_.state;
-    if (!keptGoldBars_) {
-        restoreGoldBars();
-        restoreHallOfFame();
-    }
+    const bool first = !keptGoldBars_;
+    if (first) restoreGoldBars();
     if (s.twoplayer == 1) s.player = 1;
 
     if (askDisclaimer && !game_.messages.ask(Messages::Kind::Information, kDisclaimer)) {
@@ -58,6 +56,8 @@ bool Session::startUp(bool askDisclaimer) {
         return false;
     }
     phase_ = Phase::NoGame;
+    // The disclaimer comes first at every start, before a damaged result is told.
+    if (first) restoreHallOfFame();
 
     views_.showNoGame();
     // A news file that cannot be read is reported, and the game goes on without news: the

@@ -25,11 +25,11 @@ FameEntry result(const char* name, std::int64_t profit, int days, QDate won = {2
 }
 
 struct HallRun : NoSessionViews {
-    HallRun(const QString& folder, const QString& settingsFile)
+    HallRun(const QString& folder, const QString& settingsFile, bool disclaimer = false)
         : game(clock, messages, DataFolder(folder)) {
         game.settings = Settings(settingsFile);
         game.settings.load();
-        EXPECT_TRUE(session.startUp(false));
+        EXPECT_TRUE(session.startUp(disclaimer));
     }
     void showLevelEnd(const LevelVerdict& v) override { verdicts.push_back(v); }
     // Level 3 (three months) won with `worth`: started, then its last End Day.
@@ -158,14 +158,16 @@ TEST_F(HallOfFameRuns, clearIsRefusedOnNoItsDefault) {
     EXPECT_TRUE(next.session.hallOfFame().empty());
 }
 
-// A result damaged in the file is told once and set aside as it was; the rest still reads.
+// A result damaged in the file is told once, after the disclaimer, and set aside as it was;
+// the rest still reads.
 TEST_F(HallOfFameRuns, aDamagedResultIsToldAndKept) {
     test::writeFile(dir, "quotara.conf",
                     "[HallOfFame]\nlevel3=3000,18000,90,2025-01-02,Ann,;3x00,18000,90,,Bo%20b,\n");
     {
-        HallRun run(folder(), settings());
-        ASSERT_EQ(run.messages.log.size(), 1u);
-        EXPECT_TRUE(run.messages.texts()[0].startsWith(
+        HallRun run(folder(), settings(), true);
+        ASSERT_EQ(run.messages.log.size(), 2u);
+        EXPECT_TRUE(run.messages.log[0].asked) << "the disclaimer first";
+        EXPECT_TRUE(run.messages.texts()[1].startsWith(
             "A result of the hall of fame could not be read and is left out."));
         ASSERT_EQ(run.level3().size(), 1u);
         EXPECT_EQ(run.level3()[0].name, "Ann");

@@ -12,6 +12,8 @@
 // closed times only that side, to profile it. second_window measures bare Qt the same way: the
 // floor under that ratio.
 
+#include "sidebyside.h"
+
 #include "play/endofday.h"
 #include "play/record.h"
 #include "shipped/news.h"
@@ -32,10 +34,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
+
+using bench::median;
+using bench::threadCpuNs;
 
 using namespace quotara;
 
@@ -65,17 +69,6 @@ bool waitUntilActive(QWidget& window) {
     }
     QCoreApplication::processEvents();
     return true;
-}
-
-qint64 threadCpuNs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-
-double median(std::vector<qint64> v) {
-    std::sort(v.begin(), v.end());
-    return (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2.0;
 }
 
 // The wall and thread CPU nanoseconds of one End Day pressed and repainted.

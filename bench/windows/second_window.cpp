@@ -6,6 +6,8 @@
 //
 //   second_window [LABELS [ROUNDS]]   (8 and 300: about one End Day on Share Lookup)
 
+#include "sidebyside.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -13,21 +15,12 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
 
-qint64 threadCpuNs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
-}
-
-double median(std::vector<qint64> v) {
-    std::sort(v.begin(), v.end());
-    return (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2.0;
-}
+using bench::median;
+using bench::threadCpuNs;
 
 // Lets the window system catch up after a window is shown, hidden or activated.
 void settle() {

@@ -18,6 +18,12 @@ QString pending(const QString& path) {
     return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".new");
 }
 
+// The state file's name while its set is being removed.
+QString going(const QString& path) {
+    const QFileInfo info(path);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".gone");
+}
+
 bool removeFile(const QString& path) {
     return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT;
 }
@@ -31,6 +37,11 @@ int renameFile(const QString& from, const QString& to) {
 bool exists(const QString& path) {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool isPlainFile(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 QString folderOf(const SaveSet& set) {
@@ -60,8 +71,23 @@ std::optional<SaveFailure> finish(const SaveSet& set) {
     return std::nullopt;
 }
 
+// The rest of a removal: the state file is already under its going name, which goes last.
+std::optional<SaveFailure> finishRemoval(const SaveSet& set) {
+    std::optional<SaveFailure> first;
+    for (const QString& path : {set.state, set.players, set.shares}) {
+        if (!removeFile(path) && !first) first = failure(path, FileError::fromErrno(errno));
+    }
+    syncFolder(folderOf(set));
+    if (!removeFile(going(set.state)) && !first)
+        first = failure(set.state, FileError::fromErrno(errno));
+    syncFolder(folderOf(set));
+    return first;
+}
+
 void recover(const SaveSet& set) {
-    if (exists(pending(set.state)))
+    if (exists(going(set.state)))
+        finishRemoval(set);
+    else if (exists(pending(set.state)))
         finish(set);
     else
         discardPending(set);
@@ -108,12 +134,14 @@ std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& gam
 
 std::optional<SaveFailure> removeSaveSet(const SaveSet& set) {
     recover(set);
-    std::optional<SaveFailure> first;
-    for (const QString& path : {set.state, set.players, set.shares}) {
-        if (!removeFile(path) && !first) first = failure(path, FileError::fromErrno(errno));
+    // Unlinks are not kept in their order by a power cut: the state file's new name, synced
+    // first, marks the set as going, and the next start finishes the removal.
+    if (isPlainFile(set.state)) {
+        if (const int number = renameFile(set.state, going(set.state)); number != 0)
+            return failure(set.state, FileError::fromErrno(number));
+        syncFolder(folderOf(set));
     }
-    syncFolder(folderOf(set));
-    return first;
+    return finishRemoval(set);
 }
 
 bool saveSetExists(const SaveSet& set) {

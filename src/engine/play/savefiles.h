@@ -8,7 +8,7 @@
 //  3. the pending files are renamed over the old ones, the state file last.
 // Every step is synced before the next, so none can outlast a power cut without the steps
 // before it. A write (and the start-up's tidyDataFolder) first finishes a set that reached
-// step 2 and throws away one that did not.
+// step 2 and throws away one that did not, and finishes a removal cut short.
 
 #include "play/savestate.h"
 #include "state/datafolder.h"
@@ -44,8 +44,9 @@ struct SaveFailure {
 std::optional<SaveFailure> writeGameSet(const SaveSet& set, const GameState& game,
                                         const SavedLevel& level);
 
-// Removes the set's files, the state file first so that no half of it can pass for a game.
-// The first file that could not be removed, and why; none when none is left.
+// Removes the set's files. The state file is first renamed (".NAME.gone") and synced, so that
+// no half of the set can pass for a game: a removal a power cut stops is finished by the next
+// write or start. The first file that could not be removed, and why; none when none is left.
 std::optional<SaveFailure> removeSaveSet(const SaveSet& set);
 
 // True when any of the set's files is there, or a write of it waits to be finished (the set

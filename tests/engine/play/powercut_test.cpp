@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <functional>
@@ -347,6 +349,72 @@ std::string setOf(const Folder& folder, const char* stem) {
     return set;
 }
 
+struct Cuts {
+    int different = 0, whole = 0;
+};
+
+// Records the calls act makes on the saved game's and the autosave's files in the folder at
+// path, then builds every state a power cut during them may leave there and hands each to
+// whole, in a folder of its own, after the start's clean-up.
+Cuts everyCutOf(const QString& path, const std::function<void()>& act,
+                const std::function<bool(const DataFolder&)>& whole) {
+    Names names;
+    {
+        const std::lock_guard lock(recorder.mutex);
+        recorder.ops.clear();
+        recorder.files.clear();
+        recorder.before.clear();
+        recorder.open.clear();
+        recorder.folder = QFile::encodeName(path).toStdString();
+        for (const auto& [name, content] : read(path)) {
+            if (name.rfind("savegame.", 0) != 0 && name.rfind("autosave.", 0) != 0) continue;
+            const int file = recorder.numberAt((recorder.folder + '/' + name).c_str());
+            names[name] = file;
+            recorder.before[file] = content;
+        }
+        recorder.on = true;
+    }
+    act();
+    {
+        const std::lock_guard lock(recorder.mutex);
+        recorder.on = false;
+    }
+    EXPECT_GT(recorder.ops.size(), 2u) << "the calls were recorded";
+
+    Cuts cuts;
+    size_t atCall = 0;
+    const QString at = path + "-cut";
+    const auto check = [&](const Folder& folder) {
+        ++cuts.different;
+        QDir(at).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(at));
+        for (const auto& [name, content] : folder) {
+            QFile f(at + '/' + QString::fromStdString(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(content.data(), qint64(content.size()));
+        }
+        const DataFolder data(at);
+        tidyDataFolder(FolderLock(data));
+        const bool ok = whole(data);
+        EXPECT_TRUE(ok) << "state " << cuts.different << ", after call " << atCall;
+        cuts.whole += ok;
+    };
+    CrashStates states(names, recorder.before, check);
+    for (const Op& op : recorder.ops) {
+        states.collect();
+        states.apply(op);
+        ++atCall;
+    }
+    states.collect();
+    std::printf("%zu calls recorded; %zu crash states built, %d different, %d whole\n",
+                recorder.ops.size(), states.count, cuts.different, cuts.whole);
+    return cuts;
+}
+
+bool isReady(const SaveSet& set) {
+    return readSaveSet(set).outcome == SavedGameRead::Outcome::Ready;
+}
+
 TEST(PowerCut, everyStateASaveOrAnAutosaveMayLeaveLoadsTheOldGameOrTheNew) {
     QTemporaryDir dir;
     const QString path = dir.filePath("quotara");
@@ -358,72 +426,58 @@ TEST(PowerCut, everyStateASaveOrAnAutosaveMayLeaveLoadsTheOldGameOrTheNew) {
     ASSERT_TRUE(run.session.saveGame());
     run.play(1);
     const Folder old = read(path);
+    Folder now;
 
     // Only the saved game's and the autosave's files take part; the rest of the folder is
     // read by neither load.
-    Names names;
-    {
-        const std::lock_guard lock(recorder.mutex);
-        recorder.folder = QFile::encodeName(path).toStdString();
-        for (const auto& [name, content] : old) {
-            if (name.rfind("savegame.", 0) != 0 && name.rfind("autosave.", 0) != 0) continue;
-            const int file = recorder.numberAt((recorder.folder + '/' + name).c_str());
-            names[name] = file;
-            recorder.before[file] = content;
-        }
-        recorder.on = true;
-    }
-    ASSERT_TRUE(run.session.saveGame());
-    run.play(1);
-    {
-        const std::lock_guard lock(recorder.mutex);
-        recorder.on = false;
-    }
-    const Folder now = read(path);
+    const Cuts cuts = everyCutOf(
+        path,
+        [&] {
+            ASSERT_TRUE(run.session.saveGame());
+            run.play(1);
+            now = read(path);
+        },
+        [&](const DataFolder& data) {
+            const Folder after = read(data.path());
+            return std::ranges::all_of(std::array{"savegame", "autosave"}, [&](const char* stem) {
+                const std::string set = setOf(after, stem);
+                return (set == setOf(old, stem) || set == setOf(now, stem)) &&
+                       isReady(std::string(stem) == "savegame" ? SaveSet::savedGame(data)
+                                                               : SaveSet::autosave(data));
+            });
+        });
     ASSERT_NE(setOf(old, "savegame"), setOf(now, "savegame"));
     ASSERT_NE(setOf(old, "autosave"), setOf(now, "autosave"));
-    ASSERT_GT(recorder.ops.size(), 20u) << "the calls of a save and an autosave were recorded";
+    EXPECT_GT(cuts.different, 20);
+    EXPECT_EQ(cuts.whole, cuts.different);
+}
 
-    // Each state as the next start finds it: the start's clean-up, then a load of each set.
-    int different = 0, loaded = 0;
-    size_t atCall = 0;
-    const QString at = dir.filePath("crash");
-    const auto check = [&](const Folder& folder) {
-        ++different;
-        QDir(at).removeRecursively();
-        ASSERT_TRUE(QDir().mkpath(at));
-        for (const auto& [name, content] : folder) {
-            QFile f(at + '/' + QString::fromStdString(name));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(content.data(), qint64(content.size()));
-        }
-        const DataFolder data(at);
-        tidyDataFolder(FolderLock(data));
-        const Folder after = read(at);
-        bool whole = true;
-        for (const char* stem : {"savegame", "autosave"}) {
-            const std::string set = setOf(after, stem);
-            const SaveSet files = std::string(stem) == "savegame" ? SaveSet::savedGame(data)
-                                                                  : SaveSet::autosave(data);
-            const bool ok = (set == setOf(old, stem) || set == setOf(now, stem)) &&
-                            readSaveSet(files).outcome == SavedGameRead::Outcome::Ready;
-            EXPECT_TRUE(ok) << stem << ": neither the old game nor the new in state " << different
-                            << ", after call " << atCall;
-            whole = whole && ok;
-        }
-        loaded += whole;
-    };
-    CrashStates states(names, recorder.before, check);
-    for (const Op& op : recorder.ops) {
-        states.collect();
-        states.apply(op);
-        ++atCall;
+// A level's end removes the autosave: a cut in the middle once left half of it, which the next
+// start offered to resume and then refused as damaged.
+TEST(PowerCut, aRemovedAutosaveIsWholeOrGoneAfterACut) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quotara");
+    installDataFolder(DataFolder(path), shippedNewsFile());
+    {
+        CutProgram run(path);
+        run.session.choose([&run](GameState& s) { freeplay(run.session.newGame(), s); });
+        ASSERT_EQ(run.session.start({"Petra", {}, {}}), StartOutcome::Started);
+        run.play(2);
     }
-    states.collect();
-    std::printf("%zu calls recorded; %zu crash states built, %d different, %d loaded the old "
-                "game or the new\n",
-                recorder.ops.size(), states.count, different, loaded);
-    EXPECT_EQ(loaded, different);
+    const std::string old = setOf(read(path), "autosave");
+    const Cuts cuts = everyCutOf(
+        path, [&] { EXPECT_FALSE(removeSaveSet(SaveSet::autosave(DataFolder(path)))); },
+        [&](const DataFolder& data) {
+            const SaveSet set = SaveSet::autosave(data);
+            const Folder after = read(data.path());
+            if (saveSetExists(set)) return setOf(after, "autosave") == old && isReady(set);
+            return std::ranges::none_of(after, [](const auto& file) {
+                return file.first.find("autosave.") != std::string::npos;
+            });
+        });
+    EXPECT_FALSE(saveSetExists(SaveSet::autosave(DataFolder(path))));
+    EXPECT_GT(cuts.different, 2);
+    EXPECT_EQ(cuts.whole, cuts.different);
 }
 
 } // namespace

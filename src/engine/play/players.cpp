@@ -15,7 +15,8 @@ bool secondNameEnabled(const GameState& state, bool namesrole) {
 }
 
 bool namesOk(Game& game, const QString& player1, const QString& player2) {
-    if (player1.isEmpty() || player2.isEmpty()) {
+    // A name of blanks shows as none: in the hand-over, the verdict and the record.
+    if (player1.trimmed().isEmpty() || player2.trimmed().isEmpty()) {
         game.messages.show(Messages::Kind::Plain,
                            QStringLiteral("Please enter a name for both player 1 and player 2!"));
         return false;

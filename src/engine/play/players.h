@@ -18,10 +18,11 @@ QString unsavableNameText(const QString& letter);
 // the two-player mode), or in the player role while a two-player game is played.
 bool secondNameEnabled(const GameState& state, bool namesrole);
 
-// OK in the names role, and in the player role of a two-player game. With both names true;
-// otherwise "Please enter a name for both player 1 and player 2!" and false: the window stays
-// and nothing is copied. The names role only shows the names on the new-game window: Start
-// makes them the players' (startCheck), so a game being played keeps its own.
+// OK in the names role, and in the player role of a two-player game. With both names (each
+// more than blanks) true; otherwise "Please enter a name for both player 1 and player 2!" and
+// false: the window stays and nothing is copied. The names role only shows the names on the
+// new-game window: Start makes them the players' (startCheck), so a game being played keeps its
+// own.
 bool namesOk(Game& game, const QString& player1, const QString& player2);
 
 // OK in the player role: username := the first 20 characters of the name (an empty name gives

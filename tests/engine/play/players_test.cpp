@@ -46,6 +46,13 @@ TEST_F(Players, theNamesRoleWantsBothNames) {
     EXPECT_EQ(s.p2name.toQString(), "A name of twenty-thr"); // the slot holds 20
 }
 
+// "   " passed as a name: the game then named nobody in its hand-over and its verdict.
+TEST_F(Players, aNameOfBlanksIsNoName) {
+    EXPECT_FALSE(namesOk(game, "   ", "Bob"));
+    EXPECT_FALSE(namesOk(game, "Ann", " \t "));
+    EXPECT_EQ(messages.texts(), (QStringList{kBothNames, kBothNames}));
+}
+
 TEST_F(Players, thePlayerRoleRenamesTheSinglePlayer) {
     playerOk(s, "Nineteen characters");
     EXPECT_EQ(s.username.toQString(), "Nineteen characters");

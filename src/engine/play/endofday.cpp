@@ -105,8 +105,11 @@ LevelVerdict goalcheck(Game& game) {
                                  "to try and get another gold bar");
         s.goldwon = 1;
     } else {
-        verdict.endtext = QStringLiteral("Unlucky! Try again, and if you can make a profit of "
-                                         "£1000 or more, you'll win a gold bar");
+        // The profit this level asks for: a fixed "£1000" told Level 5 (£500) or Level 12
+        // (£10000) a wrong target.
+        verdict.endtext = QStringLiteral("Unlucky! Try again, and if you can make a profit of £") +
+                          QString::number(static_cast<std::int64_t>(s.target) - s.startmoney) +
+                          QStringLiteral(" or more, you'll win a gold bar");
     }
     verdict.goldbars = QString::number(s.goldbarcount) + QStringLiteral(" goldbars");
     return verdict;

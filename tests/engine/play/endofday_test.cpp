@@ -263,6 +263,15 @@ TEST_F(GoalCheck, aSmallProfitBelowTargetIsUnlucky) {
     EXPECT_EQ(g.s.goldwon, 0);
 }
 
+// Level 5 asks for £500: the text named £1000 at every level.
+TEST_F(GoalCheck, unluckyNamesTheProfitTheLevelAsksFor) {
+    g.s.money = 15000;
+    g.s.target = 15500;
+    EXPECT_EQ(goalcheck(g.game).endtext,
+              "Unlucky! Try again, and if you can make a profit of £500 or more, you'll win a "
+              "gold bar");
+}
+
 TEST_F(GoalCheck, eachHoldingIsRoundedToPoundsOnItsOwn) {
     g.s.money = 0;
     g.s.shares[0].price = 250; // 1 share: 2.5 -> 2

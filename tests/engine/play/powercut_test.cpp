@@ -322,6 +322,16 @@ struct CutProgram : test::SessionOnFolder {
         EXPECT_TRUE(session.startUp());
         session.autosaveInBackground();
     }
+    // A data folder installed in dir.
+    static QString install(const QTemporaryDir& dir) {
+        const QString path = dir.filePath("quotara");
+        installDataFolder(DataFolder(path), shippedNewsFile());
+        return path;
+    }
+    void startFreePlay() {
+        session.choose([this](GameState& s) { freeplay(session.newGame(), s); });
+        ASSERT_EQ(session.start({"Petra", {}, {}}), StartOutcome::Started);
+    }
     void play(int days) {
         for (int d = 0; d < days; ++d)
             session.endDay(none);
@@ -417,11 +427,9 @@ bool isReady(const SaveSet& set) {
 
 TEST(PowerCut, everyStateASaveOrAnAutosaveMayLeaveLoadsTheOldGameOrTheNew) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("quotara");
-    installDataFolder(DataFolder(path), shippedNewsFile());
+    const QString path = CutProgram::install(dir);
     CutProgram run(path);
-    run.session.choose([&run](GameState& s) { freeplay(run.session.newGame(), s); });
-    ASSERT_EQ(run.session.start({"Petra", {}, {}}), StartOutcome::Started);
+    run.startFreePlay();
     run.play(2);
     ASSERT_TRUE(run.session.saveGame());
     run.play(1);
@@ -456,12 +464,10 @@ TEST(PowerCut, everyStateASaveOrAnAutosaveMayLeaveLoadsTheOldGameOrTheNew) {
 // start offered to resume and then refused as damaged.
 TEST(PowerCut, aRemovedAutosaveIsWholeOrGoneAfterACut) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("quotara");
-    installDataFolder(DataFolder(path), shippedNewsFile());
+    const QString path = CutProgram::install(dir);
     {
         CutProgram run(path);
-        run.session.choose([&run](GameState& s) { freeplay(run.session.newGame(), s); });
-        ASSERT_EQ(run.session.start({"Petra", {}, {}}), StartOutcome::Started);
+        run.startFreePlay();
         run.play(2);
     }
     const std::string old = setOf(read(path), "autosave");

@@ -23,6 +23,9 @@ const QString kDisclaimer = QStringLiteral(
     "a GAME. Continue?");
 const QString kQuitQuestion = QStringLiteral("Are you sure you want to quit Quotara?");
 const QString kNoGame = QStringLiteral("You must start a new game first!");
+const QString kLostAtExit =
+    QStringLiteral("\n\nThe game you are playing could not be kept: File > Resume Game will not "
+                   "bring it back. Quit all the same? (No goes back to the game.)");
 const QString kAbandonQuestion = QStringLiteral(
     "Abandon the game you are playing?\n\nWhat you have done in it since you started, loaded "
     "or last saved it is lost.");
@@ -280,9 +283,22 @@ QString Session::keepForRestart() {
     return {};
 }
 
-void Session::keepAtExit() {
-    if (gameOn()) autosave();
-    finishAutosave();
+bool Session::keepAtExit(bool mayStay) {
+    if (!gameOn()) {
+        finishAutosave();
+        return true;
+    }
+    // Only this last write counts: it holds all that the earlier ones held.
+    autosaver_.finish();
+    handAutosave();
+    const auto failure = autosaver_.finish();
+    if (!failure) return true;
+    if (!mayStay) {
+        tellAutosaveFailure(failure);
+        return true;
+    }
+    // Asked even when a failure was told before: this is the last chance to keep the game.
+    return game_.messages.ask(Messages::Kind::Caution, saveFailureText(*failure) + kLostAtExit);
 }
 
 bool Session::finishAutosave() {
@@ -346,13 +362,19 @@ bool Session::askToQuit() {
     if (phase_ == Phase::Ending) return true;
     if (!game_.messages.ask(Messages::Kind::Confirmation, kQuitQuestion)) return false;
     // The game on is kept, to be resumed at the next start.
-    keepAtExit();
+    if (!keepAtExit(true)) return false;
+    phase_ = Phase::Ending;
+    return true;
+}
+
+bool Session::closeMain() {
+    if (phase_ != Phase::Ending && !keepAtExit(true)) return false;
     phase_ = Phase::Ending;
     return true;
 }
 
 void Session::end() {
-    if (phase_ != Phase::Ending) keepAtExit();
+    if (phase_ != Phase::Ending) keepAtExit(false);
     phase_ = Phase::Ending;
 }
 

@@ -194,10 +194,15 @@ class Session {
 
     // The quit question (File > Exit, the end-of-level Exit). True when the player chose to
     // leave: the phase is Ending from here and nothing asks again. A game on is kept as the
-    // autosave first.
+    // autosave first; when that fails the player is asked whether to quit all the same (No by
+    // default), and No keeps the program and the game as they were.
     bool askToQuit();
-    // The main window closed: the program ends without a question, the game on kept as the
-    // autosave.
+    // The main window's close box: the program ends without the quit question, the game on
+    // kept as the autosave; when it cannot be kept, the same question as askToQuit's. True to
+    // close.
+    bool closeMain();
+    // A logout, a shutdown or a signal: the program ends without a question, the game on kept
+    // as the autosave (a failure is told).
     void end();
     // Before the program is started again (Options > Zoom): a game being played is autosaved
     // now and whole. Empty when done; otherwise why not, and the game goes on as it was.
@@ -223,7 +228,10 @@ class Session {
     bool loadSet(bool resume, bool quietly = false);
     void autosave();
     void handAutosave(); // the game to the autosaver
-    void keepAtExit();
+    // The game on written as the autosave, whole, before the program ends. True when kept or
+    // none was on; after a failure, with mayStay the answer to whether to leave all the same,
+    // otherwise the failure told and true.
+    bool keepAtExit(bool mayStay);
     void tellAutosaveFailure(const std::optional<SaveFailure>& failure);
     void restoreGoldBars();
     void keepGoldBars(); // written with the settings when changed; a failure is told

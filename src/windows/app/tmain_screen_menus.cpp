@@ -83,8 +83,12 @@ void Tmain_screen::About1Click() {
 }
 
 void Tmain_screen::closeEvent(QCloseEvent* event) {
-    // Closing the main window ends the game at once, whatever other windows are open.
-    session_.end();
+    // Closing the main window ends the game at once, whatever other windows are open, unless
+    // the game in play cannot be kept and the player stays with it.
+    if (!session_.closeMain()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     emit quitRequested();
 }

@@ -230,6 +230,27 @@ TEST_F(Autosave, aFailingAutosaveIsToldOnceAndKeepsTheLastOne) {
     EXPECT_EQ(contentOf(file("autosave.ply")), kept);
 }
 
+// Exit on a full disk said "Use File > Save Game to keep it" and ended the program, the game
+// since the last End Day lost; once told, it ended without a word.
+TEST_F(Autosave, aQuitThatCannotKeepTheGameAsksFirst) {
+    Program run(folder(), settings());
+    run.play(1);
+    run.game.state.money = 4321;
+    setWriteBudgetForTests(0);
+    run.messages.answers = {true, false, false};
+    EXPECT_FALSE(run.session.askToQuit());
+    EXPECT_FALSE(run.session.closeMain());
+    setWriteBudgetForTests(-1);
+    ASSERT_EQ(run.messages.log.size(), 3u) << run.messages.texts().join('|').toStdString();
+    EXPECT_TRUE(run.messages.texts()[1].startsWith("Disk full (autosave."));
+    EXPECT_TRUE(run.messages.texts()[1].endsWith("Quit all the same? (No goes back to the game.)"));
+    EXPECT_EQ(run.messages.log[1].kind, Messages::Kind::Caution);
+    EXPECT_EQ(run.messages.texts()[2], run.messages.texts()[1]);
+    EXPECT_EQ(run.session.phase(), Phase::Playing);
+    EXPECT_TRUE(run.session.closeMain()) << "room again: kept, and no question";
+    EXPECT_EQ(run.messages.log.size(), 3u);
+}
+
 TEST_F(Autosave, goldBarsLastFromRunToRunUntilForgotten) {
     {
         Program run(folder(), settings());

@@ -21,6 +21,15 @@ bool namesOk(Game& game, const QString& player1, const QString& player2) {
                            QStringLiteral("Please enter a name for both player 1 and player 2!"));
         return false;
     }
+    // Two players of one name could not be told apart in the hand-over, the verdict, the
+    // record or its export.
+    if (player1.trimmed()
+            .left(kNameLength)
+            .compare(player2.trimmed().left(kNameLength), Qt::CaseInsensitive) == 0) {
+        game.messages.show(Messages::Kind::Plain,
+                           QStringLiteral("Please give player 1 and player 2 different names!"));
+        return false;
+    }
     return true;
 }
 

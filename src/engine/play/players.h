@@ -20,6 +20,7 @@ bool secondNameEnabled(const GameState& state, bool namesrole);
 
 // OK in the names role, and in the player role of a two-player game. With both names (each
 // more than blanks) true; otherwise "Please enter a name for both player 1 and player 2!" and
+// false, or with one name twice "Please give player 1 and player 2 different names!" and
 // false: the window stays and nothing is copied. The names role only shows the names on the
 // new-game window: Start makes them the players' (startCheck), so a game being played keeps its
 // own.

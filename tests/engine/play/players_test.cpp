@@ -53,6 +53,13 @@ TEST_F(Players, aNameOfBlanksIsNoName) {
     EXPECT_EQ(messages.texts(), (QStringList{kBothNames, kBothNames}));
 }
 
+// "Sam" and "sam " both passed: "Sam wins by £39!" then named no one in particular.
+TEST_F(Players, theTwoPlayersNeedDifferentNames) {
+    EXPECT_FALSE(namesOk(game, "Sam", "sam "));
+    EXPECT_EQ(messages.texts(), QStringList{"Please give player 1 and player 2 different names!"});
+    EXPECT_TRUE(namesOk(game, "Sam", "Samantha"));
+}
+
 TEST_F(Players, thePlayerRoleRenamesTheSinglePlayer) {
     playerOk(s, "Nineteen characters");
     EXPECT_EQ(s.username.toQString(), "Nineteen characters");

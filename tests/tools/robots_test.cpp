@@ -86,11 +86,6 @@ TEST_F(Desk, buyingEvenlyPutsAboutTheSameIntoEachShare) {
     EXPECT_LT(s.money, 20); // less than one more share of the dearest
 }
 
-TEST_F(Desk, idleNeverTrades) {
-    IdleRobot().trade(broker);
-    EXPECT_EQ(broker.trades(), 0);
-}
-
 TEST_F(Desk, holdBuysAllTwentyOnTheFirstDayThenHolds) {
     HoldRobot hold;
     hold.trade(broker);

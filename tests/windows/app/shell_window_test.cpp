@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,14 +69,6 @@ class ShellWindowTest : public QObject {
         g->main->move(g->main->pos() + QPoint(40, -30));
         test::GameWindows::find<QPushButton>(g->newgame, "Button1")->click(); // Start
         QVERIFY(underTheMainWindow());
-    }
-
-    // The news file removed from the folder is put back at the next start, as on the first.
-    void startUpPutsBackAMissingNewsFile() {
-        QVERIFY(QDir().mkpath(g->game->folder.path()));
-        QVERIFY(opened());
-        QCOMPARE(g->messages.log.size(), std::size_t(1)); // the disclaimer, no file error
-        QVERIFY(!s().newsitems[1].text.empty());
     }
 
     // A question asked while the New Game window (which stays on top) is up, as after a

@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,13 +19,6 @@
 using namespace quotara;
 
 namespace {
-
-QStringList itemsOf(QComboBox* box) {
-    QStringList out;
-    for (int i = 0; i < box->count(); ++i)
-        out << box->itemText(i);
-    return out;
-}
 
 template <class T = QWidget> T* find(QWidget* window, const char* name) {
     T* w = window->findChild<T*>(QLatin1String(name));
@@ -72,47 +64,6 @@ class EditorWindowTest : public QObject {
     void cleanup() {
         page.reset();
         game.reset();
-    }
-
-    void theControlsAreThoseOfTheGameEditor() {
-        QCOMPARE(c<QGroupBox>("GroupBox2")->title(), "News Editor");
-        QCOMPARE(c<QPushButton>("Button2")->text(), "Save current shares data");
-        QCOMPARE(c<QPushButton>("Button3")->text(), "Load shares data");
-        QCOMPARE(c<QPushButton>("Button4")->text(), "Load news items");
-        QCOMPARE(c<QPushButton>("Button5")->text(), "Save news items");
-        QCOMPARE(c<QPushButton>("BitBtn1")->text(), "Next");
-        QVERIFY(c<QPushButton>("BitBtn1")->isDefault());
-        QCOMPARE(c<QPushButton>("BitBtn2")->text(), "Last");
-        QVERIFY(!c<QPushButton>("BitBtn3")->icon().isNull());
-        QCOMPARE(c<QLabel>("Label24")->text(), "News item number 1 :");
-        QCOMPARE(c<QLineEdit>("spec")->maxLength(), 2);
-        QVERIFY(!c("spec")->isVisible());
-        QVERIFY(!c("speclabel")->isVisible());
-        QCOMPARE(c<QLabel>("speclabel")->text(), "Special Number -");
-        QCOMPARE(itemsOf(c<QComboBox>("ftseaffect")),
-                 QStringList({"-2 (very bad)", "-1 (quite bad)", " 0 (no affect)", "+1(quite good)",
-                              "+2(very good)"}));
-        QCOMPARE(itemsOf(c<QComboBox>("sectoraffect")),
-                 QStringList({"-2 (Very bad)", "-1 (Quite bad)", " 0 (average)", "+1(quite good)",
-                              "+2(very good)"}));
-        QCOMPARE(itemsOf(c<QComboBox>("probability")),
-                 QStringList({"1%", "2%", "3%", "4%", "5%", "Special"}));
-        const QStringList sectors = itemsOf(c<QComboBox>("sector"));
-        QCOMPARE(sectors.size(), 12);
-        QCOMPARE(sectors[0], "1   Banks");
-        QCOMPARE(sectors[5], "6   Leisure & Hotels");
-        QCOMPARE(sectors[9], "10 Telecommunications");
-        QCOMPARE(sectors[11], "12 Water");
-        QStringList statics;
-        for (QLabel* l : page->findChildren<QLabel*>())
-            statics << l->text();
-        QVERIFY(statics.contains("FTSE affect factor :"));
-        QVERIFY(statics.contains("Probability of happening :"));
-        // Every control lies inside the page.
-        for (QWidget* w : page->findChildren<QWidget*>())
-            if (w->parentWidget() == page.get())
-                QVERIFY2(page->rect().contains(w->geometry()), qPrintable(w->objectName()));
-        QVERIFY(page->width() <= 511 && page->height() <= 276);
     }
 
     // A designer's edit of one item through the controls reaches the live table at once.
@@ -172,32 +123,18 @@ class EditorWindowTest : public QObject {
         QCOMPARE(c<QLabel>("Label24")->text(), "News item number 1 :");
     }
 
+    // It shows the files in use and lets nothing be changed: only Cancel and Escape close it.
     void theDataFilesWindowOnlyInforms() {
         Tdatafiles window;
-        QCOMPARE(window.windowTitle(), "Data files");
-        QCOMPARE(window.size(), QSize(239, 205));
-        QCOMPARE(window.pos(), QPoint(200, 128));
-        QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
         window.showWindow();
         QVERIFY(window.isVisible());
         QVERIFY(!window.isModal());
-
         QCOMPARE(find<QLineEdit>(&window, "sharedatafile")->text(), "qoshares.dat");
         QCOMPARE(find<QLineEdit>(&window, "newsdatafile")->text(), "qonews.dat");
-        QCOMPARE(find<QLineEdit>(&window, "financedatafile")->text(), "");
-        QCOMPARE(find<QLabel>(&window, "Label1")->text(), "Share information data file :");
-        QCOMPARE(find<QLabel>(&window, "Label2")->text(), "World news database file :");
-        QCOMPARE(find<QLabel>(&window, "Label3")->text(), "Financial info upgrade file :");
-        QCOMPARE(find<QLabel>(&window, "Label1")->font().pixelSize(), 16);
-        QVERIFY(find<QLabel>(&window, "Label1")->font().bold());
-        QCOMPARE(find<QPushButton>(&window, "BitBtn1")->text(), "Reload Data");
-        for (const char* name : {"Button1", "Button2", "Button3"})
-            QCOMPARE(find<QPushButton>(&window, name)->text(), "Browse . . .");
         for (const char* name : {"sharedatafile", "newsdatafile", "financedatafile", "Button1",
                                  "Button2", "Button3", "BitBtn1", "BitBtn3", "BitBtn4", "BitBtn5"})
             QVERIFY2(!find(&window, name)->isEnabled(), name);
         auto* cancel = find<QPushButton>(&window, "BitBtn2");
-        QCOMPARE(cancel->text(), "Cancel");
         QVERIFY(cancel->isEnabled());
 
         cancel->click();

@@ -124,7 +124,8 @@ class GraphWindowTest : public QObject {
         selected = 5;
         graph->needtodisplay();
         QCOMPARE(graph->drawing().top, 200); // no flag, no redraw
-        graph->loadup();                     // the window's own timer ticks within a second
+        // The window's own timer ticks within a second.
+        graph->loadup();
         QTRY_COMPARE(graph->drawing().top, s().shares[5].high + 20);
         selected = 4;
         graph->needtodisplay();

@@ -199,6 +199,10 @@ void cheat(NewGame& ng, GameState& state, const QString& text) {
 
 void singleplay(NewGame& ng, GameState& state) {
     NewGameView& v = ng.view;
+    // The two-player mode's values are free play's but for the deadline of its Play until,
+    // which is that mode's own: kept, it ended a game of no target with a gold bar for any
+    // result.
+    if (v.sel3) applyFreePlay(ng, state, QStringLiteral("Play for as long as you like!"));
     v.nameEnabled = true;
     v.namesVisible = false;
     v.playUntilVisible = false;
@@ -246,6 +250,8 @@ void restoreLevel(NewGame& ng, GameState& state, int mode, int level) {
         freeplay(ng, state);
         return;
     }
+    // Single play from the two-player mode starts free play; a loaded game keeps its own.
+    showMarker(ng.view, 1);
     if (level >= 0 && level < kLevelCount) {
         applyLevel(ng, state, levelTable()[level], level);
     } else if (level == kFreePlayLevel) {

@@ -164,6 +164,23 @@ TEST_F(Levels, aLoadedGamesLevelAndModeComeBack) {
     EXPECT_EQ(chosenMode(ng), 3);
     EXPECT_TRUE(ng.view.namesVisible);
     EXPECT_EQ(state.twoplayer, 1);
+
+    restoreLevel(ng, state, 1, 2); // a level's game loaded in the two-player mode
+    EXPECT_EQ(state.target, 18000);
+}
+
+// Two players until one month, then Single play and Start: a game of target £0 ended on 1
+// February with "Congratulations! You win a gold bar!".
+TEST_F(Levels, singlePlayAfterTwoPlayersHasNoDeadline) {
+    multiplayer(ng, state);
+    playuntil(ng, state, 0);
+    ASSERT_EQ(state.endday * 100 + state.endmonth, 102);
+    singleplay(ng, state);
+    EXPECT_EQ(state.endday + state.endmonth, 0);
+    EXPECT_EQ(ng.startValues->endday + ng.startValues->endmonth, 0);
+    EXPECT_EQ(state.twoplayer, 0);
+    EXPECT_TRUE(ng.view.levelsVisible);
+    EXPECT_EQ(ng.view.targetText, "Play for as long as you like!");
 }
 
 // "Play until" is the two-player game's deadline; chosen in another mode it waits for the

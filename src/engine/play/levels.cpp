@@ -309,7 +309,8 @@ StartOutcome startCheck(Game& game, const QString& playername, const QString& p1
         }
         return StartOutcome::Started;
     }
-    if (playername.isEmpty()) {
+    // A name of blanks would stand as nobody in the status bar and the hall of fame.
+    if (playername.trimmed().isEmpty()) {
         game.messages.show(Kind::Information, QStringLiteral("Please type in a player name."));
         return StartOutcome::NameMissing;
     }

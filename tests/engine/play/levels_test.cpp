@@ -117,6 +117,13 @@ TEST_F(Levels, startChecksTheNamesAndChangesNothing) {
     EXPECT_TRUE(state.username.empty());
 }
 
+// "   " started a game for nobody: "User -    " and a hall of fame entry without a name.
+TEST_F(Levels, aNameOfBlanksIsNoPlayerName) {
+    singleplay(ng, state);
+    EXPECT_EQ(startCheck(game, "   ", "", ""), StartOutcome::NameMissing);
+    EXPECT_EQ(messages.texts(), QStringList{"Please type in a player name."});
+}
+
 // A bar is earned once per level: replaying the level that earned it earns nothing more,
 // applying any other level lets that one earn the next.
 TEST_F(Levels, goldwonStaysWithTheLevelThatEarnedIt) {

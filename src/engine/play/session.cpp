@@ -293,7 +293,8 @@ bool Session::keepAtExit(bool mayStay) {
     handAutosave();
     const auto failure = autosaver_.finish();
     if (!failure) return true;
-    if (!mayStay) {
+    // With nothing done since it was started, loaded, resumed or saved, nothing is lost.
+    if (!mayStay || !unsaved_) {
         tellAutosaveFailure(failure);
         return true;
     }

@@ -229,7 +229,8 @@ class Session {
     void autosave();
     void handAutosave(); // the game to the autosaver
     // The game on written as the autosave, whole, before the program ends. True when kept or
-    // none was on; after a failure, with mayStay the answer to whether to leave all the same,
+    // none was on; after a failure, with mayStay and something done since the game was
+    // started, loaded, resumed or saved, the answer to whether to leave all the same,
     // otherwise the failure told and true.
     bool keepAtExit(bool mayStay);
     void tellAutosaveFailure(const std::optional<SaveFailure>& failure);

@@ -249,6 +249,16 @@ TEST_F(Autosave, aQuitThatCannotKeepTheGameAsksFirst) {
     EXPECT_EQ(run.session.phase(), Phase::Playing);
     EXPECT_TRUE(run.session.closeMain()) << "room again: kept, and no question";
     EXPECT_EQ(run.messages.log.size(), 3u);
+
+    Program next(folder(), settings());
+    ASSERT_TRUE(next.session.resumeGame());
+    next.messages.log.clear();
+    next.messages.answers = {true, false};
+    setWriteBudgetForTests(0);
+    EXPECT_TRUE(next.session.askToQuit()) << "nothing done since the resume: nothing to lose";
+    setWriteBudgetForTests(-1);
+    ASSERT_EQ(next.messages.log.size(), 2u);
+    EXPECT_FALSE(next.messages.log[1].asked) << "the failure is told, not asked about";
 }
 
 TEST_F(Autosave, goldBarsLastFromRunToRunUntilForgotten) {

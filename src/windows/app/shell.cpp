@@ -178,7 +178,9 @@ void Shell::showGame() {
 
 void Shell::showUser() {
     main().statusPanels().setUserPanel(userPanelText(game_.state));
-    if (others_) others_->newgame.showPlayerName(game_.state.username.toQString());
+    if (!others_) return;
+    others_->newgame.showPlayerName(game_.state.username.toQString());
+    others_->performance.refreshRecord(); // its summary and legend name the players
 }
 
 void Shell::showNewMarket() {

@@ -47,7 +47,11 @@ WorthGraphView::WorthGraphView(QWidget* parent) : QWidget(parent) {
 }
 
 WorthGraphView::Frame WorthGraphView::frameOf(const GameState& state) {
-    return {recordStart(state), state.target, state.endday, state.endmonth};
+    return {recordStart(state),
+            state.target,
+            state.endday,
+            state.endmonth,
+            {state.p1name.toQString(), state.p2name.toQString()}};
 }
 
 void WorthGraphView::showRecord(const GameState& state) {

@@ -6,8 +6,8 @@
 //
 // An End Day or a trade only adds to what is drawn: the graph is kept as a picture, and the
 // newest lines of the curve (the last one still moves with today's trades) are drawn over it
-// until they join it, a few dozen at a time. A day outside the scales, another record or a
-// new size draws it all again.
+// until they join it, a few dozen at a time. A day outside the scales, another record, new
+// names or a new size draws it all again.
 
 #include "trading/worthgraph.h"
 
@@ -42,6 +42,7 @@ class WorthGraphView : public QWidget {
     struct Frame {
         std::int64_t start = 0, target = 0;
         std::uint8_t endday = 0, endmonth = 0;
+        QString names[2]; // the legend's, with two players
         friend bool operator==(const Frame&, const Frame&) = default;
     };
     static Frame frameOf(const GameState& state);

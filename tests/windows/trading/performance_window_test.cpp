@@ -102,6 +102,21 @@ class PerformanceWindowTest : public QObject {
         QCOMPARE(journal()->model()->rowCount(), static_cast<int>(g->s().record.trades.size()));
     }
 
+    // A player renamed with Options > Players once kept the old name in the legend.
+    void theLegendTakesAPlayersNewName() {
+        endDay();
+        g->s().record.secondDays = g->s().record.days;
+        g->s().p1name.assign(QStringLiteral("Ann"));
+        g->s().p2name.assign(QStringLiteral("Bob"));
+        graph()->showRecord(g->s());
+        g->s().p2name.assign(QStringLiteral("Dave"));
+        graph()->showRecord(g->s());
+        const auto& texts = graph()->drawing().texts;
+        QVERIFY(std::any_of(texts.begin(), texts.end(), [](const WorthText& t) {
+            return t.ink == WorthInk::SecondCurve && t.text == "Dave";
+        }));
+    }
+
     // Put somewhere by the player, it opens there again in the next run.
     void opensWhereThePlayerLeftIt() {
         const QRect put(230, 170, 420, 380);

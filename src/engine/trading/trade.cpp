@@ -119,9 +119,10 @@ TradeDialogFigures openTrade(const GameState& state, TradeMode mode, int share) 
         f.label4 = QStringLiteral("How many shares would you like to sell?");
     }
     // In a two-player game the question names whose money and shares these are.
-    if (state.twoplayer == 1 && (state.player == 1 || state.player == 2))
-        f.label4 = (state.player == 1 ? state.p1name : state.p2name).toQString() +
-                   QStringLiteral(", h") + f.label4.mid(1);
+    if (state.twoplayer == 1 && (state.player == 1 || state.player == 2)) {
+        f.asker = (state.player == 1 ? state.p1name : state.p2name).toQString();
+        f.label4 = f.asker + QStringLiteral(", h") + f.label4.mid(1);
+    }
     return f;
 }
 

@@ -32,6 +32,7 @@ struct TradeDialogFigures {
     QString button1; // "Buy" or "Sell"
     QString label4;  // the question above the quantity field; in a two-player game it names
                      // the player: "Ann, how many shares would you like to buy?"
+    QString asker;   // that player's name, which begins label4; empty in single play
 };
 
 // share: 0..19. The quantity field is not part of this; it keeps the text last typed.

@@ -5,7 +5,10 @@
 #include "windows/components/look.h"
 #include "windows/components/readers.h"
 
+#include <QFontInfo>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace quotara {
 
@@ -17,6 +20,7 @@ Tbuysell::Tbuysell(Session& session, QWidget* parent)
     usePixelFonts(this);
     setFixedSize(size());
     setModal(false);
+    questionPixels_ = QFontInfo(ui->Label4->font()).pixelSize();
     tieCaption(ui->label3, ui->owned);
     tieCaption(ui->Label2, ui->price);
     tieCaption(ui->Label1, ui->playermoney);
@@ -60,8 +64,23 @@ void Tbuysell::refreshFigures() {
     setFittedText(ui->afford, f.afford);
     ui->button1->setText(f.button1);
     // In a two-player game it begins with the player's name.
-    setFittedText(ui->Label4, f.label4);
+    setFittedText(ui->Label4, question(f));
+    ui->Label4->setAccessibleName(f.label4);
     showProceeds();
+}
+
+QString Tbuysell::question(const TradeDialogFigures& f) const {
+    // A long name would shrink the whole question past reading: the name is cut short first,
+    // at three quarters of the form's size, and the question stays whole.
+    if (f.asker.isEmpty()) return f.label4;
+    QFont font = ui->Label4->font();
+    font.setPixelSize(std::max(1, questionPixels_ * 3 / 4));
+    const QFontMetrics fm(font);
+    const int room = ui->Label4->contentsRect().width();
+    if (fm.horizontalAdvance(f.label4) <= room) return f.label4;
+    const QString rest = f.label4.mid(f.asker.size());
+    return fm.elidedText(f.asker, Qt::ElideRight, std::max(0, room - fm.horizontalAdvance(rest))) +
+           rest;
 }
 
 void Tbuysell::showProceeds() {

@@ -53,6 +53,7 @@ class Tbuysell : public QDialog {
   private:
     // In sell mode "This will generate :" follows the quantity as it is typed.
     void showProceeds();
+    QString question(const TradeDialogFigures& f) const; // Label4's text, fitted to its room
 
     std::unique_ptr<Ui::Tbuysell> ui;
     Session& session_;
@@ -60,6 +61,7 @@ class Tbuysell : public QDialog {
     TradeMode mode_ = TradeMode::Buy;
     int share_ = 0; // 0..19
     bool placed_ = false;
+    int questionPixels_ = 0; // Label4's size in the form
 };
 
 } // namespace quotara

@@ -77,6 +77,25 @@ class BuysellWindowTest : public QObject {
         QCOMPARE(find("owned")->font().pixelSize(), 16);
     }
 
+    // A player's name of twenty letters once shrank the question to 8 pixels and still cut
+    // it off: the name gives way, and the question is read whole.
+    void aLongNameLeavesTheQuestionWhole() {
+        const int formPixels = QFontInfo(find("Label4")->font()).pixelSize();
+        g->s().twoplayer = 1;
+        g->s().player = 2;
+        g->s().p2name.assign(QStringLiteral("Bartholomew Fielding"));
+        onMain<QPushButton>("lookupbuy")->click();
+        QLabel* question = find("Label4");
+        QVERIFY2(question->text().endsWith(", how many shares would you like to buy?"),
+                 qPrintable(question->text()));
+        QVERIFY(question->text().startsWith("Bart"));
+        QVERIFY(question->font().pixelSize() >= formPixels * 3 / 4);
+        QVERIFY(QFontMetrics(question->font()).horizontalAdvance(question->text()) <=
+                question->contentsRect().width());
+        QCOMPARE(question->accessibleName(),
+                 "Bartholomew Fielding, how many shares would you like to buy?");
+    }
+
     // Buy 100 Br Steel at 102p (101p and a 1p spread), then sell 40 of them at 100p; the
     // dialog hides after each and the Share Lookup page and the portfolio follow.
     void purchaseThenSale() {
